@@ -1,0 +1,127 @@
+#include <QTest>
+
+#include "eggmoves/table.h"
+#include "rom/update_stream.h"
+#include "tests/ui/form_fixture.h"
+
+namespace {
+
+class Edits : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        path = WriteDefaultRom();
+        Open(path);
+        original = ReadFileBytes(path);
+    }
+    std::filesystem::path path;
+    Bytes original;
+};
+
+TEST_F(Edits, ButtonsActOnTheSelectedRowAndRefill) {
+    const QString row1 = form->ListBox1->item(1)->text();
+    Select(1);
+    form->ComboBox1->setCurrentIndex(1);
+    QTest::mouseClick(form->InsertButton, Qt::LeftButton);
+    EXPECT_EQ(form->ListBox1->item(1)->text(), QString::fromUtf8("Pokémon"));
+    EXPECT_EQ(form->ListBox1->item(2)->text(), row1);
+    EXPECT_EQ(form->SelectedRow(), -1);
+    EXPECT_EQ(form->PokemonLabel->text(), QString::fromUtf8("Number of Pokémon: 166"));
+    EXPECT_EQ(form->TotalLabel->text(), "Number Total: 1138");
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 1) << "the drop-down keeps its pick";
+
+    Select(2);
+    form->ComboBox1->setCurrentIndex(765);
+    form->ChangeButton->click();
+    EXPECT_EQ(form->ListBox1->item(2)->text(), "    MOVE354");
+
+    Select(0);
+    form->DeleteButton->click();
+    EXPECT_EQ(form->ListBox1->item(0)->text(), QString::fromUtf8("Pokémon"));
+    EXPECT_EQ(form->ListBox1->item(EggMoveEntryCount - 1)->text(), "SPECIES0");
+    EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
+    EXPECT_EQ(ReadFileBytes(path), original) << "edits stay in memory until saved";
+}
+
+TEST_F(Edits, NoSelectedRowDoesNothingAtAll) {
+    form->ListBox1->item(0)->setText("sentinel");
+    form->ChangeButtonClick();
+    form->InsertButtonClick();
+    form->DeleteButtonClick();
+    EXPECT_EQ(form->ListBox1->item(0)->text(), "sentinel") << "the list was not rebuilt";
+}
+
+TEST_F(Edits, SaveReportsAndKeepsTheSelection) {
+    Select(7);
+    form->ComboBox1->setCurrentIndex(0);
+    form->ChangeButtonClick();
+    Select(9);
+    form->Save1->trigger();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "The file was successfully saved!");
+    EXPECT_EQ(prompter.messages[0].title, "Attention");
+    EXPECT_EQ(form->SelectedRow(), 9);
+    const Bytes after = ReadFileBytes(path);
+    ASSERT_EQ(after.size(), original.size());
+    const auto at = TableOffset("BPRE") + 2 * 7;
+    EXPECT_EQ(after[at], 0x20);
+    EXPECT_EQ(after[at + 1], 0x4E);
+}
+
+TEST_F(Edits, FailedSaveIsReportedAndWritesNothing) {
+    Select(7);
+    form->DeleteButtonClick();
+    Select(3);
+    const auto table = EggMoveTable;
+    {
+        ScopedOpener refuse(RefusingOpener);
+        form->Save1Click();
+    }
+    std::filesystem::remove(path);
+    form->Save1Click();
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    for (const auto& m : prompter.messages) {
+        EXPECT_EQ(m.text, Text(SaveFailedText));
+        EXPECT_EQ(m.title, "Attention");
+        EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path)) << "a save never creates the file";
+    EXPECT_EQ(EggMoveTable, table);
+    EXPECT_EQ(form->SelectedRow(), 3);
+}
+
+TEST_F(Edits, NothingToSaveAfterADeclinedRepair) {
+    SyntheticRom rom = DefaultRom("BPRE");
+    rom.table[50] = 0x0000;
+    WriteRom(dir / "bad.gba", rom);
+    const Bytes bad = ReadFileBytes(dir / "bad.gba");
+    Open(dir / "bad.gba", {MessageAnswer::Yes, MessageAnswer::No});
+    form->Francais1->trigger();
+    form->Save1Click();
+    EXPECT_EQ(prompter.messages.back().text, NothingToSaveText.text[1]);
+    EXPECT_EQ(ReadFileBytes(path), original);
+    EXPECT_EQ(ReadFileBytes(dir / "bad.gba"), bad);
+}
+
+TEST_F(Edits, ExportProposesTheLastNameAndCancelTouchesNothing) {
+    const auto text = dir / "list.txt";
+    prompter.files.push_back(QString::fromStdString(text.string()));
+    form->ExportButton->click();
+    ASSERT_EQ(prompter.dialogs.size(), 2u);
+    EXPECT_EQ(prompter.dialogs[1].fileName, "EggMoves.txt");
+    EXPECT_EQ(prompter.dialogs[1].filters, QStringList{"Text Documents (*.txt)"});
+    EXPECT_EQ(prompter.dialogs[1].mode, FileDialog::Mode::Save);
+    const Bytes exported = ReadFileBytes(text);
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), EggMoveEntryCount);
+    const std::string start(exported.begin(), exported.begin() + 30);
+    EXPECT_EQ(start.rfind("Pok\xE9mon\n    MOVE", 0), 0u) << "Windows-1252, four spaces";
+
+    WriteFileBytes(text, Bytes{'k', 'e', 'e', 'p'});
+    prompter.files.push_back(std::nullopt);
+    form->ExportButtonClick();
+    EXPECT_EQ(prompter.dialogs.back().fileName.toStdString(), text.string());
+    EXPECT_EQ(ReadFileBytes(text), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_TRUE(prompter.messages.empty()) << "the export shows no message";
+}
+
+}  // namespace

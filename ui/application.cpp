@@ -1,0 +1,33 @@
+#include "ui/application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "ui/ansi.h"
+#include "ui/icon.xpm"
+#include "ui/no_icon_style.h"
+
+QuenmarkApplication::QuenmarkApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new NoIconStyle);
+    setWindowIcon(QIcon(QPixmap(quenmark_icon_xpm)));
+    QFont font("Tahoma");
+    font.setPixelSize(11);
+    setFont(font);
+}
+
+bool QuenmarkApplication::notify(QObject* receiver, QEvent* event) {
+    // An exception must not unwind through Qt's event loop: report it and go on,
+    // so the window and the user's unsaved edits stay.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException({});
+    }
+    return false;
+}
+
+void ShowException(const std::string& message) {
+    QMessageBox::critical(nullptr, QStringLiteral("Quenmark"), QString::fromLocal8Bit(message));
+}

@@ -1,0 +1,305 @@
+#include "ui/form1.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "eggmoves/editing.h"
+#include "eggmoves/export.h"
+#include "eggmoves/table.h"
+#include "rom/loader.h"
+#include "rom/saver.h"
+#include "ui/ansi.h"
+#include "ui/strings.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The client area, designed at 96 dpi.
+constexpr int ClientWidth = 354;
+constexpr int ClientHeight = 432;
+
+struct Place {
+    int left, top, width, height;
+};
+constexpr Place ExportButtonPlace{8, 8, 170, 50};
+constexpr Place ChangeButtonPlace{8, 64, 170, 50};
+constexpr Place InsertButtonPlace{8, 120, 170, 50};
+constexpr Place ComboBox1Place{8, 176, 170, 21};
+constexpr Place DeleteButtonPlace{8, 203, 170, 50};
+constexpr Place ListBox1Place{184, 8, 160, 414};
+constexpr Place PokemonLabelPlace{8, 259, 100, 13};
+constexpr Place MovesLabelPlace{8, 278, 88, 13};
+constexpr Place TotalLabelPlace{8, 297, 68, 13};
+
+template <typename Widget>
+Widget* Placed(Widget* widget, const Place& p) {
+    widget->setGeometry(p.left, p.top, p.width, p.height);
+    return widget;
+}
+
+std::string RomPath(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
+
+}  // namespace
+
+TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), prompter_(prompter) {
+    setWindowTitle(WindowCaption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font("Tahoma");  // falls back where Tahoma is not installed
+    font.setPixelSize(11);
+    setFont(font);
+
+    BuildMenus();
+    BuildControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    OpenDialog1.mode = FileDialog::Mode::Open;
+    OpenDialog1.filters = {"Gameboy Advance Roms (*.gba)", "All Files (*.*)"};
+    OpenDialog1.defaultSuffix = "gba";
+    SaveTextFileDialog1.mode = FileDialog::Mode::Save;
+    SaveTextFileDialog1.filters = {"Text Documents (*.txt)"};
+    SaveTextFileDialog1.defaultSuffix = "txt";
+    SaveTextFileDialog1.fileName = "EggMoves.txt";
+
+    FillStringPairs();
+    SetLanguage(0);
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::BuildMenus() {
+    MainMenu1 = menuBar();
+    File1 = MainMenu1->addMenu(QString());
+    Open1 = File1->addAction(QString(), this, &TForm1::Open1Click);
+    Save1 = File1->addAction(QString(), this, &TForm1::Save1Click);
+    Save1->setEnabled(false);
+    Exit1 = File1->addAction(QString(), this, &TForm1::Exit1Click);
+
+    Options1 = MainMenu1->addMenu(QString());
+    Language1 = Options1->addMenu(QString());
+    auto* languages = new QActionGroup(this);
+    English1 = Language1->addAction(FromAnsi(EnglishItemCaption), this, &TForm1::English1Click);
+    Francais1 = Language1->addAction(FromAnsi(FrenchItemCaption), this, &TForm1::Francais1Click);
+    for (QAction* item : {English1, Francais1}) {
+        item->setCheckable(true);
+        languages->addAction(item);
+    }
+    English1->setChecked(true);
+
+    Help1 = MainMenu1->addMenu(QString());
+    About1 = Help1->addAction(QString(), this, &TForm1::About1Click);
+    VersionsCompatible1 = Help1->addAction(QString(), this, &TForm1::VersionsCompatible1Click);
+}
+
+void TForm1::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    ExportButton = Placed(new QPushButton(client), ExportButtonPlace);
+    ChangeButton = Placed(new QPushButton(client), ChangeButtonPlace);
+    InsertButton = Placed(new QPushButton(client), InsertButtonPlace);
+    ComboBox1 = Placed(new QComboBox(client), ComboBox1Place);
+    DeleteButton = Placed(new QPushButton(client), DeleteButtonPlace);
+    ListBox1 = Placed(new QListWidget(client), ListBox1Place);
+    PokemonLabel = Placed(new QLabel(client), PokemonLabelPlace);
+    MovesLabel = Placed(new QLabel(client), MovesLabelPlace);
+    TotalLabel = Placed(new QLabel(client), TotalLabelPlace);
+
+    ComboBox1->setEditable(false);
+    ComboBox1->setMaxVisibleItems(10);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setSortingEnabled(false);
+    ListBox1->setUniformItemSizes(true);  // keeps a refill of 1138 rows cheap
+
+    connect(ExportButton, &QPushButton::clicked, this, &TForm1::ExportButtonClick);
+    connect(ChangeButton, &QPushButton::clicked, this, &TForm1::ChangeButtonClick);
+    connect(InsertButton, &QPushButton::clicked, this, &TForm1::InsertButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TForm1::DeleteButtonClick);
+
+    const QList<QWidget*> tabOrder{ExportButton, ChangeButton, InsertButton,
+                                   ComboBox1,    DeleteButton, ListBox1};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
+                                                      ComboBox1, DeleteButton, ListBox1,
+                                                      PokemonLabel, MovesLabel, TotalLabel})
+        w->setEnabled(false);
+}
+
+void TForm1::EnableControls() {
+    Save1->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
+                                                      ComboBox1, DeleteButton, PokemonLabel,
+                                                      MovesLabel, TotalLabel, ListBox1})
+        w->setEnabled(true);
+}
+
+MessageAnswer TForm1::ShowMessage(const StringPair& text, const StringPair& title,
+                                  MessageButtons buttons) {
+    // Looked up now, so a box always speaks the language in force.
+    return prompter_.ShowMessage(this, Text(text), Text(title), buttons);
+}
+
+// ---- Loading ----
+
+void TForm1::Open1Click() {
+    if (FileOpen && ShowMessage(FileAlreadyOpenText, WarningCaption,
+                                MessageButtons::YesNoDefaultNo) == MessageAnswer::No)
+        return;
+    if (!prompter_.ExecuteFileDialog(this, OpenDialog1)) return;
+    if (!FileOpen) EnableControls();
+
+    LoadCallbacks callbacks;
+    callbacks.choicesReady = [this] { FillComboBox(); };
+    callbacks.repairAccepted = [this] {
+        return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
+               MessageAnswer::No;
+    };
+    switch (LoadRom(RomPath(OpenDialog1.fileName), callbacks)) {
+        case LoadResult::Unsupported:
+            ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
+            break;
+        case LoadResult::Declined:
+            break;
+        case LoadResult::Completed:
+            FillListBox();
+            SetLabelCaptions();
+            break;
+    }
+}
+
+void TForm1::FillComboBox() {
+    QStringList items;
+    items.reserve(EntryChoiceCount);
+    for (const std::string& choice : EntryChoices) items.append(FromAnsi(choice));
+    ComboBox1->clear();
+    ComboBox1->addItems(items);
+    ComboBox1->setCurrentIndex(0);
+}
+
+void TForm1::FillListBox() {
+    QStringList items;
+    items.reserve(EggMoveEntryCount);
+    for (const std::string& line : EggMoveListLines) items.append(FromAnsi(line));
+    ListBox1->clear();
+    ListBox1->addItems(items);
+}
+
+int TForm1::SelectedRow() const {
+    const QModelIndexList rows = ListBox1->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// ---- Saving and export ----
+
+void TForm1::Save1Click() {
+    switch (SaveEggMoveTable()) {
+        case SaveResult::Saved:
+            ShowMessage(SavedText, AttentionCaption, MessageButtons::Ok);
+            break;
+        case SaveResult::NothingToSave:
+            ShowMessage(NothingToSaveText, AttentionCaption, MessageButtons::Ok);
+            break;
+        case SaveResult::Failed:
+            ShowMessage(SaveFailedText, AttentionCaption, MessageButtons::Ok);
+            break;
+    }
+}
+
+void TForm1::ExportButtonClick() {
+    if (!prompter_.ExecuteFileDialog(this, SaveTextFileDialog1)) return;
+    ExportListLines(RomPath(SaveTextFileDialog1.fileName));
+}
+
+// ---- Editing ----
+
+void TForm1::ChangeButtonClick() {
+    if (!ChangeEntry(SelectedRow(), ComboBox1->currentIndex())) return;
+    FillListBox();
+    SetLabelCaptions();
+}
+
+void TForm1::InsertButtonClick() {
+    if (!InsertEntry(SelectedRow(), ComboBox1->currentIndex())) return;
+    FillListBox();
+    SetLabelCaptions();
+}
+
+void TForm1::DeleteButtonClick() {
+    if (!DeleteEntry(SelectedRow())) return;
+    FillListBox();
+    SetLabelCaptions();
+}
+
+// ---- Languages and captions ----
+
+void TForm1::English1Click() {
+    // Qt has already moved the check mark; the language in force tells whether
+    // this item was checked before the click.
+    if (LanguageIndex != 0) SetLanguage(0);
+    English1->setChecked(true);
+}
+
+void TForm1::Francais1Click() {
+    if (LanguageIndex != 1) SetLanguage(1);
+    Francais1->setChecked(true);
+}
+
+void TForm1::SetLanguage(int index) {
+    LanguageIndex = index;
+    SetMenuCaptions();
+    SetButtonCaptions();
+    SetLabelCaptions();
+}
+
+void TForm1::SetMenuCaptions() {
+    File1->setTitle(FromAnsi(Text(FileMenuText)));
+    Open1->setText(FromAnsi(Text(OpenMenuText)));
+    Save1->setText(FromAnsi(Text(SaveMenuText)));
+    Exit1->setText(FromAnsi(Text(ExitMenuText)));
+    Options1->setTitle(FromAnsi(Text(OptionsMenuText)));
+    Language1->setTitle(FromAnsi(Text(LanguageMenuText)));
+    Help1->setTitle(FromAnsi(Text(HelpMenuText)));
+    About1->setText(FromAnsi(Text(AboutMenuText)));
+    VersionsCompatible1->setText(FromAnsi(Text(VersionsMenuText)));
+}
+
+void TForm1::SetButtonCaptions() {
+    ExportButton->setText(FromAnsi(Text(ExportButtonText)));
+    ChangeButton->setText(FromAnsi(Text(ChangeButtonText)));
+    InsertButton->setText(FromAnsi(Text(InsertButtonText)));
+    DeleteButton->setText(FromAnsi(Text(DeleteButtonText)));
+}
+
+void TForm1::SetLabelCaptions() {
+    const auto caption = [](QLabel* label, const StringPair& text, std::int32_t count) {
+        label->setText(FromAnsi(Text(text) + " " + std::to_string(count)));
+        label->adjustSize();
+    };
+    caption(PokemonLabel, PokemonLabelText, SpeciesCount);
+    caption(MovesLabel, MovesLabelText, MoveCount);
+    // Summed as the counters' own 32-bit type, as shown.
+    caption(TotalLabel, TotalLabelText, SpeciesCount + MoveCount);
+}
+
+// ---- Help and exit ----
+
+void TForm1::About1Click() { ShowMessage(AboutText, AboutCaption, MessageButtons::Ok); }
+
+void TForm1::VersionsCompatible1Click() {
+    ShowMessage(VersionsText, VersionsCaption, MessageButtons::Ok);
+}
+
+void TForm1::Exit1Click() { close(); }

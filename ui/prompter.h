@@ -1,0 +1,46 @@
+// The window's one seam for modal interaction: its questions and messages and
+// the file dialogs. The real prompter shows Qt's boxes; tests answer from a script.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QWidget;
+
+// The three button sets, with the values of the classic message-box flags.
+enum class MessageButtons {
+    Ok = 0,
+    YesNo = 4,            // Yes is the default button
+    YesNoDefaultNo = 0x104,
+};
+
+enum class MessageAnswer { Ok, Yes, No };
+
+// A file dialog's settings and the name it holds: the one proposed when it is
+// shown, and after a confirmed show the full path the user chose.
+struct FileDialog {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QStringList filters;
+    QString defaultSuffix;
+    QString fileName;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Modal, without an icon; text and title are Windows-1252, shown as plain text.
+    virtual MessageAnswer ShowMessage(QWidget* parent, const std::string& text,
+                                      const std::string& title, MessageButtons buttons) = 0;
+    // Modal; on confirm stores the chosen path in dialog.fileName and returns true.
+    // A cancelled dialog leaves the name as it was.
+    virtual bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) = 0;
+};
+
+class QtPrompter final : public Prompter {
+public:
+    MessageAnswer ShowMessage(QWidget* parent, const std::string& text, const std::string& title,
+                              MessageButtons buttons) override;
+    bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) override;
+};

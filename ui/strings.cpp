@@ -1,0 +1,125 @@
+#include "ui/strings.h"
+
+std::int32_t LanguageIndex = 0;
+
+StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
+    LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
+StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
+StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
+StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText,
+    AboutText, NothingToSaveText, SaveFailedText;
+StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
+
+const std::string& Text(const StringPair& pair) { return pair.text[LanguageIndex]; }
+
+namespace {
+
+// Windows-1252 bytes are written as escapes, so that the encoding of this source
+// file cannot change them.
+struct PairSource {
+    StringPair* pair;
+    const char* english;
+    const char* french;
+};
+
+const PairSource PairSources[] = {
+    // clang-format off
+    {&FileMenuText, "&File",
+     "&Fichier"},
+    {&OpenMenuText, "&Open",
+     "&Ouvrir"},
+    {&SaveMenuText, "&Save",
+     "&Sauvegarder"},
+    {&ExitMenuText, "E&xit",
+     "&Quitter"},
+    {&OptionsMenuText, "&Options",
+     "&Options"},
+    {&LanguageMenuText, "&Language",
+     "&Langue"},
+    {&HelpMenuText, "&Help",
+     "&Aide"},
+    {&AboutMenuText, "&About",
+     "\xE0 &Propos"},
+    {&VersionsMenuText, "&Versions Compatible",
+     "&Versions Compatibles"},
+    {&ExportButtonText, "Export List as .txt",
+     "Exporter une Liste en .txt"},
+    {&ChangeButtonText, "Change Entry",
+     "Changer l'Entr\xE9" "e"},
+    {&InsertButtonText, "Insert New Entry",
+     "Ins\xE9rer une Nouvelle Entr\xE9" "e"},
+    {&DeleteButtonText, "Delete Entry",
+     "Supprimer l'Entr\xE9" "e"},
+    {&PokemonLabelText, "Number of Pok\xE9mon:",
+     "Nombre de Pok\xE9mon:"},
+    {&MovesLabelText, "Number of Moves:",
+     "Nombre d'Attaques:"},
+    {&TotalLabelText, "Number Total:",
+     "Nombre Total:"},
+    {&FileAlreadyOpenText, "There's already a file open. Are you sure you want to open another? Any data not saved will be lost.",
+     "Un fichier est d\xE9ja ouvert. \xCAtes-vous s\xFBr de vouloir ouvrir un autre? Toutes les donn\xE9" "es non sauvegard\xE9" "es seront perdues."},
+    {&UnsupportedRomText, "Sorry, but the rom you chose isn't supported by this program yet, or isn't a generation III Pok\xE9mon rom.",
+     "D\xE9sol\xE9, mais la rom que vous avez choisie n'est pas compatible avec cette programme encore, ou n'est pas une rom Pok\xE9mon de la g\xE9n\xE9ration GBA."},
+    {&SavedText, "The file was successfully saved!",
+     "La rom a bien \xE9t\xE9 sauvegard\xE9" "e!"},
+    {&CorruptedEntryText, "An entry of the egg move list is corrupted. Do you want this program to fix it?",
+     "Une entr\xE9" "e de la liste des attaques des oeufs est corrompue. Voulez-vous que cette programme le fixe?"},
+    {&VersionsText, "English, French - Ruby, Sapphire, Emerald, Fire Red, and Leaf Green",
+     "Anglais, Fran\xE7" "ais - Rubis, Saphir, Emeraude, Rouge Feu, et Vert Feuille"},
+    {&NothingToSaveText, "There is no complete egg move table to save. Nothing was written: open a rom first.",
+     "Il n'y a pas de liste compl\xE8te des attaques des oeufs \xE0 sauvegarder. Rien n'a \xE9t\xE9 \xE9" "crit : ouvrez d'abord une rom."},
+    {&SaveFailedText, "The rom could not be saved: it is missing, read-only, in use, or no longer holds the whole egg move list. Nothing was written.",
+     "La rom n'a pas pu \xEAtre sauvegard\xE9" "e : elle est introuvable, en lecture seule, utilis\xE9" "e, ou ne contient plus toute la liste des attaques des oeufs. Rien n'a \xE9t\xE9 \xE9" "crit."},
+    {&AboutCaption, "About",
+     "\xE0 Propos"},
+    {&VersionsCaption, "Versions Compatible",
+     "Versions Compatibles"},
+    {&AttentionCaption, "Attention",
+     "Attention"},
+    {&WarningCaption, "Warning",
+     "Alerte"},
+    // clang-format on
+};
+
+// The pieces of the About text, in the order in which they are joined.
+struct AboutPieces {
+    const char* version;
+    const char* author;
+    const char* date;
+    const char* description;
+    const char* whereToFind;
+    const char* thanks;
+};
+
+const AboutPieces AboutPiecesByLanguage[2] = {
+    // clang-format off
+    {"Version 1.21",
+     "by the Quenmark developers",
+     "October 25th, 2009",
+     "This program edits the egg moves of a generation III Pok\xE9mon game.",
+     "New versions of this program (and old ones too) can be found at",
+     "Thanks to everyone who took apart and documented the Generation III ROM formats: their notes on the name tables, the character set and the egg move table made this program possible."},
+    {"Version 1.21",
+     "par les d\xE9veloppeurs de Quenmark",
+     "25 Octobre 2009",
+     "Cette programme sert \xE0 \xE9" "diter les attaques des oeufs des Pok\xE9mon (par reproduction) de la g\xE9n\xE9ration GBA.",
+     "Les nouvelles versions de cette programme (mais aussi les anciennes) peuvent \xEAtre trouv\xE9" "es \xE0",
+     "Merci \xE0 tous ceux qui ont \xE9tudi\xE9 et document\xE9 les formats des roms de la g\xE9n\xE9ration III : leurs notes sur les tables de noms, le jeu de caract\xE8res et la liste des attaques des oeufs ont rendu ce programme possible."},
+    // clang-format on
+};
+
+const char* const ProgramName = "Quenmark";
+
+}  // namespace
+
+std::string BuildAboutText(int language) {
+    const AboutPieces& p = AboutPiecesByLanguage[language];
+    return std::string(ProgramName) + "\n" + p.version + "\n" + p.author + "\n" + p.date +
+           "\n\n" + p.description + "\n\n" + p.whereToFind + " " + HomePage + ".\n\n" +
+           p.thanks;
+}
+
+void FillStringPairs() {
+    for (const PairSource& source : PairSources) *source.pair = {{source.english, source.french}};
+    AboutText = {{BuildAboutText(0), BuildAboutText(1)}};
+}

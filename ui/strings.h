@@ -1,0 +1,37 @@
+// Every text the program itself shows, as English/French pairs of 8-bit
+// Windows-1252 strings, and the language in force.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct StringPair {
+    std::string text[2];  // English, French
+};
+
+// 0 English, 1 French; written only by SetLanguage.
+extern std::int32_t LanguageIndex;
+
+// The member of pair in the language in force.
+const std::string& Text(const StringPair& pair);
+
+// Empty until FillStringPairs runs, while the main window is built.
+extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
+    LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
+extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
+extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
+extern StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText,
+    VersionsText, AboutText, NothingToSaveText, SaveFailedText;
+extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
+
+// The texts outside the pairs, the same in both languages.
+inline constexpr const char* WindowCaption = "Quenmark";
+inline constexpr const char* EnglishItemCaption = "&English";
+inline constexpr const char* FrenchItemCaption = "&Fran\xE7" "ais";
+// The project's home page, shown in the About text.
+inline constexpr const char* HomePage = "https://quenmark.example.org";
+
+// Fills every pair, the two About texts included.
+void FillStringPairs();
+// The About text of one language, built from its fixed pieces.
+std::string BuildAboutText(int language);
