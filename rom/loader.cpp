@@ -53,14 +53,16 @@ bool ReadEggMoveTable(std::istream& rom, const std::string& path,
         // From the end mark on, entries are kept exactly as the file holds them, so
         // that a save writes back the file's own bytes there.
         endMarkSeen = endMarkSeen || entry == EndMarkEntry;
-        if (!endMarkSeen && !IsLegalEntry(entry)) {
+        if (!endMarkSeen) {
+            const bool legal = IsLegalEntry(entry);
             const Kind kind = EntryKind(entry) == Kind::Move ? Kind::Move : Kind::Species;
-            if (!RepairEntry(at + 2, path, kind, repairAccepted)) return false;
+            if (!legal && !RepairEntry(at + 2, path, kind, repairAccepted)) return false;
+            // Read the entry again from the file: after a repair, its new bytes count.
             SeekRom(rom, at);
             entry = ReadEntry(rom);
             // A repair that did not reach the file (read-only, say) still counts in
             // memory, so the next successful save carries out the user's answer.
-            if (!IsLegalEntry(entry)) entry = RepairFiller(kind);
+            if (!legal && !IsLegalEntry(entry)) entry = RepairFiller(kind);
         }
         StoreEntry(i, entry);
     }
