@@ -6,8 +6,12 @@
 
 namespace {
 
-bool IsRow(int row) { return row >= 0 && row < EggMoveEntryCount; }
-bool IsChoice(int choice) { return choice >= 0 && choice < EntryChoiceCount; }
+bool IsRow(int row) {
+    return row >= 0 && row < EggMoveEntryCount;
+}
+bool IsChoice(int choice) {
+    return choice >= 0 && choice < EntryChoiceCount;
+}
 
 void PutChoice(int row, int choice) {
     EntryChoice chosen = EntryForChoice(choice);

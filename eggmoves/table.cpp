@@ -35,8 +35,8 @@ std::string EntryLine(std::uint16_t entry) {
 }
 
 EntryChoice EntryForChoice(int c) {
-    const auto entry = static_cast<std::uint16_t>(
-        c < SpeciesNameCount ? SpeciesEntryBase + c : c - SpeciesNameCount + 1);
+    const auto entry = static_cast<std::uint16_t>(c < SpeciesNameCount ? SpeciesEntryBase + c
+                                                                       : c - SpeciesNameCount + 1);
     return {entry, EntryLine(entry)};
 }
 

@@ -27,8 +27,8 @@ extern std::int32_t SpeciesCount;
 extern std::int32_t MoveCount;
 
 extern std::array<std::string, SpeciesNameCount> SpeciesNames;  // [s] names species s
-extern std::array<std::string, MoveNameCount> MoveNames;         // [k] names move k + 1
-extern std::array<std::string, EntryChoiceCount> EntryChoices;   // species, then moves
+extern std::array<std::string, MoveNameCount> MoveNames;        // [k] names move k + 1
+extern std::array<std::string, EntryChoiceCount> EntryChoices;  // species, then moves
 
 struct EntryChoice {
     std::uint16_t entry;

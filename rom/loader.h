@@ -26,8 +26,8 @@ enum class LoadResult {
 };
 
 struct LoadCallbacks {
-    std::function<void()> choicesReady;     // names and choices are read, the table is next
-    std::function<bool()> repairAccepted;   // asked once per illegal entry; true for Yes
+    std::function<void()> choicesReady;    // names and choices are read, the table is next
+    std::function<bool()> repairAccepted;  // asked once per illegal entry; true for Yes
 };
 
 LoadResult LoadRom(const std::string& path, const LoadCallbacks& callbacks);

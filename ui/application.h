@@ -6,7 +6,7 @@
 #include <string>
 
 class QuenmarkApplication : public QApplication {
-public:
+  public:
     QuenmarkApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -46,7 +46,9 @@ Widget* Placed(Widget* widget, const Place& p) {
     return widget;
 }
 
-std::string RomPath(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
+std::string RomPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
 
 }  // namespace
 
@@ -296,10 +298,14 @@ void TForm1::SetLabelCaptions() {
 
 // ---- Help and exit ----
 
-void TForm1::About1Click() { ShowMessage(AboutText, AboutCaption, MessageButtons::Ok); }
+void TForm1::About1Click() {
+    ShowMessage(AboutText, AboutCaption, MessageButtons::Ok);
+}
 
 void TForm1::VersionsCompatible1Click() {
     ShowMessage(VersionsText, VersionsCaption, MessageButtons::Ok);
 }
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+    close();
+}

@@ -18,7 +18,7 @@ struct StringPair;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm1(Prompter& prompter, QWidget* parent = nullptr);
 
     // Menus.
@@ -72,7 +72,7 @@ public:
     // The selected row of ListBox1, or -1.
     int SelectedRow() const;
 
-private:
+  private:
     void BuildMenus();
     void BuildControls();
     void EnableControls();

@@ -4,7 +4,7 @@
 #include <QProxyStyle>
 
 class NoIconStyle : public QProxyStyle {
-public:
+  public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr,

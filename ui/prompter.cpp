@@ -26,7 +26,7 @@ MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
     box.setEscapeButton(QMessageBox::No);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes
-                                                                : MessageAnswer::No;
+                                                               : MessageAnswer::No;
 }
 
 bool QtPrompter::ExecuteFileDialog(QWidget* parent, FileDialog& dialog) {

@@ -11,7 +11,7 @@ class QWidget;
 // The three button sets, with the values of the classic message-box flags.
 enum class MessageButtons {
     Ok = 0,
-    YesNo = 4,            // Yes is the default button
+    YesNo = 4,  // Yes is the default button
     YesNoDefaultNo = 0x104,
 };
 
@@ -28,7 +28,7 @@ struct FileDialog {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // Modal, without an icon; text and title are Windows-1252, shown as plain text.
     virtual MessageAnswer ShowMessage(QWidget* parent, const std::string& text,
@@ -39,7 +39,7 @@ public:
 };
 
 class QtPrompter final : public Prompter {
-public:
+  public:
     MessageAnswer ShowMessage(QWidget* parent, const std::string& text, const std::string& title,
                               MessageButtons buttons) override;
     bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) override;

@@ -10,7 +10,9 @@ StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryTex
     AboutText, NothingToSaveText, SaveFailedText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 
-const std::string& Text(const StringPair& pair) { return pair.text[LanguageIndex]; }
+const std::string& Text(const StringPair& pair) {
+    return pair.text[LanguageIndex];
+}
 
 namespace {
 
@@ -114,9 +116,8 @@ const char* const ProgramName = "Quenmark";
 
 std::string BuildAboutText(int language) {
     const AboutPieces& p = AboutPiecesByLanguage[language];
-    return std::string(ProgramName) + "\n" + p.version + "\n" + p.author + "\n" + p.date +
-           "\n\n" + p.description + "\n\n" + p.whereToFind + " " + HomePage + ".\n\n" +
-           p.thanks;
+    return std::string(ProgramName) + "\n" + p.version + "\n" + p.author + "\n" + p.date + "\n\n" +
+           p.description + "\n\n" + p.whereToFind + " " + HomePage + ".\n\n" + p.thanks;
 }
 
 void FillStringPairs() {

@@ -27,7 +27,9 @@ extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaptio
 // The texts outside the pairs, the same in both languages.
 inline constexpr const char* WindowCaption = "Quenmark";
 inline constexpr const char* EnglishItemCaption = "&English";
-inline constexpr const char* FrenchItemCaption = "&Fran\xE7" "ais";
+inline constexpr const char* FrenchItemCaption =
+    "&Fran\xE7"
+    "ais";
 // The project's home page, shown in the About text.
 inline constexpr const char* HomePage = "https://quenmark.example.org";
 

@@ -1,6 +1,7 @@
+#include "eggmoves/editing.h"
+
 #include <gtest/gtest.h>
 
-#include "eggmoves/editing.h"
 #include "eggmoves/table.h"
 #include "tests/support/program_state.h"
 #include "tests/support/rom_builder.h"
@@ -10,7 +11,7 @@ namespace {
 constexpr int Last = EggMoveEntryCount - 1;
 
 class Editing : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetProgramState();
         for (int s = 0; s < SpeciesNameCount; ++s) SpeciesNames[s] = DefaultSpeciesName(s);
@@ -140,9 +141,15 @@ TEST_F(Editing, TotalStaysOverAMixOfEdits) {
         const int row = (n * 37) % EggMoveEntryCount;
         const int choice = (n * 101) % EntryChoiceCount;
         switch (n % 3) {
-            case 0: ChangeEntry(row, choice); break;
-            case 1: InsertEntry(row, choice); break;
-            default: DeleteEntry(row); break;
+            case 0:
+                ChangeEntry(row, choice);
+                break;
+            case 1:
+                InsertEntry(row, choice);
+                break;
+            default:
+                DeleteEntry(row);
+                break;
         }
     }
     ExpectConsistent();

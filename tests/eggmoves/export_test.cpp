@@ -1,9 +1,10 @@
+#include "eggmoves/export.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "eggmoves/export.h"
 #include "eggmoves/table.h"
 #include "tests/support/program_state.h"
 #include "tests/support/rom_builder.h"
@@ -11,7 +12,7 @@
 namespace {
 
 class Export : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetProgramState();
         for (int i = 0; i < EggMoveEntryCount; ++i) EggMoveListLines[i] = "SPECIES0";

@@ -1,12 +1,13 @@
+#include "eggmoves/table.h"
+
 #include <gtest/gtest.h>
 
-#include "eggmoves/table.h"
 #include "tests/support/program_state.h"
 
 namespace {
 
 class Table : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetProgramState();
         for (int s = 0; s < SpeciesNameCount; ++s) SpeciesNames[s] = "S" + std::to_string(s);
@@ -20,8 +21,8 @@ TEST_F(Table, ChoicesAtTheByteBoundaries) {
         std::uint8_t low, high;
         const char* line;
     } cases[] = {
-        {0, 0x20, 0x4E, "S0"},         {223, 0xFF, 0x4E, "S223"},    {224, 0x00, 0x4F, "S224"},
-        {411, 0xBB, 0x4F, "S411"},     {412, 0x01, 0x00, "    M1"},  {666, 0xFF, 0x00, "    M255"},
+        {0, 0x20, 0x4E, "S0"},         {223, 0xFF, 0x4E, "S223"},     {224, 0x00, 0x4F, "S224"},
+        {411, 0xBB, 0x4F, "S411"},     {412, 0x01, 0x00, "    M1"},   {666, 0xFF, 0x00, "    M255"},
         {667, 0x00, 0x01, "    M256"}, {765, 0x62, 0x01, "    M354"},
     };
     for (const auto& c : cases) {

@@ -1,9 +1,10 @@
+#include "rom/gametext.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "eggmoves/table.h"
-#include "rom/gametext.h"
 #include "rom/loader.h"
 
 namespace {
@@ -29,13 +30,12 @@ TEST(GameText, SelectedBytes) {
         std::uint8_t byte;
         const char* text;
     } cases[] = {
-        {0x00, " "},          {0xFF, "?"},          {0xAC, "?"},         {0x0A, "?"},
-        {0x2E, "+"},          {0xF9, "+"},          {0x10, "\x8C"},      {0x25, "\x9C"},
-        {0x1B, "\xE9"},       {0x56, "[K\xE9]"},    {0x7C, "[Right]"},   {0x7A, "[Down]"},
-        {0xB0, "[...]"},      {0xB1, "\"b"},        {0xB3, "'b"},        {0xFA, "\\l"},
-        {0xFE, "\\n"},        {0xBB, "A"},          {0xD4, "Z"},         {0xD5, "a"},
-        {0xEE, "z"},          {0xA1, "0"},          {0xAA, "9"},         {0xEF, "[>]"},
-        {0x85, "<"},          {0xF0, ":"},          {0x2C, "[er]"},      {0x53, "[PK]"},
+        {0x00, " "},       {0xFF, "?"},      {0xAC, "?"},     {0x0A, "?"},    {0x2E, "+"},
+        {0xF9, "+"},       {0x10, "\x8C"},   {0x25, "\x9C"},  {0x1B, "\xE9"}, {0x56, "[K\xE9]"},
+        {0x7C, "[Right]"}, {0x7A, "[Down]"}, {0xB0, "[...]"}, {0xB1, "\"b"},  {0xB3, "'b"},
+        {0xFA, "\\l"},     {0xFE, "\\n"},    {0xBB, "A"},     {0xD4, "Z"},    {0xD5, "a"},
+        {0xEE, "z"},       {0xA1, "0"},      {0xAA, "9"},     {0xEF, "[>]"},  {0x85, "<"},
+        {0xF0, ":"},       {0x2C, "[er]"},   {0x53, "[PK]"},
     };
     for (const auto& c : cases) EXPECT_EQ(DecodeGameChar(c.byte), c.text) << int(c.byte);
 }

@@ -1,9 +1,10 @@
+#include "rom/loader.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
 
 #include "eggmoves/table.h"
-#include "rom/loader.h"
 #include "rom/versions.h"
 #include "tests/support/program_state.h"
 #include "tests/support/rom_builder.h"
@@ -11,7 +12,7 @@
 namespace {
 
 class Loading : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetProgramState(); }
 
     // Loads path answering the repair questions from answers (true = Yes).
@@ -77,8 +78,8 @@ TEST_F(Loading, SameFileTwiceGivesTheSameModel) {
 TEST_F(Loading, IllegalEntriesRepairedOrLeftAlone) {
     const struct {
         std::uint16_t bad, repaired;
-    } cases[] = {{0x0000, 0x0001}, {0x0163, 0x0001}, {0x4E1F, 0x4E20},
-                 {0x4FBC, 0x4E20}, {0x1234, 0x4E20}};
+    } cases[] = {
+        {0x0000, 0x0001}, {0x0163, 0x0001}, {0x4E1F, 0x4E20}, {0x4FBC, 0x4E20}, {0x1234, 0x4E20}};
     for (const auto& c : cases) {
         for (const bool yes : {true, false}) {
             ResetProgramState();
@@ -137,9 +138,9 @@ TEST_F(Loading, DeclineAtSecondKeepsFirstRepairAndStopsThere) {
 TEST_F(Loading, NamesSkipLeadingZerosKeepInnerOnesAndMayBeEmpty) {
     const auto path = dir / "names.gba";
     SyntheticRom rom = DefaultRom("AXVE");
-    rom.species[0] = {0x00, 0x00, 0xBB};           // leading zeros: skipped
-    rom.species[1] = {0xBB, 0x00, 0x00, 0xBC};     // inner zeros: spaces
-    rom.species[2] = {};                           // immediate 0xFF
+    rom.species[0] = {0x00, 0x00, 0xBB};        // leading zeros: skipped
+    rom.species[1] = {0xBB, 0x00, 0x00, 0xBC};  // inner zeros: spaces
+    rom.species[2] = {};                        // immediate 0xFF
     rom.moves[0] = GameText("Pok\xE9 Ball");
     rom.moves[1] = {0x56, 0xFE, 0x10, 0x25};
     WriteRom(path, rom);

@@ -1,9 +1,10 @@
+#include "rom/saver.h"
+
 #include <gtest/gtest.h>
 
 #include "eggmoves/editing.h"
 #include "eggmoves/table.h"
 #include "rom/loader.h"
-#include "rom/saver.h"
 #include "rom/update_stream.h"
 #include "rom/versions.h"
 #include "tests/support/program_state.h"
@@ -12,7 +13,7 @@
 namespace {
 
 class Saving : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetProgramState();
         rom = DefaultRom("BPRE");
@@ -83,11 +84,17 @@ TEST_F(Saving, FailuresWriteNothingAndKeepTheTable) {
         {"cannot be opened for writing", nullptr, RefusingOpener},
         {"every write fails", nullptr, ReadOnlyOpener},
         {"deleted", [](const std::filesystem::path& p) { std::filesystem::remove(p); }, nullptr},
-        {"shortened", [](const std::filesystem::path& p) {
-             std::filesystem::resize_file(p, TableOffset("BPRE") + 100); }, nullptr},
-        {"replaced by a folder", [](const std::filesystem::path& p) {
+        {"shortened",
+         [](const std::filesystem::path& p) {
+             std::filesystem::resize_file(p, TableOffset("BPRE") + 100);
+         },
+         nullptr},
+        {"replaced by a folder",
+         [](const std::filesystem::path& p) {
              std::filesystem::remove(p);
-             std::filesystem::create_directory(p); }, nullptr},
+             std::filesystem::create_directory(p);
+         },
+         nullptr},
     };
     for (const auto& c : cases) {
         ResetProgramState();

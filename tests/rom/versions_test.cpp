@@ -1,9 +1,10 @@
+#include "rom/versions.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "rom/versions.h"
 #include "tests/support/program_state.h"
 
 namespace {
@@ -20,10 +21,12 @@ struct Offsets {
     std::int32_t species, moves, table;
     bool operator==(const Offsets&) const = default;
 };
-Offsets Current() { return {SpeciesNameOffset, MoveNameOffset, EggMoveOffset}; }
+Offsets Current() {
+    return {SpeciesNameOffset, MoveNameOffset, EggMoveOffset};
+}
 
 class Identification : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetProgramState(); }
 };
 

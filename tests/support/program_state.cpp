@@ -38,4 +38,6 @@ ScopedOpener::ScopedOpener(std::unique_ptr<std::iostream> (*opener)(const std::s
     OpenForUpdate = opener;
 }
 
-ScopedOpener::~ScopedOpener() { OpenForUpdate = saved_; }
+ScopedOpener::~ScopedOpener() {
+    OpenForUpdate = saved_;
+}

@@ -16,12 +16,12 @@ std::unique_ptr<std::iostream> ReadOnlyOpener(const std::string& path);
 
 // Installs an opener for the life of the object.
 class ScopedOpener {
-public:
+  public:
     explicit ScopedOpener(std::unique_ptr<std::iostream> (*opener)(const std::string&));
     ~ScopedOpener();
     ScopedOpener(const ScopedOpener&) = delete;
     ScopedOpener& operator=(const ScopedOpener&) = delete;
 
-private:
+  private:
     std::unique_ptr<std::iostream> (*saved_)(const std::string&);
 };

@@ -41,8 +41,12 @@ Bytes GameText(std::string_view text) {
     return out;
 }
 
-std::string DefaultSpeciesName(int species) { return "SPECIES" + std::to_string(species); }
-std::string DefaultMoveName(int move) { return "MOVE" + std::to_string(move); }
+std::string DefaultSpeciesName(int species) {
+    return "SPECIES" + std::to_string(species);
+}
+std::string DefaultMoveName(int move) {
+    return "MOVE" + std::to_string(move);
+}
 
 std::vector<std::uint16_t> DefaultTable() {
     std::vector<std::uint16_t> table;
@@ -58,7 +62,8 @@ std::vector<std::uint16_t> DefaultTable() {
 SyntheticRom DefaultRom(std::string_view code) {
     SyntheticRom rom;
     rom.code = std::string(code);
-    for (int s = 0; s < SpeciesNameCount; ++s) rom.species.push_back(GameText(DefaultSpeciesName(s)));
+    for (int s = 0; s < SpeciesNameCount; ++s)
+        rom.species.push_back(GameText(DefaultSpeciesName(s)));
     for (int m = 1; m <= MoveNameCount; ++m) rom.moves.push_back(GameText(DefaultMoveName(m)));
     rom.table = DefaultTable();
     return rom;
@@ -88,8 +93,8 @@ std::vector<Piece> RomPieces(const SyntheticRom& rom) {
         }
         return out;
     };
-    pieces.push_back({static_cast<std::uint64_t>(v.speciesNameOffset),
-                      names(rom.species, SpeciesSlot, 0)});
+    pieces.push_back(
+        {static_cast<std::uint64_t>(v.speciesNameOffset), names(rom.species, SpeciesSlot, 0)});
     // The move offset points into the padding of move 0's slot.
     pieces.push_back({static_cast<std::uint64_t>(v.moveNameOffset), names(rom.moves, MoveSlot, 2)});
 
@@ -122,7 +127,8 @@ void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom) {
             if (p.offset >= size) continue;
             out.seekp(static_cast<std::streamoff>(p.offset));
             const auto n = std::min<std::uint64_t>(p.bytes.size(), size - p.offset);
-            out.write(reinterpret_cast<const char*>(p.bytes.data()), static_cast<std::streamsize>(n));
+            out.write(reinterpret_cast<const char*>(p.bytes.data()),
+                      static_cast<std::streamsize>(n));
         }
     }
     std::filesystem::resize_file(path, size);
@@ -144,7 +150,8 @@ Bytes ReadFileBytes(const std::filesystem::path& path) {
 
 void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 TempDir::TempDir() {

@@ -17,11 +17,11 @@ Bytes GameText(std::string_view text);
 
 struct SyntheticRom {
     std::string code = "BPRE";
-    std::vector<Bytes> species;         // 412 raw names, without their 0xFF
-    std::vector<Bytes> moves;           // 354 raw names
-    std::vector<std::uint16_t> table;   // 1138 entries
-    std::uint64_t size = 0;             // file size; 0 = just past the table and its end mark
-    bool terminator = true;             // the game's own 0xFFFF right after the table
+    std::vector<Bytes> species;        // 412 raw names, without their 0xFF
+    std::vector<Bytes> moves;          // 354 raw names
+    std::vector<std::uint16_t> table;  // 1138 entries
+    std::uint64_t size = 0;            // file size; 0 = just past the table and its end mark
+    bool terminator = true;            // the game's own 0xFFFF right after the table
 };
 
 // Names "SPECIES0".."SPECIES411" and "MOVE1".."MOVE354" and a table of 165
@@ -53,7 +53,7 @@ std::uint64_t TableOffset(std::string_view code);
 
 // A fresh directory removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -61,6 +61,6 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };

@@ -7,7 +7,7 @@
 namespace {
 
 class Edits : public FormTest {
-protected:
+  protected:
     void SetUp() override {
         FormTest::SetUp();
         path = WriteDefaultRom();

@@ -20,9 +20,9 @@ TEST_F(FormLayout, ControlsSitWhereTheDesignPutsThem) {
         QWidget* widget;
         QRect place;
     } cases[] = {
-        {form->ExportButton, {8, 8, 170, 50}},    {form->ChangeButton, {8, 64, 170, 50}},
-        {form->InsertButton, {8, 120, 170, 50}},  {form->ComboBox1, {8, 176, 170, 21}},
-        {form->DeleteButton, {8, 203, 170, 50}},  {form->ListBox1, {184, 8, 160, 414}},
+        {form->ExportButton, {8, 8, 170, 50}},   {form->ChangeButton, {8, 64, 170, 50}},
+        {form->InsertButton, {8, 120, 170, 50}}, {form->ComboBox1, {8, 176, 170, 21}},
+        {form->DeleteButton, {8, 203, 170, 50}}, {form->ListBox1, {184, 8, 160, 414}},
     };
     for (const auto& c : cases) EXPECT_EQ(c.widget->geometry(), c.place) << c.widget;
     for (QLabel* label : {form->PokemonLabel, form->MovesLabel, form->TotalLabel})
@@ -38,10 +38,10 @@ TEST_F(FormLayout, ControlsSitWhereTheDesignPutsThem) {
 }
 
 TEST_F(FormLayout, StartState) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             form->ExportButton, form->ChangeButton, form->InsertButton, form->ComboBox1,
-             form->DeleteButton, form->ListBox1, form->PokemonLabel, form->MovesLabel,
-             form->TotalLabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form->ExportButton, form->ChangeButton, form->InsertButton,
+                                         form->ComboBox1, form->DeleteButton, form->ListBox1,
+                                         form->PokemonLabel, form->MovesLabel, form->TotalLabel})
         EXPECT_FALSE(w->isEnabled()) << w;
     EXPECT_FALSE(form->Save1->isEnabled());
     EXPECT_TRUE(form->Open1->isEnabled());
@@ -55,9 +55,9 @@ TEST_F(FormLayout, StartState) {
 }
 
 TEST_F(FormLayout, TabGoesThroughTheControlsInOrder) {
-    for (QWidget* w : std::initializer_list<QWidget*>{form->ExportButton, form->ChangeButton,
-                                                      form->InsertButton, form->ComboBox1,
-                                                      form->DeleteButton, form->ListBox1})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form->ExportButton, form->ChangeButton, form->InsertButton,
+                                         form->ComboBox1, form->DeleteButton, form->ListBox1})
         w->setEnabled(true);
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -91,16 +91,16 @@ const Caption Captions[] = {
      "&Versions Compatible", "&Versions Compatibles"},
     {"English1", [](const TForm1& f) { return f.English1->text(); }, "&English", "&English"},
     {"Francais1", [](const TForm1& f) { return f.Francais1->text(); }, "&Français", "&Français"},
-    {"ExportButton", [](const TForm1& f) { return f.ExportButton->text(); },
-     "Export List as .txt", "Exporter une Liste en .txt"},
+    {"ExportButton", [](const TForm1& f) { return f.ExportButton->text(); }, "Export List as .txt",
+     "Exporter une Liste en .txt"},
     {"ChangeButton", [](const TForm1& f) { return f.ChangeButton->text(); }, "Change Entry",
      "Changer l'Entrée"},
-    {"InsertButton", [](const TForm1& f) { return f.InsertButton->text(); },
-     "Insert New Entry", "Insérer une Nouvelle Entrée"},
+    {"InsertButton", [](const TForm1& f) { return f.InsertButton->text(); }, "Insert New Entry",
+     "Insérer une Nouvelle Entrée"},
     {"DeleteButton", [](const TForm1& f) { return f.DeleteButton->text(); }, "Delete Entry",
      "Supprimer l'Entrée"},
-    {"PokemonLabel", [](const TForm1& f) { return f.PokemonLabel->text(); },
-     "Number of Pokémon: 0", "Nombre de Pokémon: 0"},
+    {"PokemonLabel", [](const TForm1& f) { return f.PokemonLabel->text(); }, "Number of Pokémon: 0",
+     "Nombre de Pokémon: 0"},
     {"MovesLabel", [](const TForm1& f) { return f.MovesLabel->text(); }, "Number of Moves: 0",
      "Nombre d'Attaques: 0"},
     {"TotalLabel", [](const TForm1& f) { return f.TotalLabel->text(); }, "Number Total: 0",

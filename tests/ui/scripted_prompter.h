@@ -15,11 +15,11 @@ struct ShownMessage {
 };
 
 class ScriptedPrompter final : public Prompter {
-public:
+  public:
     std::deque<MessageAnswer> answers;         // for Yes/No boxes; OK boxes take none
     std::deque<std::optional<QString>> files;  // std::nullopt cancels the dialog
     std::vector<ShownMessage> messages;
-    std::vector<FileDialog> dialogs;           // as each was when shown
+    std::vector<FileDialog> dialogs;  // as each was when shown
 
     MessageAnswer ShowMessage(QWidget* parent, const std::string& text, const std::string& title,
                               MessageButtons buttons) override;

@@ -1,3 +1,5 @@
+#include "ui/strings.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 
 #include "ui/ansi.h"
 #include "ui/prompter.h"
-#include "ui/strings.h"
 
 namespace {
 
@@ -53,9 +54,11 @@ TEST(StringPairs, AboutTextLines) {
         std::vector<std::string> firstLines;
         const char* descriptionStart;
     } cases[] = {
-        {0, {"Quenmark", "Version 1.21", "by the Quenmark developers", "October 25th, 2009", ""},
+        {0,
+         {"Quenmark", "Version 1.21", "by the Quenmark developers", "October 25th, 2009", ""},
          "This program edits"},
-        {1, {"Quenmark", "Version 1.21", "par les d\xE9veloppeurs de Quenmark", "25 Octobre 2009", ""},
+        {1,
+         {"Quenmark", "Version 1.21", "par les d\xE9veloppeurs de Quenmark", "25 Octobre 2009", ""},
          "Cette programme"},
     };
     for (const auto& c : cases) {
