@@ -95,6 +95,6 @@ LoadResult LoadRom(const std::string& path, const LoadCallbacks& callbacks) {
     if (callbacks.choicesReady) callbacks.choicesReady();
 
     if (!ReadEggMoveTable(RomFile, path, callbacks.repairAccepted)) return LoadResult::Declined;
-    LoadedRom = {path, HoldsWholeTable(RomFile)};
+    LoadedRom = {path, ReadGameCode(RomFile), HoldsWholeTable(RomFile)};
     return LoadResult::Completed;
 }

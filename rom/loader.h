@@ -15,6 +15,7 @@ extern bool FileOpen;
 // while the table in memory is not that file's table plus the user's edits.
 struct SaveTarget {
     std::string path;
+    std::string gameCode;      // checked again before writing, in case the file was replaced
     bool regionWhole = false;  // the file held all of the table when it was read
 };
 extern SaveTarget LoadedRom;

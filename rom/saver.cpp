@@ -18,7 +18,9 @@ SaveResult SaveEggMoveTable() {
         bytes[2 * i + 1] = static_cast<unsigned char>(EggMoveTable[i] >> 8);
     }
     auto file = OpenForUpdate(LoadedRom.path);
-    if (!file || !WriteInPlace(*file, EggMoveOffset, bytes.data(), bytes.size())) {
+    // A file replaced by another game since the load must not get this table.
+    if (!file || ReadGameCode(*file) != LoadedRom.gameCode ||
+        !WriteInPlace(*file, EggMoveOffset, bytes.data(), bytes.size())) {
         return SaveResult::Failed;
     }
     return SaveResult::Saved;

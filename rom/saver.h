@@ -4,7 +4,7 @@
 enum class SaveResult {
     Saved,
     NothingToSave,  // no completed load, or the last load stopped at a declined repair
-    Failed,         // the file is gone, unwritable, or no longer holds the whole table
+    Failed,         // the file is gone, unwritable, replaced by another game, or cut short
 };
 
 // Writes the 2276 table bytes at EggMoveOffset into the ROM of the last completed

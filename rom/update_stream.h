@@ -5,19 +5,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <istream>
+#include <fstream>
 #include <memory>
 #include <string>
 
-using UpdateStreamOpener = std::unique_ptr<std::iostream> (*)(const std::string& path);
+using UpdateStreamOpener = std::unique_ptr<std::fstream> (*)(const std::string& path);
 
-// The real opener: a std::fstream in in|out|binary mode, which fails on a missing file.
-std::unique_ptr<std::iostream> OpenFileForUpdate(const std::string& path);
+// The real opener: in|out|binary mode, which fails on a missing file or a folder.
+std::unique_ptr<std::fstream> OpenFileForUpdate(const std::string& path);
 
 // What the writers call; OpenFileForUpdate unless a test has put another in.
 extern UpdateStreamOpener OpenForUpdate;
 
-// Writes bytes at offset only if the stream already holds them all, so the file
-// is never extended; flushes and reports whether every byte went out.
-bool WriteInPlace(std::iostream& file, std::int64_t offset, const unsigned char* bytes,
+// Writes bytes at offset only if the file already holds them all, so it is never
+// extended; closes the file and reports whether every byte reached it.
+bool WriteInPlace(std::fstream& file, std::int64_t offset, const unsigned char* bytes,
                   std::size_t count);

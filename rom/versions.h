@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <string>
 #include <string_view>
 
 struct GameVersion {
@@ -34,6 +35,9 @@ extern std::int32_t SpeciesNameOffset;
 extern std::int32_t MoveNameOffset;
 extern std::int32_t EggMoveOffset;
 
-// Reads the game code (an unreadable byte counts as 0xFF) and, when it is one of
+// The four bytes at GameCodeOffset; an unreadable byte counts as 0xFF.
+std::string ReadGameCode(std::istream& rom);
+
+// Reads the game code and, when it is one of
 // the ten, sets the three offsets from its row. A failure changes nothing.
 bool IdentifyGameVersion(std::istream& rom);

@@ -89,6 +89,13 @@ TEST_F(Saving, FailuresWriteNothingAndKeepTheTable) {
              std::filesystem::resize_file(p, TableOffset("BPRE") + 100);
          },
          nullptr},
+        {"replaced by another game of the same size",
+         [](const std::filesystem::path& p) {
+             const auto size = std::filesystem::file_size(p);
+             WriteRom(p, DefaultRom("AXVE"));
+             std::filesystem::resize_file(p, size);
+         },
+         nullptr},
         {"replaced by a folder",
          [](const std::filesystem::path& p) {
              std::filesystem::remove(p);

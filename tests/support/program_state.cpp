@@ -23,17 +23,17 @@ void ResetProgramState() {
     OpenForUpdate = OpenFileForUpdate;
 }
 
-std::unique_ptr<std::iostream> RefusingOpener(const std::string&) {
+std::unique_ptr<std::fstream> RefusingOpener(const std::string&) {
     auto stream = std::make_unique<std::fstream>();
     stream->setstate(std::ios::failbit);
     return stream;
 }
 
-std::unique_ptr<std::iostream> ReadOnlyOpener(const std::string& path) {
+std::unique_ptr<std::fstream> ReadOnlyOpener(const std::string& path) {
     return std::make_unique<std::fstream>(path, std::ios::in | std::ios::binary);
 }
 
-ScopedOpener::ScopedOpener(std::unique_ptr<std::iostream> (*opener)(const std::string&))
+ScopedOpener::ScopedOpener(std::unique_ptr<std::fstream> (*opener)(const std::string&))
     : saved_(OpenForUpdate) {
     OpenForUpdate = opener;
 }
