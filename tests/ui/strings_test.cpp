@@ -19,33 +19,28 @@ TEST(Ansi, Windows1252LettersOutsideLatin1) {
     EXPECT_EQ(FromAnsi(""), QString());
 }
 
-// The pairs are written as Windows-1252 escapes; compare a few with their
-// readable form to catch a wrong byte.
-TEST(StringPairs, FrenchTextsDecodeAsWritten) {
+// The pairs are written as Windows-1252 escapes; the message texts are compared
+// with their readable form here (the captions are in the window's tests).
+TEST(StringPairs, MessageTextsDecodeAsWritten) {
     FillStringPairs();
-    const struct {
-        const StringPair* pair;
-        const char* english;
-        const char* french;
-    } cases[] = {
-        {&AboutMenuText, "&About", "à &Propos"},
-        {&InsertButtonText, "Insert New Entry", "Insérer une Nouvelle Entrée"},
-        {&PokemonLabelText, "Number of Pokémon:", "Nombre de Pokémon:"},
+    const std::pair<const StringPair*, const char*> french[] = {
         {&FileAlreadyOpenText,
-         "There's already a file open. Are you sure you want to open another? Any data not "
-         "saved will be lost.",
          "Un fichier est déja ouvert. Êtes-vous sûr de vouloir ouvrir un autre? Toutes les "
          "données non sauvegardées seront perdues."},
-        {&SavedText, "The file was successfully saved!", "La rom a bien été sauvegardée!"},
-        {&VersionsText, "English, French - Ruby, Sapphire, Emerald, Fire Red, and Leaf Green",
-         "Anglais, Français - Rubis, Saphir, Emeraude, Rouge Feu, et Vert Feuille"},
-        {&WarningCaption, "Warning", "Alerte"},
+        {&UnsupportedRomText,
+         "Désolé, mais la rom que vous avez choisie n'est pas compatible avec cette programme "
+         "encore, ou n'est pas une rom Pokémon de la génération GBA."},
+        {&SavedText, "La rom a bien été sauvegardée!"},
+        {&CorruptedEntryText,
+         "Une entrée de la liste des attaques des oeufs est corrompue. Voulez-vous que cette "
+         "programme le fixe?"},
+        {&VersionsText, "Anglais, Français - Rubis, Saphir, Emeraude, Rouge Feu, et Vert Feuille"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FromAnsi(c.pair->text[0]), QString::fromUtf8(c.english));
-        EXPECT_EQ(FromAnsi(c.pair->text[1]), QString::fromUtf8(c.french));
-    }
-    EXPECT_EQ(FromAnsi(FrenchItemCaption), QString::fromUtf8("&Français"));
+    for (const auto& [pair, text] : french)
+        EXPECT_EQ(FromAnsi(pair->text[1]), QString::fromUtf8(text));
+    EXPECT_EQ(UnsupportedRomText.text[0],
+              "Sorry, but the rom you chose isn't supported by this program yet, or isn't a "
+              "generation III Pok\xE9mon rom.");
 }
 
 TEST(StringPairs, AboutTextLines) {
