@@ -31,10 +31,20 @@ class Saving : public ::testing::Test {
     Bytes original;
 };
 
-TEST_F(Saving, SaveWithoutEditLeavesTheFileAsItWas) {
+TEST_F(Saving, SaveWithoutEditLeavesTheFileAsItWasEvenAfterAnEndMark) {
     ASSERT_EQ(Load(path), LoadResult::Completed);
     EXPECT_EQ(SaveEggMoveTable(), SaveResult::Saved);
     EXPECT_EQ(ReadFileBytes(path), original);
+
+    // With another ROM's table in memory first, stale entries after the mark would show.
+    rom.table[300] = EndMarkEntry;
+    rom.table[301] = 0x0000;
+    rom.table[302] = 0x9999;
+    WriteRom(path, rom);
+    const Bytes before = ReadFileBytes(path);
+    ASSERT_EQ(Load(path), LoadResult::Completed);
+    ASSERT_EQ(SaveEggMoveTable(), SaveResult::Saved);
+    EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 TEST_F(Saving, EditsChangeOnlyTheTableRegion) {
@@ -44,34 +54,16 @@ TEST_F(Saving, EditsChangeOnlyTheTableRegion) {
     DeleteEntry(1137);
     const auto table = EggMoveTable;
     ASSERT_EQ(SaveEggMoveTable(), SaveResult::Saved);
-    EXPECT_EQ(EggMoveTable, table);
-    const Bytes after = ReadFileBytes(path);
-    ASSERT_EQ(after.size(), original.size());
-    const std::size_t from = TableOffset("BPRE"), to = from + EggMoveTableSize;
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (i < from || i >= to) {
-            ASSERT_EQ(after[i], original[i]) << i;
-        }
-    EXPECT_EQ(after[from], 0x20);
-    EXPECT_EQ(after[from + 1], 0x4E);
+    Bytes expected = original;
+    for (int i = 0; i < EggMoveEntryCount; ++i) {
+        expected[TableOffset("BPRE") + 2 * i] = table[i] & 0xFF;
+        expected[TableOffset("BPRE") + 2 * i + 1] = table[i] >> 8;
+    }
+    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(expected[TableOffset("BPRE")], 0x20);
     ResetProgramState();
     ASSERT_EQ(Load(path), LoadResult::Completed);
     EXPECT_EQ(EggMoveTable, table);
-}
-
-TEST_F(Saving, EndMarkFilesSaveBackUnchanged) {
-    rom.table[300] = EndMarkEntry;
-    rom.table[301] = 0x0000;
-    rom.table[302] = 0x9999;
-    WriteRom(path, rom);
-    const Bytes before = ReadFileBytes(path);
-    // Another ROM's table in memory first, so stale entries would show.
-    const auto other = dir / "other.gba";
-    WriteRom(other, DefaultRom("BPRE"));
-    ASSERT_EQ(Load(other), LoadResult::Completed);
-    ASSERT_EQ(Load(path), LoadResult::Completed);
-    ASSERT_EQ(SaveEggMoveTable(), SaveResult::Saved);
-    EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 TEST_F(Saving, FailuresWriteNothingAndKeepTheTable) {
@@ -125,37 +117,29 @@ TEST_F(Saving, FailuresWriteNothingAndKeepTheTable) {
     }
 }
 
-TEST_F(Saving, NothingToSaveBeforeACompletedLoad) {
+TEST_F(Saving, OnlyTheLastCompletedLoadIsEverWritten) {
+    const Bytes junk(4096, 0x11);
+    WriteFileBytes(dir / "junk.bin", junk);
     EXPECT_EQ(SaveEggMoveTable(), SaveResult::NothingToSave) << "first start";
-
-    WriteFileBytes(dir / "junk.bin", Bytes(4096, 0x11));
-    EXPECT_EQ(Load(dir / "junk.bin"), LoadResult::Unsupported);
+    ASSERT_EQ(Load(dir / "junk.bin"), LoadResult::Unsupported);
     EXPECT_EQ(SaveEggMoveTable(), SaveResult::NothingToSave) << "first file unsupported";
-    EXPECT_EQ(ReadFileBytes(dir / "junk.bin"), Bytes(4096, 0x11));
-}
 
-TEST_F(Saving, DeclinedRepairForbidsSavingAnywhere) {
-    ASSERT_EQ(Load(path), LoadResult::Completed);
-    const auto bad = dir / "bad.gba";
-    SyntheticRom broken = DefaultRom("BPRE");
-    broken.table[20] = 0x0000;
-    WriteRom(bad, broken);
-    const Bytes badBefore = ReadFileBytes(bad);
-    ASSERT_EQ(Load(bad, false), LoadResult::Declined);
-    EXPECT_EQ(SaveEggMoveTable(), SaveResult::NothingToSave);
-    EXPECT_EQ(ReadFileBytes(path), original);
-    EXPECT_EQ(ReadFileBytes(bad), badBefore);
-}
-
-TEST_F(Saving, UnsupportedFileAfterALoadKeepsTheLoadedTarget) {
     ASSERT_EQ(Load(path), LoadResult::Completed);
     ChangeEntry(0, 7);
-    WriteFileBytes(dir / "junk.bin", Bytes(4096, 0x11));
     ASSERT_EQ(Load(dir / "junk.bin"), LoadResult::Unsupported);
-    ASSERT_EQ(SaveEggMoveTable(), SaveResult::Saved);
-    EXPECT_EQ(ReadFileBytes(dir / "junk.bin"), Bytes(4096, 0x11));
-    const Bytes after = ReadFileBytes(path);
-    EXPECT_EQ(after[TableOffset("BPRE")], (SpeciesEntryBase + 7) & 0xFF);
+    ASSERT_EQ(SaveEggMoveTable(), SaveResult::Saved) << "still aimed at the loaded ROM";
+    EXPECT_EQ(ReadFileBytes(path)[TableOffset("BPRE")], (SpeciesEntryBase + 7) & 0xFF);
+    const Bytes saved = ReadFileBytes(path);
+
+    SyntheticRom broken = DefaultRom("BPRE");
+    broken.table[20] = 0x0000;
+    WriteRom(dir / "bad.gba", broken);
+    const Bytes bad = ReadFileBytes(dir / "bad.gba");
+    ASSERT_EQ(Load(dir / "bad.gba", false), LoadResult::Declined);
+    EXPECT_EQ(SaveEggMoveTable(), SaveResult::NothingToSave) << "a mix of two tables";
+    EXPECT_EQ(ReadFileBytes(path), saved);
+    EXPECT_EQ(ReadFileBytes(dir / "bad.gba"), bad);
+    EXPECT_EQ(ReadFileBytes(dir / "junk.bin"), junk);
 }
 
 TEST_F(Saving, CutTableIsNeverWrittenBack) {
