@@ -19,7 +19,7 @@ sudo=""
 # add GoogleTest, Google Benchmark, clang's fuzzing runtime and an X server.
 packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool)
+  packages+=(libgtest-dev libbenchmark-dev libx11-dev clang libclang-rt-14-dev xvfb xauth xdotool)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -10,8 +10,8 @@ class Table : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProgramState();
-        for (int s = 0; s < SpeciesNameCount; ++s) SpeciesNames[s] = "S" + std::to_string(s);
-        for (int k = 0; k < MoveNameCount; ++k) MoveNames[k] = "M" + std::to_string(k + 1);
+        for (int s = 0; s < SpeciesNameCount; ++s) SpeciesNames[s] = std::string("S").append(std::to_string(s));
+        for (int k = 0; k < MoveNameCount; ++k) MoveNames[k] = std::string("M").append(std::to_string(k + 1));
     }
 };
 
