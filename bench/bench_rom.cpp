@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ set -Eeuo pipefail
 BUILD=$(realpath "$1")
 RUNS=${2:-20}
 QUENMARK=$BUILD/ui/quenmark
-MAKE_TEST_ROM=$BUILD/tests/make_test_rom
+MAKE_TEST_ROM=$BUILD/tools/make_test_rom
 WINDOW_BENCH=$BUILD/bench/window_bench
 FIRST_WINDOW=$BUILD/bench/first_window
 WAIT_US=10000000  # no window takes ten seconds to appear

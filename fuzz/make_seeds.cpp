@@ -10,7 +10,7 @@
 
 #include "eggmoves/table.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 namespace {
 

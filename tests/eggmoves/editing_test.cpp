@@ -6,7 +6,7 @@
 
 #include "eggmoves/table.h"
 #include "tests/support/program_state.h"
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 namespace {
 

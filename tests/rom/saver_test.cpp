@@ -8,7 +8,7 @@
 #include "rom/update_stream.h"
 #include "rom/versions.h"
 #include "tests/support/program_state.h"
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 namespace {
 

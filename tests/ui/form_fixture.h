@@ -11,7 +11,7 @@
 
 #include "eggmoves/table.h"
 #include "tests/support/program_state.h"
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 #include "tests/ui/scripted_prompter.h"
 #include "ui/form1.h"
 #include "ui/strings.h"

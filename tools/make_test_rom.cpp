@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

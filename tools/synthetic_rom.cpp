@@ -1,4 +1,4 @@
-#include "tests/support/rom_builder.h"
+#include "tools/synthetic_rom.h"
 
 #include <fstream>
 #include <map>
