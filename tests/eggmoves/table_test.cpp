@@ -10,8 +10,10 @@ class Table : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetProgramState();
-        for (int s = 0; s < SpeciesNameCount; ++s) SpeciesNames[s] = std::string("S").append(std::to_string(s));
-        for (int k = 0; k < MoveNameCount; ++k) MoveNames[k] = std::string("M").append(std::to_string(k + 1));
+        for (int s = 0; s < SpeciesNameCount; ++s)
+            SpeciesNames[s] = std::string("S").append(std::to_string(s));
+        for (int k = 0; k < MoveNameCount; ++k)
+            MoveNames[k] = std::string("M").append(std::to_string(k + 1));
     }
 };
 
@@ -70,14 +72,6 @@ TEST_F(Table, CountingFollowsTheKind) {
     UncountEntry(0x0100);
     EXPECT_EQ(SpeciesCount, 0);
     EXPECT_EQ(MoveCount, 1);
-}
-
-TEST_F(Table, ChoicesAreSpeciesThenMovesWithoutIndent) {
-    BuildEntryChoices();
-    EXPECT_EQ(EntryChoices[0], "S0");
-    EXPECT_EQ(EntryChoices[411], "S411");
-    EXPECT_EQ(EntryChoices[412], "M1");
-    EXPECT_EQ(EntryChoices[765], "M354");
 }
 
 }  // namespace
