@@ -228,19 +228,20 @@ void TForm1::ExportButtonClick() {
 // ---- Editing ----
 
 void TForm1::ChangeButtonClick() {
-    if (!ChangeEntry(SelectedRow(), ComboBox1->currentIndex())) return;
-    FillListBox();
-    SetLabelCaptions();
+    ShowEdit(ChangeEntry(SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::InsertButtonClick() {
-    if (!InsertEntry(SelectedRow(), ComboBox1->currentIndex())) return;
-    FillListBox();
-    SetLabelCaptions();
+    ShowEdit(InsertEntry(SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::DeleteButtonClick() {
-    if (!DeleteEntry(SelectedRow())) return;
+    ShowEdit(DeleteEntry(SelectedRow()));
+}
+
+void TForm1::ShowEdit(bool edited) {
+    // Without a selected row or a choice nothing was edited, and nothing is redrawn.
+    if (!edited) return;
     FillListBox();
     SetLabelCaptions();
 }

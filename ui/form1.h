@@ -77,6 +77,7 @@ class TForm1 : public QMainWindow {
     void BuildControls();
     void EnableControls();
     void FillComboBox();
+    void ShowEdit(bool edited);
     MessageAnswer ShowMessage(const StringPair& text, const StringPair& title,
                               MessageButtons buttons);
 
