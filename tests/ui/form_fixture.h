@@ -11,8 +11,8 @@
 
 #include "eggmoves/table.h"
 #include "tests/support/program_state.h"
-#include "tools/synthetic_rom.h"
 #include "tests/ui/scripted_prompter.h"
+#include "tools/synthetic_rom.h"
 #include "ui/form1.h"
 #include "ui/strings.h"
 
