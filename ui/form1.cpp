@@ -46,6 +46,15 @@ Widget* Placed(Widget* widget, const Place& p) {
     return widget;
 }
 
+// Program texts as the rows of a list or drop-down.
+template <std::size_t N>
+QStringList Items(const std::array<std::string, N>& texts) {
+    QStringList items;
+    items.reserve(N);
+    for (const std::string& text : texts) items.append(FromAnsi(text));
+    return items;
+}
+
 std::string RomPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
@@ -183,20 +192,14 @@ void TForm1::Open1Click() {
 }
 
 void TForm1::FillComboBox() {
-    QStringList items;
-    items.reserve(EntryChoiceCount);
-    for (const std::string& choice : EntryChoices) items.append(FromAnsi(choice));
     ComboBox1->clear();
-    ComboBox1->addItems(items);
+    ComboBox1->addItems(Items(EntryChoices));
     ComboBox1->setCurrentIndex(0);
 }
 
 void TForm1::FillListBox() {
-    QStringList items;
-    items.reserve(EggMoveEntryCount);
-    for (const std::string& line : EggMoveListLines) items.append(FromAnsi(line));
     ListBox1->clear();
-    ListBox1->addItems(items);
+    ListBox1->addItems(Items(EggMoveListLines));
 }
 
 int TForm1::SelectedRow() const {
