@@ -11,22 +11,28 @@ cp "$rom" "$WORK/before.gba"
 
 start_program
 open_first "$rom"
+# Let the load and the window's activation settle before counting Tabs.
+barrier
 
 # Nothing has had the focus yet, so the first Tab goes to Export; the drop-down
-# is the fourth stop and the list the sixth.
+# is the fourth stop and the list the sixth. A barrier after each edit makes
+# sure it was handled before the next one starts.
 note "change row 1 to the last choice"
 keys Tab Tab Tab Tab End        # drop-down: choice 765, move 354
 keys Tab Tab; select_row 1      # list: row 1
 keys shift+Tab shift+Tab shift+Tab shift+Tab space  # Change Entry
+barrier
 
 note "insert the third choice before row 2"
 keys Tab Tab Home Down Down     # drop-down: choice 2, species 2
 keys Tab Tab; select_row 2      # list: row 2
 keys shift+Tab shift+Tab shift+Tab space  # Insert New Entry
+barrier
 
 note "delete row 5"
 keys Tab Tab Tab; select_row 5  # list: row 5
 keys shift+Tab space            # Delete Entry
+barrier
 
 note "save"
 save

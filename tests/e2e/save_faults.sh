@@ -14,6 +14,7 @@ cp "$rom" "$WORK/original.gba"
 
 start_program
 open_first "$rom"
+barrier  # the load and the window's activation settle before counting Tabs
 note "change row 0 to the last choice, so that any write would show"
 keys Tab Tab Tab Tab End Tab Tab  # drop-down: move 354; then the list
 select_row 0
