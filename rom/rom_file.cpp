@@ -1,10 +1,16 @@
 #include "rom/rom_file.h"
 
+#include <filesystem>
+
 std::ifstream RomFile;
 
 void OpenRomFile(const std::string& path) {
     if (RomFile.is_open()) RomFile.close();
     RomFile.clear();
+    // Only a regular file can be a ROM; opening a named pipe would block the
+    // window until something wrote to it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return;
     RomFile.open(path, std::ios::in | std::ios::binary);
 }
 

@@ -10,8 +10,8 @@
 // Nothing is ever written through it.
 extern std::ifstream RomFile;
 
-// Closes RomFile and opens path for binary reading. A failure is not an error:
-// every byte read afterwards counts as 0xFF.
+// Closes RomFile and opens path for binary reading. A failure, or a path that is
+// not a regular file, is not an error: every byte read afterwards counts as 0xFF.
 void OpenRomFile(const std::string& path);
 
 // Positions the stream for reading, clearing any earlier failed read first.

@@ -1,6 +1,7 @@
 #include "rom/loader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <deque>
 
@@ -182,7 +183,8 @@ TEST_F(Loading, UnsupportedFilesChangeNothing) {
     WriteFileBytes(dir / "tiny.gba", Bytes(100, 0x41));
     WriteRom(dir / "lower.gba", DefaultRom("bpre"));
     std::filesystem::create_directory(dir / "folder.gba");
-    for (const char* name : {"tiny.gba", "lower.gba", "folder.gba", "missing.gba"}) {
+    ASSERT_EQ(mkfifo((dir / "pipe.gba").c_str(), 0600), 0);
+    for (const char* name : {"tiny.gba", "lower.gba", "folder.gba", "pipe.gba", "missing.gba"}) {
         EXPECT_EQ(Load(dir / name), LoadResult::Unsupported) << name;
         EXPECT_EQ(EggMoveTable, table);
         EXPECT_EQ(LoadedRom.path, path.string());
