@@ -3,16 +3,14 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "ui/ansi.h"
+#include "ui/font.h"
 #include "ui/icon.xpm"
 #include "ui/no_icon_style.h"
 
 QuenmarkApplication::QuenmarkApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(new NoIconStyle);
     setWindowIcon(QIcon(QPixmap(quenmark_icon_xpm)));
-    QFont font("Tahoma");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ProgramFont());  // the boxes and dialogs too, not just the window
 }
 
 bool QuenmarkApplication::notify(QObject* receiver, QEvent* event) {

@@ -17,6 +17,7 @@
 #include "rom/loader.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
+#include "ui/font.h"
 #include "ui/strings.h"
 
 TForm1* Form1 = nullptr;
@@ -66,9 +67,7 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont font("Tahoma");  // falls back where Tahoma is not installed
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ProgramFont());
 
     BuildMenus();
     BuildControls();
