@@ -18,14 +18,10 @@
 #include <vector>
 
 #include "rom/versions.h"
+#include "tools/synthetic_rom.h"
 
-using ByteString = std::vector<std::uint8_t>;
-
-struct Region {
-    std::uint64_t offset = 0;
-    ByteString bytes;
-    std::uint64_t end() const { return offset + bytes.size(); }
-};
+using ByteString = Bytes;
+using Region = Piece;
 
 struct FuzzRom {
     const GameVersion* version = nullptr;  // null: the input is the whole file

@@ -89,18 +89,7 @@ const std::string& ScratchRomPath() {
 }
 
 void WriteImageFile(const std::string& path, const FuzzRom& image) {
-    const Fd fd(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
-    if (fd.get() < 0) Fail("cannot create", path);
-    for (const Region& r : image.regions) {
-        std::size_t done = 0;
-        while (done < r.bytes.size()) {
-            const ssize_t n = pwrite(fd.get(), r.bytes.data() + done, r.bytes.size() - done,
-                                     static_cast<off_t>(r.offset + done));
-            if (n <= 0) Fail("cannot write", path);
-            done += static_cast<std::size_t>(n);
-        }
-    }
-    if (ftruncate(fd.get(), static_cast<off_t>(image.size)) != 0) Fail("cannot size", path);
+    if (!WritePieces(path, image.regions, image.size)) Fail("cannot write", path);
 }
 
 bool FileHolds(const std::string& path, const FuzzRom& image) {

@@ -38,6 +38,6 @@ extern std::int32_t EggMoveOffset;
 // The four bytes at GameCodeOffset; an unreadable byte counts as 0xFF.
 std::string ReadGameCode(std::istream& rom);
 
-// Reads the game code and, when it is one of
-// the ten, sets the three offsets from its row. A failure changes nothing.
+// Reads the game code and, when it is one of the ten, sets the three offsets
+// from its row. A failure changes nothing.
 bool IdentifyGameVersion(std::istream& rom);

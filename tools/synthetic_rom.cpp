@@ -112,7 +112,7 @@ namespace {
 
 std::uint64_t NaturalSize(const std::vector<Piece>& pieces) {
     std::uint64_t end = 0;
-    for (const Piece& p : pieces) end = std::max<std::uint64_t>(end, p.offset + p.bytes.size());
+    for (const Piece& p : pieces) end = std::max(end, p.end());
     return end;
 }
 
@@ -120,7 +120,11 @@ std::uint64_t NaturalSize(const std::vector<Piece>& pieces) {
 
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom) {
     const auto pieces = RomPieces(rom);
-    const std::uint64_t size = rom.size ? rom.size : NaturalSize(pieces);
+    WritePieces(path, pieces, rom.size ? rom.size : NaturalSize(pieces));
+}
+
+bool WritePieces(const std::filesystem::path& path, const std::vector<Piece>& pieces,
+                 std::uint64_t size) {
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         for (const Piece& p : pieces) {
@@ -130,8 +134,11 @@ void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom) {
             out.write(reinterpret_cast<const char*>(p.bytes.data()),
                       static_cast<std::streamsize>(n));
         }
+        if (!out) return false;
     }
-    std::filesystem::resize_file(path, size);
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    return !error;
 }
 
 Bytes BuildRomBytes(const SyntheticRom& rom) {

@@ -36,13 +36,18 @@ std::string DefaultSpeciesName(int species);
 std::string DefaultMoveName(int move);
 
 struct Piece {
-    std::uint64_t offset;
+    std::uint64_t offset = 0;
     Bytes bytes;
+    std::uint64_t end() const { return offset + bytes.size(); }
 };
 // The image as the pieces that hold data (the rest of the file is zero).
 std::vector<Piece> RomPieces(const SyntheticRom& rom);
 // Writes the image as a sparse file, so that a huge ROM costs no disk.
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom);
+// Creates or empties the file, writes the pieces that lie inside size and makes
+// it size bytes long; the gaps stay holes. False when a step failed.
+bool WritePieces(const std::filesystem::path& path, const std::vector<Piece>& pieces,
+                 std::uint64_t size);
 Bytes BuildRomBytes(const SyntheticRom& rom);
 
 Bytes ReadFileBytes(const std::filesystem::path& path);

@@ -11,13 +11,11 @@ int main(int argc, char** argv) {
         Form1 = &form;
         form.show();
         application.exec();
-        Form1 = nullptr;
     } catch (const std::exception& e) {
-        Form1 = nullptr;
         ShowException(e.what());
     } catch (...) {
-        Form1 = nullptr;
         ShowException({});
     }
+    Form1 = nullptr;
     return 0;
 }
