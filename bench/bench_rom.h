@@ -1,15 +1,31 @@
-// The synthetic ROM images the benchmarks load.
+// The ROM every benchmark reads: a synthetic Fire Red image of a given size,
+// written once per run as a sparse file, and how each benchmark is repeated.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
-#include <filesystem>
+#include <string>
 
-inline constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
-inline constexpr std::uint64_t GiB = std::uint64_t{1} << 30;
+#include "tools/synthetic_rom.h"
 
-// A default Fire Red (BPRE) image of size bytes, every entry legal, written as a
-// sparse file on first use into a scratch directory that goes with the process.
-const std::filesystem::path& BenchRom(std::uint64_t size);
+inline constexpr std::uint64_t MiB = 1 << 20;
 
-// A file name in the same scratch directory.
-std::filesystem::path ScratchFile(const char* name);
+inline const std::string& BenchRom(std::uint64_t size) {
+    static TempDir dir;
+    static std::string paths[2];
+    std::string& path = paths[size > 16 * MiB];
+    if (path.empty()) {
+        SyntheticRom rom = DefaultRom("BPRE");
+        rom.species[1] = GameText("Pok\xE9mon");
+        rom.size = size;
+        path = (dir / ("rom-" + std::to_string(size) + ".gba")).string();
+        WriteRom(path, rom);
+    }
+    return path;
+}
+
+// Every figure is the median of 11 repetitions, in microseconds.
+inline void Quoted(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMicrosecond)->MinTime(0.2)->Repetitions(11)->ReportAggregatesOnly(true);
+}

@@ -1,74 +1,54 @@
-// The core alone, no window: a whole load, the three edits of the model and the
-// text export.
-#include <benchmark/benchmark.h>
-
-#include <string>
+// The core alone: a whole load as the window and as the command line read a
+// ROM, the three edits of the model, and the text export.
+#include <sstream>
 
 #include "bench/bench_rom.h"
-#include "bench/quoted.h"
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
-#include "eggmoves/table.h"
 #include "rom/loader.h"
 
 namespace {
 
-bool LoadedWhole(const std::string& path) {
-    return LoadRom(path, {}) == LoadResult::Completed &&
-           SpeciesCount + MoveCount == EggMoveEntryCount;
-}
-
-// Opening, identification, both name tables, the choices, the 1138 entries with
-// their lines and counters: everything File, Open does outside the window.
-void LoadWhole(benchmark::State& state, std::uint64_t size) {
-    const std::string path = BenchRom(size).string();
-    if (!LoadedWhole(path)) state.SkipWithError("the synthetic ROM did not load completely");
-    for (auto _ : state) benchmark::DoNotOptimize(LoadRom(path, {}));
-}
-BENCHMARK_CAPTURE(LoadWhole, rom_16MiB, 16 * MiB)->Apply(Quoted);
-BENCHMARK_CAPTURE(LoadWhole, sparse_1GiB, GiB)->Apply(Quoted);
-
-// The edits start from a loaded table. Insert and Delete act on row 0, where the
-// most entries and lines move.
-void LoadForEdits(benchmark::State& state) {
-    if (!LoadedWhole(BenchRom(16 * MiB).string()))
+// Identification, the game's words, both name tables, the 1138 entries with
+// their lines and counters.
+void WindowLoad(benchmark::State& state, std::uint64_t size) {
+    Rom rom;
+    for (auto _ : state) benchmark::DoNotOptimize(LoadRom(rom, BenchRom(size), {}));
+    if (rom.list.SpeciesCount + rom.list.MoveCount != EggMoveEntryCount)
         state.SkipWithError("the synthetic ROM did not load completely");
 }
+BENCHMARK_CAPTURE(WindowLoad, rom_16MiB, 16 * MiB)->Apply(Quoted);
+BENCHMARK_CAPTURE(WindowLoad, sparse_1GiB, 1024 * MiB)->Apply(Quoted);
 
-void ChangeEntryAlone(benchmark::State& state) {
-    LoadForEdits(state);
+void CommandLineRead(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ReadRom(BenchRom(16 * MiB)));
+}
+BENCHMARK(CommandLineRead)->Apply(Quoted);
+
+// Insert and Delete act on row 0, where the most entries and lines move; Change
+// puts a species and a move in turn, so that the entry really changes.
+void Edit(benchmark::State& state, int which) {
+    Rom rom = ReadRom(BenchRom(16 * MiB));
     int choice = 0;
     for (auto _ : state) {
-        // A species and a move in turn, so the entry really changes each time.
         choice = choice == 0 ? 600 : 0;
-        benchmark::DoNotOptimize(ChangeEntry(500, choice));
+        benchmark::DoNotOptimize(which == 0   ? ChangeEntry(rom.list, rom.names, 500, choice)
+                                 : which == 1 ? InsertEntry(rom.list, rom.names, 0, choice)
+                                              : DeleteEntry(rom.list, rom.names, 0));
     }
 }
-BENCHMARK(ChangeEntryAlone)->Apply(Quoted);
+BENCHMARK_CAPTURE(Edit, Change, 0)->Apply(Quoted);
+BENCHMARK_CAPTURE(Edit, Insert, 1)->Apply(Quoted);
+BENCHMARK_CAPTURE(Edit, Delete, 2)->Apply(Quoted);
 
-void InsertEntryAlone(benchmark::State& state) {
-    LoadForEdits(state);
-    for (auto _ : state) benchmark::DoNotOptimize(InsertEntry(0, 600));
-}
-BENCHMARK(InsertEntryAlone)->Apply(Quoted);
-
-void DeleteEntryAlone(benchmark::State& state) {
-    LoadForEdits(state);
-    for (auto _ : state) benchmark::DoNotOptimize(DeleteEntry(0));
-}
-BENCHMARK(DeleteEntryAlone)->Apply(Quoted);
-
-void ExportLines(benchmark::State& state) {
-    LoadForEdits(state);
-    const std::string path = ScratchFile("EggMoves.txt").string();
+void Export(benchmark::State& state) {
+    const Rom rom = ReadRom(BenchRom(16 * MiB));
     for (auto _ : state) {
-        if (!ExportListLines(path)) {
-            state.SkipWithError("the export file could not be written");
-            break;
-        }
+        std::ostringstream out;
+        benchmark::DoNotOptimize(WriteListLines(out, rom.list));
     }
 }
-BENCHMARK(ExportLines)->Apply(Quoted);
+BENCHMARK(Export)->Apply(Quoted);
 
 }  // namespace
 

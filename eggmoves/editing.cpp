@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "eggmoves/table.h"
-
 namespace {
+
+constexpr int Last = EggMoveEntryCount - 1;
 
 bool IsRow(int row) {
     return row >= 0 && row < EggMoveEntryCount;
@@ -13,42 +13,37 @@ bool IsChoice(int choice) {
     return choice >= 0 && choice < EntryChoiceCount;
 }
 
-void PutChoice(int row, int choice) {
-    EntryChoice chosen = EntryForChoice(choice);
-    EggMoveTable[row] = chosen.entry;
-    EggMoveListLines[row] = std::move(chosen.line);
-    CountEntry(chosen.entry);
+void PutChoice(EggMoveList& list, const RomNames& names, int row, int choice) {
+    StoreEntry(list, row, EntryForChoice(choice, names).entry, names);
 }
 
 }  // namespace
 
-bool ChangeEntry(int row, int choice) {
+bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
     if (!IsRow(row) || !IsChoice(choice)) return false;
-    UncountEntry(EggMoveTable[row]);
-    PutChoice(row, choice);
+    UncountEntry(list, list.EggMoveTable[row]);
+    PutChoice(list, names, row, choice);
     return true;
 }
 
-bool InsertEntry(int row, int choice) {
+bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
     if (!IsRow(row) || !IsChoice(choice)) return false;
-    constexpr int last = EggMoveEntryCount - 1;
-    UncountEntry(EggMoveTable[last]);
-    std::move_backward(EggMoveTable.begin() + row, EggMoveTable.begin() + last, EggMoveTable.end());
-    std::move_backward(EggMoveListLines.begin() + row, EggMoveListLines.begin() + last,
-                       EggMoveListLines.end());
-    PutChoice(row, choice);
+    auto& table = list.EggMoveTable;
+    auto& lines = list.EggMoveListLines;
+    UncountEntry(list, table[Last]);
+    std::move_backward(table.begin() + row, table.begin() + Last, table.end());
+    std::move_backward(lines.begin() + row, lines.begin() + Last, lines.end());
+    PutChoice(list, names, row, choice);
     return true;
 }
 
-bool DeleteEntry(int row) {
+bool DeleteEntry(EggMoveList& list, const RomNames& names, int row) {
     if (!IsRow(row)) return false;
-    constexpr int last = EggMoveEntryCount - 1;
-    UncountEntry(EggMoveTable[row]);
-    std::move(EggMoveTable.begin() + row + 1, EggMoveTable.end(), EggMoveTable.begin() + row);
-    std::move(EggMoveListLines.begin() + row + 1, EggMoveListLines.end(),
-              EggMoveListLines.begin() + row);
-    EggMoveTable[last] = SpeciesFillerEntry;
-    EggMoveListLines[last] = SpeciesNames[0];
-    CountEntry(SpeciesFillerEntry);
+    auto& table = list.EggMoveTable;
+    auto& lines = list.EggMoveListLines;
+    UncountEntry(list, table[row]);
+    std::move(table.begin() + row + 1, table.end(), table.begin() + row);
+    std::move(lines.begin() + row + 1, lines.end(), lines.begin() + row);
+    StoreEntry(list, Last, SpeciesFillerEntry, names);
     return true;
 }

@@ -2,8 +2,12 @@
 // the counters by uncounting what leaves and counting what enters.
 #pragma once
 
+#include "eggmoves/table.h"
+
 // Each returns false, changing nothing, when the row or the choice is out of
 // range (no selected row is -1; an empty drop-down gives choice -1).
-bool ChangeEntry(int row, int choice);
-bool InsertEntry(int row, int choice);  // the last entry falls off the end
-bool DeleteEntry(int row);              // a species filler enters at the end
+bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice);
+// The last entry falls off the end.
+bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice);
+// A species filler enters at the end.
+bool DeleteEntry(EggMoveList& list, const RomNames& names, int row);

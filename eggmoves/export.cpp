@@ -2,17 +2,15 @@
 
 #include <fstream>
 
-#include "eggmoves/table.h"
-
-bool WriteListLines(std::ostream& out) {
-    for (const std::string& line : EggMoveListLines) out << line << '\n';
+bool WriteListLines(std::ostream& out, const EggMoveList& list) {
+    for (const std::string& line : list.EggMoveListLines) out << line << '\n';
     return static_cast<bool>(out);
 }
 
-bool ExportListLines(const std::string& path) {
+bool ExportListLines(const std::string& path, const EggMoveList& list) {
     std::ofstream file(path, std::ios::out | std::ios::trunc);
     if (!file) return false;
-    WriteListLines(file);
+    WriteListLines(file, list);
     file.close();
     return !file.fail();
 }

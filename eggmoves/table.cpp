@@ -1,14 +1,5 @@
 #include "eggmoves/table.h"
 
-std::array<std::uint16_t, EggMoveEntryCount> EggMoveTable{};
-std::array<std::string, EggMoveEntryCount> EggMoveListLines;
-std::int32_t SpeciesCount = 0;
-std::int32_t MoveCount = 0;
-
-std::array<std::string, SpeciesNameCount> SpeciesNames;
-std::array<std::string, MoveNameCount> MoveNames;
-std::array<std::string, EntryChoiceCount> EntryChoices;
-
 Kind EntryKind(std::uint16_t entry) {
     const std::uint8_t high = entry >> 8;
     if (high < 2) return Kind::Move;
@@ -28,45 +19,60 @@ bool IsLegalEntry(std::uint16_t entry) {
     return false;
 }
 
-std::string EntryLine(std::uint16_t entry) {
-    if (!IsLegalEntry(entry)) return {};
-    if (EntryKind(entry) == Kind::Species) return SpeciesNames[entry - SpeciesEntryBase];
-    return MoveIndent + MoveNames[entry - 1];
+int EntryNumber(std::uint16_t entry) {
+    return EntryKind(entry) == Kind::Species ? entry - SpeciesEntryBase : entry;
 }
 
-EntryChoice EntryForChoice(int c) {
+std::string EntryLine(std::uint16_t entry, const RomNames& names) {
+    if (!IsLegalEntry(entry)) return {};
+    if (EntryKind(entry) == Kind::Species) return names.SpeciesNames[entry - SpeciesEntryBase];
+    return MoveIndent + names.MoveNames[entry - 1];
+}
+
+std::vector<std::string> EntryChoices(const RomNames& names) {
+    std::vector<std::string> choices(names.SpeciesNames.begin(), names.SpeciesNames.end());
+    choices.insert(choices.end(), names.MoveNames.begin(), names.MoveNames.end());
+    return choices;
+}
+
+EntryChoice EntryForChoice(int c, const RomNames& names) {
     const auto entry = static_cast<std::uint16_t>(c < SpeciesNameCount ? SpeciesEntryBase + c
                                                                        : c - SpeciesNameCount + 1);
-    return {entry, EntryLine(entry)};
+    return {entry, EntryLine(entry, names)};
 }
 
-void CountEntry(std::uint16_t entry) {
+namespace {
+
+std::int32_t* Counter(EggMoveList& list, std::uint16_t entry) {
     switch (EntryKind(entry)) {
         case Kind::Species:
-            ++SpeciesCount;
-            break;
+            return &list.SpeciesCount;
         case Kind::Move:
-            ++MoveCount;
-            break;
+            return &list.MoveCount;
         case Kind::Neither:
             break;
     }
+    return nullptr;
 }
 
-void UncountEntry(std::uint16_t entry) {
-    switch (EntryKind(entry)) {
-        case Kind::Species:
-            --SpeciesCount;
-            break;
-        case Kind::Move:
-            --MoveCount;
-            break;
-        case Kind::Neither:
-            break;
-    }
+}  // namespace
+
+void CountEntry(EggMoveList& list, std::uint16_t entry) {
+    if (std::int32_t* counter = Counter(list, entry)) ++*counter;
 }
 
-void BuildEntryChoices() {
-    for (int c = 0; c < SpeciesNameCount; ++c) EntryChoices[c] = SpeciesNames[c];
-    for (int k = 0; k < MoveNameCount; ++k) EntryChoices[SpeciesNameCount + k] = MoveNames[k];
+void UncountEntry(EggMoveList& list, std::uint16_t entry) {
+    if (std::int32_t* counter = Counter(list, entry)) --*counter;
+}
+
+void StoreEntry(EggMoveList& list, int i, std::uint16_t entry, const RomNames& names) {
+    list.EggMoveTable[i] = entry;
+    list.EggMoveListLines[i] = EntryLine(entry, names);
+    CountEntry(list, entry);
+}
+
+EggMoveList MakeList(const EggMoveEntries& entries, const RomNames& names) {
+    EggMoveList list;
+    for (int i = 0; i < EggMoveEntryCount; ++i) StoreEntry(list, i, entries[i], names);
+    return list;
 }

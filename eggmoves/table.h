@@ -1,10 +1,12 @@
-// The egg-move table in memory: entries, their display lines, the counters and
-// the drop-down choices. All text is 8-bit Windows-1252.
+// The egg-move table as a value: entries, their display lines, the counters, and
+// the names of one ROM that the lines and choices are made of. All text is 8-bit
+// Windows-1252.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 inline constexpr int EggMoveEntryCount = 1138;
 inline constexpr int EggMoveTableSize = 2 * EggMoveEntryCount;  // bytes in the ROM
@@ -20,15 +22,22 @@ inline constexpr const char* MoveIndent = "    ";
 
 enum class Kind { Move, Species, Neither };
 
-// Entry i is the little-endian 16-bit value at ROM offset EggMoveOffset + 2i.
-extern std::array<std::uint16_t, EggMoveEntryCount> EggMoveTable;
-extern std::array<std::string, EggMoveEntryCount> EggMoveListLines;
-extern std::int32_t SpeciesCount;
-extern std::int32_t MoveCount;
+// Entry i is the little-endian 16-bit value at the table's offset + 2i.
+using EggMoveEntries = std::array<std::uint16_t, EggMoveEntryCount>;
 
-extern std::array<std::string, SpeciesNameCount> SpeciesNames;  // [s] names species s
-extern std::array<std::string, MoveNameCount> MoveNames;        // [k] names move k + 1
-extern std::array<std::string, EntryChoiceCount> EntryChoices;  // species, then moves
+// The names decoded from one ROM.
+struct RomNames {
+    std::array<std::string, SpeciesNameCount> SpeciesNames;  // [s] names species s
+    std::array<std::string, MoveNameCount> MoveNames;        // [k] names move k + 1
+};
+
+// The table with a line per entry and the counts of species and move entries.
+struct EggMoveList {
+    EggMoveEntries EggMoveTable{};
+    std::array<std::string, EggMoveEntryCount> EggMoveListLines;
+    std::int32_t SpeciesCount = 0;
+    std::int32_t MoveCount = 0;
+};
 
 struct EntryChoice {
     std::uint16_t entry;
@@ -37,13 +46,19 @@ struct EntryChoice {
 
 Kind EntryKind(std::uint16_t entry);
 bool IsLegalEntry(std::uint16_t entry);
+// The species number of a species entry, the move number of a move entry.
+int EntryNumber(std::uint16_t entry);
 // The display line of a legal entry; an illegal one has none and shows an empty line.
-std::string EntryLine(std::uint16_t entry);
+std::string EntryLine(std::uint16_t entry, const RomNames& names);
+
+// The 766 choices of the drop-down: the species names, then the move names.
+std::vector<std::string> EntryChoices(const RomNames& names);
 // c must lie in 0..EntryChoiceCount - 1.
-EntryChoice EntryForChoice(int c);
+EntryChoice EntryForChoice(int c, const RomNames& names);
 
-void CountEntry(std::uint16_t entry);
-void UncountEntry(std::uint16_t entry);
-
-// EntryChoices from SpeciesNames and MoveNames, as they stand.
-void BuildEntryChoices();
+void CountEntry(EggMoveList& list, std::uint16_t entry);
+void UncountEntry(EggMoveList& list, std::uint16_t entry);
+// Puts entry at row i with its line, and counts it (nothing is uncounted).
+void StoreEntry(EggMoveList& list, int i, std::uint16_t entry, const RomNames& names);
+// The list of a whole table, every entry as it stands.
+EggMoveList MakeList(const EggMoveEntries& entries, const RomNames& names);

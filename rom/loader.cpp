@@ -1,100 +1,127 @@
 #include "rom/loader.h"
 
-#include "eggmoves/table.h"
 #include "rom/gametext.h"
 #include "rom/repair.h"
 #include "rom/rom_file.h"
-#include "rom/versions.h"
 
-bool FileOpen = false;
-SaveTarget LoadedRom;
+bool IsReadOnly(const Rom& rom) {
+    return rom.table.place == TablePlace::Foreign;
+}
 
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names) {
-    SeekRom(rom, offset);
+    // Read in blocks: names are short, but a name runs as far as its 0xFF.
+    constexpr std::size_t Block = 4096;
+    std::int64_t at = offset;
     std::size_t n = 0;
     bool started = false;
     while (n < names.size()) {
-        const std::uint8_t b = ReadRomByte(rom);
-        if (b == 0xFF) {
-            ++n;
-            started = false;
-        } else if (b != 0x00 || started) {
-            names[n] += DecodeGameChar(b);
-            started = true;
+        const Bytes block = ReadRomBytes(rom, at, Block);
+        at += Block;
+        for (std::size_t i = 0; i < Block && n < names.size(); ++i) {
+            const std::uint8_t b = block[i];
+            if (b == 0xFF) {
+                ++n;
+                started = false;
+            } else if (b != 0x00 || started) {
+                names[n] += DecodeGameChar(b);
+                started = true;
+            }
         }
     }
 }
 
+EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int32_t offset) {
+    const Bytes bytes = ReadRomBytes(rom, offset, EggMoveTableSize);
+    EggMoveEntries entries;
+    for (int i = 0; i < EggMoveEntryCount; ++i)
+        entries[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    return entries;
+}
+
 namespace {
 
-std::uint16_t ReadEntry(std::istream& rom) {
-    const std::uint8_t low = ReadRomByte(rom);
-    const std::uint8_t high = ReadRomByte(rom);
-    return static_cast<std::uint16_t>(low | high << 8);
+// Identification, the table's place and the names: the part of a load before the table.
+void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Release& release) {
+    rom.path = path;
+    rom.release = release;
+    rom.complete = false;
+    rom.table = LocateEggMoveTable(file, *release.version);
+    const GameVersion& v = *release.version;
+    for (std::string& name : rom.names.SpeciesNames) name.clear();
+    for (std::string& name : rom.names.MoveNames) name.clear();
+    ReadNameTable(file, v.SpeciesNameOffset, rom.names.SpeciesNames);
+    ReadNameTable(file, v.MoveNameOffset, rom.names.MoveNames);
 }
 
-void StoreEntry(int i, std::uint16_t entry) {
-    EggMoveTable[i] = entry;
-    EggMoveListLines[i] = EntryLine(entry);
-    CountEntry(entry);
+void ReadTail(Rom& rom, std::istream& file) {
+    rom.regionWhole = HoldsBytes(file, rom.table.EggMoveOffset, EggMoveTableSize);
+    rom.complete = true;
 }
 
-}  // namespace
-
-bool ReadEggMoveTable(std::istream& rom, const std::string& path,
-                      const std::function<bool()>& repairAccepted) {
-    SpeciesCount = 0;
-    MoveCount = 0;
-    SeekRom(rom, EggMoveOffset);
+// Stores the entries read at the table's place, repairing illegal ones on request;
+// false when a repair was declined and the reading stopped there.
+bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>& repairAccepted) {
+    EggMoveList& list = rom.list;
+    list.SpeciesCount = 0;
+    list.MoveCount = 0;
+    const std::int32_t offset = rom.table.EggMoveOffset;
+    const EggMoveEntries entries = ReadEggMoveEntries(file, offset);
     bool endMarkSeen = false;
     for (int i = 0; i < EggMoveEntryCount; ++i) {
-        const std::int32_t at = EggMoveOffset + 2 * i;
-        std::uint16_t entry = ReadEntry(rom);
+        std::uint16_t entry = entries[i];
         // From the end mark on, entries are kept exactly as the file holds them, so
         // that a save writes back the file's own bytes there.
         endMarkSeen = endMarkSeen || entry == EndMarkEntry;
-        if (!endMarkSeen) {
-            const bool legal = IsLegalEntry(entry);
-            const Kind kind = EntryKind(entry) == Kind::Move ? Kind::Move : Kind::Species;
-            if (!legal && !RepairEntry(at + 2, path, kind, repairAccepted)) return false;
-            // Read the entry again from the file: after a repair, its new bytes count.
-            SeekRom(rom, at);
-            entry = ReadEntry(rom);
+        if (!endMarkSeen && !IsLegalEntry(entry)) {
+            if (!repairAccepted || !repairAccepted()) return false;
+            const std::uint16_t filler = RepairFiller(RepairKind(entry));
+            const std::int64_t at = offset + 2 * i;
+            if (!IsReadOnly(rom)) {
+                WriteRepair(rom.path, at, filler);
+                // Read the entry again from the file: its new bytes are what count.
+                const Bytes again = ReadRomBytes(file, at, 2);
+                entry = static_cast<std::uint16_t>(again[0] | again[1] << 8);
+            }
             // A repair that did not reach the file (read-only, say) still counts in
             // memory, so the next successful save carries out the user's answer.
-            if (!legal && !IsLegalEntry(entry)) entry = RepairFiller(kind);
+            if (!IsLegalEntry(entry)) entry = filler;
         }
-        StoreEntry(i, entry);
+        StoreEntry(list, i, entry, rom.names);
     }
     return true;
 }
 
-namespace {
-
-bool HoldsWholeTable(std::istream& rom) {
-    SeekRom(rom, EggMoveOffset + EggMoveTableSize - 1);
-    const bool whole = rom.get() != std::istream::traits_type::eof();
-    rom.clear();
-    return whole;
-}
-
 }  // namespace
 
-LoadResult LoadRom(const std::string& path, const LoadCallbacks& callbacks) {
-    OpenRomFile(path);
-    if (!IdentifyGameVersion(RomFile)) return LoadResult::Unsupported;
-    FileOpen = true;
-    // From here until the load completes, the table is no file's table.
-    LoadedRom = {};
-
-    for (std::string& name : SpeciesNames) name.clear();
-    for (std::string& name : MoveNames) name.clear();
-    ReadNameTable(RomFile, SpeciesNameOffset, SpeciesNames);
-    ReadNameTable(RomFile, MoveNameOffset, MoveNames);
-    BuildEntryChoices();
+LoadResult LoadRom(Rom& rom, std::istream& file, const std::string& path,
+                   const LoadCallbacks& callbacks) {
+    const Release release = IdentifyGameVersion(file);
+    if (!release.version) return LoadResult::Unsupported;
+    ReadHead(rom, file, path, release);
     if (callbacks.choicesReady) callbacks.choicesReady();
-
-    if (!ReadEggMoveTable(RomFile, path, callbacks.repairAccepted)) return LoadResult::Declined;
-    LoadedRom = {path, ReadGameCode(RomFile), HoldsWholeTable(RomFile)};
+    if (IsReadOnly(rom) && callbacks.foreignTable) callbacks.foreignTable();
+    if (!ReadEggMoveTable(rom, file, callbacks.repairAccepted)) return LoadResult::Declined;
+    ReadTail(rom, file);
     return LoadResult::Completed;
+}
+
+LoadResult LoadRom(Rom& rom, const std::string& path, const LoadCallbacks& callbacks) {
+    std::ifstream file = OpenRomFile(path);
+    return LoadRom(rom, file, path, callbacks);
+}
+
+Rom ReadRom(std::istream& file, const std::string& path) {
+    Rom rom;
+    rom.path = path;
+    rom.release = IdentifyGameVersion(file);
+    if (!rom.release.version) return rom;
+    ReadHead(rom, file, path, rom.release);
+    rom.list = MakeList(ReadEggMoveEntries(file, rom.table.EggMoveOffset), rom.names);
+    ReadTail(rom, file);
+    return rom;
+}
+
+Rom ReadRom(const std::string& path) {
+    std::ifstream file = OpenRomFile(path);
+    return ReadRom(file, path);
 }

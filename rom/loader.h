@@ -1,5 +1,6 @@
-// File, Open without the window: identification, the two name tables, the
-// choices and the table, with the repair question asked through a callback.
+// One ROM read into values: identification, where the game reads its table, the
+// two name tables and the table. The window's File, Open asks its questions
+// through callbacks; the command line reads without asking or writing.
 #pragma once
 
 #include <cstdint>
@@ -8,36 +9,50 @@
 #include <span>
 #include <string>
 
-// Set by the first successful identification and never cleared.
-extern bool FileOpen;
+#include "eggmoves/table.h"
+#include "rom/table_place.h"
+#include "rom/versions.h"
 
-// Where saving may write: the ROM of the last completed load. The path is empty
-// while the table in memory is not that file's table plus the user's edits.
-struct SaveTarget {
+struct Rom {
     std::string path;
-    std::string gameCode;      // checked again before writing, in case the file was replaced
+    Release release;
+    TableLocation table;
     bool regionWhole = false;  // the file held all of the table when it was read
+    // The list is this file's table, plus edits: only then may it be written back.
+    bool complete = false;
+    RomNames names;
+    EggMoveList list;
 };
-extern SaveTarget LoadedRom;
+
+// The game reads another table than the one at this place: nothing may be written.
+bool IsReadOnly(const Rom& rom);
 
 enum class LoadResult {
-    Unsupported,  // not one of the ten releases: nothing changed
+    Unsupported,  // not a supported release: nothing changed
     Declined,     // stopped at a declined repair: names and part of the table are new
     Completed,
 };
 
 struct LoadCallbacks {
-    std::function<void()> choicesReady;    // names and choices are read, the table is next
+    std::function<void()> choicesReady;    // names are read, the table is next
+    std::function<void()> foreignTable;    // told once, before the table, when read-only
     std::function<bool()> repairAccepted;  // asked once per illegal entry; true for Yes
 };
 
-LoadResult LoadRom(const std::string& path, const LoadCallbacks& callbacks);
+// File, Open without the window, into rom. Each illegal entry before the end mark
+// is repaired in the file on Yes (in memory only when read-only); No stops there.
+LoadResult LoadRom(Rom& rom, std::istream& file, const std::string& path,
+                   const LoadCallbacks& callbacks);
+LoadResult LoadRom(Rom& rom, const std::string& path, const LoadCallbacks& callbacks);
+
+// Reads a whole ROM without a question or a write: illegal entries stay as they
+// are. release.version is nullptr when the file is not a supported release.
+Rom ReadRom(std::istream& file, const std::string& path);
+Rom ReadRom(const std::string& path);
 
 // Reads names.size() names of game text from offset: zero bytes before a name are
 // skipped, and each name runs to its 0xFF.
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names);
 
-// Reads the 1138 entries, repairing illegal ones on request; false when a repair
-// was declined and the reading stopped there.
-bool ReadEggMoveTable(std::istream& rom, const std::string& path,
-                      const std::function<bool()>& repairAccepted);
+// The table's 1138 entries as the file holds them at offset (0xFF past its end).
+EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int32_t offset);

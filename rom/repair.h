@@ -2,17 +2,17 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "eggmoves/table.h"
 
+// The kind of repair an illegal entry gets: a move for a move-kind entry, a
+// species for anything else.
+Kind RepairKind(std::uint16_t entry);
 // The legal value written over an illegal entry of kind (Move or Species).
 std::uint16_t RepairFiller(Kind kind);
 
-// Asks through accepted (none counts as No); on Yes writes the filler of kind over the two bytes
-// just before position in the file at path. The file is never created, truncated or extended, and a
-// write that fails is not reported: the caller reads the entry again to learn the outcome. Returns
-// false only when the user declined.
-bool RepairEntry(std::int32_t position, const std::string& path, Kind kind,
-                 const std::function<bool()>& accepted);
+// Writes filler over the entry at offset in the file at path. The file is never
+// created, truncated or extended; a write that fails is not reported, since the
+// loader reads the entry again to learn the outcome.
+void WriteRepair(const std::string& path, std::int64_t offset, std::uint16_t filler);

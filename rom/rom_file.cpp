@@ -2,29 +2,37 @@
 
 #include <filesystem>
 
-std::ifstream RomFile;
-
-void OpenRomFile(const std::string& path) {
-    if (RomFile.is_open()) RomFile.close();
-    RomFile.clear();
-    // Only a regular file can be a ROM; opening a named pipe would block the
-    // window until something wrote to it.
+std::ifstream OpenRomFile(const std::string& path) {
+    std::ifstream rom;
+    // Only a regular file can be a ROM; opening a named pipe would block until
+    // something wrote to it.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return;
-    RomFile.open(path, std::ios::in | std::ios::binary);
+    if (std::filesystem::is_regular_file(path, error)) rom.open(path, std::ios::binary);
+    return rom;
 }
 
-void SeekRom(std::istream& rom, std::int64_t offset) {
+Bytes ReadRomBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
+    Bytes bytes(count, 0xFF);
     rom.clear();
-    rom.seekg(offset);
+    if (offset < 0 || !rom.seekg(offset)) {
+        rom.clear();
+        return bytes;
+    }
+    // A short read leaves the rest 0xFF; the stream stays usable for the next seek.
+    rom.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    rom.clear();
+    return bytes;
 }
 
-std::uint8_t ReadRomByte(std::istream& rom) {
-    const auto c = rom.get();
-    if (c == std::istream::traits_type::eof()) {
-        // Keep the stream usable for the next seek; the missing byte reads as 0xFF.
-        rom.clear();
-        return 0xFF;
-    }
-    return static_cast<std::uint8_t>(c);
+std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset) {
+    const Bytes b = ReadRomBytes(rom, offset, 4);
+    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
+    rom.clear();
+    rom.seekg(0, std::ios::end);
+    const std::streamoff size = rom.tellg();
+    rom.clear();
+    return offset >= 0 && size >= 0 && size - offset >= static_cast<std::streamoff>(count);
 }

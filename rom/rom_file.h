@@ -1,20 +1,25 @@
-// The loader's read-only stream over the ROM and the byte-reading rule.
+// Reading a ROM: the file opened for binary reading, and the rule that a byte
+// that cannot be read counts as 0xFF.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <istream>
 #include <string>
+#include <vector>
 
-// Opened by each load and left open, idle, until the next load or exit.
-// Nothing is ever written through it.
-extern std::ifstream RomFile;
+using Bytes = std::vector<std::uint8_t>;
 
-// Closes RomFile and opens path for binary reading. A failure, or a path that is
-// not a regular file, is not an error: every byte read afterwards counts as 0xFF.
-void OpenRomFile(const std::string& path);
+// Opens path for binary reading. A failure, or a path that is not a regular file,
+// gives a stream that reads nothing, so every byte then counts as 0xFF.
+std::ifstream OpenRomFile(const std::string& path);
 
-// Positions the stream for reading, clearing any earlier failed read first.
-void SeekRom(std::istream& rom, std::int64_t offset);
-// The next byte, or 0xFF when it cannot be read (past the end, or no file).
-std::uint8_t ReadRomByte(std::istream& rom);
+// count bytes from offset; those past the end of the file, or unreadable, are 0xFF.
+Bytes ReadRomBytes(std::istream& rom, std::int64_t offset, std::size_t count);
+
+// The 32-bit little-endian word at offset, by the same rule.
+std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset);
+
+// Whether the file holds every byte of [offset, offset + count).
+bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count);

@@ -2,26 +2,32 @@
 
 #include <array>
 
-#include "eggmoves/table.h"
-#include "rom/loader.h"
 #include "rom/update_stream.h"
-#include "rom/versions.h"
 
-SaveResult SaveEggMoveTable() {
-    if (LoadedRom.path.empty()) return SaveResult::NothingToSave;
+SaveResult WriteEggMoveTable(const Rom& rom, const EggMoveEntries& entries) {
+    if (!rom.complete || !rom.release.version) return SaveResult::NothingToSave;
+    if (IsReadOnly(rom)) return SaveResult::ReadOnly;
     // Bytes beyond the end of the file at load time never came from it.
-    if (!LoadedRom.regionWhole) return SaveResult::Failed;
+    if (!rom.regionWhole) return SaveResult::Failed;
 
     std::array<unsigned char, EggMoveTableSize> bytes;
     for (int i = 0; i < EggMoveEntryCount; ++i) {
-        bytes[2 * i] = static_cast<unsigned char>(EggMoveTable[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<unsigned char>(EggMoveTable[i] >> 8);
+        bytes[2 * i] = static_cast<unsigned char>(entries[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<unsigned char>(entries[i] >> 8);
     }
-    auto file = OpenForUpdate(LoadedRom.path);
-    // A file replaced by another game since the load must not get this table.
-    if (!file || ReadGameCode(*file) != LoadedRom.gameCode ||
-        !WriteInPlace(*file, EggMoveOffset, bytes.data(), bytes.size())) {
+    auto file = OpenForUpdate(rom.path);
+    if (!file || !*file) return SaveResult::Failed;
+    // A file replaced by another game, or whose table another tool has moved since,
+    // must not get this table.
+    const Release now = IdentifyGameVersion(*file);
+    if (now.version != rom.release.version ||
+        LocateEggMoveTable(*file, *now.version) != rom.table ||
+        !WriteInPlace(*file, rom.table.EggMoveOffset, bytes.data(), bytes.size())) {
         return SaveResult::Failed;
     }
     return SaveResult::Saved;
+}
+
+SaveResult SaveEggMoveTable(const Rom& rom) {
+    return WriteEggMoveTable(rom, rom.list.EggMoveTable);
 }

@@ -2,26 +2,28 @@
 
 #include "rom/rom_file.h"
 
-std::int32_t SpeciesNameOffset = 0;
-std::int32_t MoveNameOffset = 0;
-std::int32_t EggMoveOffset = 0;
-
 std::string ReadGameCode(std::istream& rom) {
-    SeekRom(rom, GameCodeOffset);
-    std::string code;
-    for (int i = 0; i < 4; ++i) code += static_cast<char>(ReadRomByte(rom));
-    return code;
+    const Bytes b = ReadRomBytes(rom, GameCodeOffset, 4);
+    return std::string(b.begin(), b.end());
 }
 
-bool IdentifyGameVersion(std::istream& rom) {
-    const std::string code = ReadGameCode(rom);
-    for (const GameVersion& version : GameVersionTable) {
-        if (version.code == code) {
-            SpeciesNameOffset = version.speciesNameOffset;
-            MoveNameOffset = version.moveNameOffset;
-            EggMoveOffset = version.eggMoveOffset;
-            return true;
-        }
+const GameVersion* FindGameVersion(std::string_view code, std::uint8_t revision) {
+    const GameVersion* first = nullptr;
+    for (const GameVersion& v : GameVersionTable) {
+        if (v.code != code) continue;
+        if (v.revision == revision) return &v;
+        if (!first) first = &v;
     }
-    return false;
+    return first;
+}
+
+Release IdentifyGameVersion(std::istream& rom) {
+    Release release{nullptr, ReadGameCode(rom), ReadRomBytes(rom, RevisionOffset, 1)[0]};
+    release.version = FindGameVersion(release.code, release.revision);
+    return release;
+}
+
+std::string VersionName(const Release& release) {
+    if (!release.version || release.version->revision != release.revision) return {};
+    return "1." + std::to_string(release.revision);
 }

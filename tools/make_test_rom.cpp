@@ -1,30 +1,71 @@
-// make_test_rom CODE PATH [SIZE] [ENTRY=VALUE ...]
-// Writes a synthetic ROM of the release CODE; ENTRY=VALUE pairs (hexadecimal
-// values) put illegal or special entries into the table.
+// make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] [words=HEX,HEX,HEX] [demo]
+// Writes a synthetic ROM of the release CODE (version byte REVISION, 0 by
+// default): ROW=VALUE pairs put special entries into the table, words= writes the
+// game's two table pointers and search limit, and demo gives invented names.
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
+#include "eggmoves/table.h"
 #include "tools/synthetic_rom.h"
+
+namespace {
+
+// Invented names, spelled as the games spell theirs: capitals, at most ten letters.
+void GiveDemoNames(SyntheticRom& rom) {
+    const char* heads[] = {"BRAM",  "QUIL", "MOSS", "PEBB", "FERN", "CIND", "GLIM",
+                           "THORN", "DRIF", "EMB",  "FROS", "LOAM", "MURK", "SPRIG",
+                           "TID",   "VEX",  "ZEPH", "ORB",  "KELP", "WISP", "NOOK"};
+    const char* tails[] = {"BIT",  "OW",   "LING", "SNAIL", "DRAKE", "WING", "PUP",
+                           "MOTH", "FIN",  "HOOF", "LET",   "TUSK",  "ROO",  "SHELL",
+                           "KIT",  "FANG", "MANE", "BUG",   "TAIL",  "OX"};
+    const char* moves[] = {"SPARK", "MUD",   "LEAF",  "STONE", "GUST", "FROST",
+                           "SHADE", "FLAME", "TIDAL", "IRON",  "SILK", "THORN",
+                           "ECHO",  "DREAM", "SAND",  "EMBER", "MIST", "QUAKE"};
+    const char* actions[] = {"JAB",   "WAVE",  "BURST", "VEIL", "SPIN",  "FANG",  "DANCE",
+                             "CRASH", "DRILL", "BLOOM", "HOWL", "SNARE", "PULSE", "STRIKE",
+                             "COIL",  "SLAM",  "GAZE",  "RUSH", "WARD",  "LASH"};
+    rom.species[0] = GameText("??????????");
+    for (int s = 1; s < SpeciesNameCount; ++s)
+        rom.species[s] = GameText(std::string(heads[(s - 1) % 21]) + tails[(s - 1) / 21]);
+    rom.species[2] = GameText(
+        "FLAB\xC9"
+        "B\xC9");
+    for (int m = 0; m < MoveNameCount; ++m)
+        rom.moves[m] = GameText(std::string(moves[m % 18]) + " " + actions[m / 18]);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_test_rom CODE PATH [SIZE] [ENTRY=HEXVALUE ...]\n");
+        std::fprintf(stderr,
+                     "usage: make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] "
+                     "[words=HEX,HEX,HEX] [demo]\n");
         return 2;
     }
-    SyntheticRom rom = DefaultRom(argv[1]);
+    const std::string release = argv[1];
+    const auto colon = release.find(':');
+    SyntheticRom rom = DefaultRom(release.substr(0, colon),
+                                  colon == std::string::npos ? 0 : std::atoi(&release[colon + 1]));
     rom.species[1] = GameText("Pok\xE9mon");
     rom.moves[0] = {0xBB, 0xFE, 0xBC};  // a backslash text inside a name
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto eq = arg.find('=');
-        if (eq == std::string::npos) {
+        if (arg == "demo") {
+            GiveDemoNames(rom);
+        } else if (eq == std::string::npos) {
             rom.size = std::strtoull(arg.c_str(), nullptr, 0);
-            continue;
+        } else if (arg.starts_with("words=")) {
+            std::istringstream words(arg.substr(eq + 1));
+            for (std::string word; std::getline(words, word, ',');)
+                rom.words.push_back(static_cast<std::uint32_t>(std::stoul(word, nullptr, 16)));
+        } else {
+            rom.table.at(std::stoul(arg.substr(0, eq))) =
+                static_cast<std::uint16_t>(std::stoul(arg.substr(eq + 1), nullptr, 16));
         }
-        const int entry = std::atoi(arg.substr(0, eq).c_str());
-        rom.table.at(static_cast<std::size_t>(entry)) =
-            static_cast<std::uint16_t>(std::strtoul(arg.substr(eq + 1).c_str(), nullptr, 16));
     }
     WriteRom(argv[2], rom);
     return 0;

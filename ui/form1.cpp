@@ -14,13 +14,10 @@
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
 #include "eggmoves/table.h"
-#include "rom/loader.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
 #include "ui/font.h"
 #include "ui/strings.h"
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -48,10 +45,10 @@ Widget* Placed(Widget* widget, const Place& p) {
 }
 
 // Program texts as the rows of a list or drop-down.
-template <std::size_t N>
-QStringList Items(const std::array<std::string, N>& texts) {
+template <typename Texts>
+QStringList Items(const Texts& texts) {
     QStringList items;
-    items.reserve(N);
+    items.reserve(static_cast<qsizetype>(texts.size()));
     for (const std::string& text : texts) items.append(FromAnsi(text));
     return items;
 }
@@ -172,12 +169,18 @@ void TForm1::Open1Click() {
     if (!FileOpen) EnableControls();
 
     LoadCallbacks callbacks;
-    callbacks.choicesReady = [this] { FillComboBox(); };
+    callbacks.choicesReady = [this] {
+        FileOpen = true;
+        FillComboBox();
+    };
+    callbacks.foreignTable = [this] {
+        ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
+    };
     callbacks.repairAccepted = [this] {
         return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
-    switch (LoadRom(RomPath(OpenDialog1.fileName), callbacks)) {
+    switch (LoadRom(LoadedRom, RomPath(OpenDialog1.fileName), callbacks)) {
         case LoadResult::Unsupported:
             ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
             break;
@@ -192,13 +195,13 @@ void TForm1::Open1Click() {
 
 void TForm1::FillComboBox() {
     ComboBox1->clear();
-    ComboBox1->addItems(Items(EntryChoices));
+    ComboBox1->addItems(Items(EntryChoices(LoadedRom.names)));
     ComboBox1->setCurrentIndex(0);
 }
 
 void TForm1::FillListBox() {
     ListBox1->clear();
-    ListBox1->addItems(Items(EggMoveListLines));
+    ListBox1->addItems(Items(LoadedRom.list.EggMoveListLines));
 }
 
 int TForm1::SelectedRow() const {
@@ -209,12 +212,15 @@ int TForm1::SelectedRow() const {
 // ---- Saving and export ----
 
 void TForm1::Save1Click() {
-    switch (SaveEggMoveTable()) {
+    switch (SaveEggMoveTable(LoadedRom)) {
         case SaveResult::Saved:
             ShowMessage(SavedText, AttentionCaption, MessageButtons::Ok);
             break;
         case SaveResult::NothingToSave:
             ShowMessage(NothingToSaveText, AttentionCaption, MessageButtons::Ok);
+            break;
+        case SaveResult::ReadOnly:
+            ShowMessage(ReadOnlySaveText, AttentionCaption, MessageButtons::Ok);
             break;
         case SaveResult::Failed:
             ShowMessage(SaveFailedText, AttentionCaption, MessageButtons::Ok);
@@ -224,21 +230,23 @@ void TForm1::Save1Click() {
 
 void TForm1::ExportButtonClick() {
     if (!prompter_.ExecuteFileDialog(this, SaveTextFileDialog1)) return;
-    ExportListLines(RomPath(SaveTextFileDialog1.fileName));
+    ExportListLines(RomPath(SaveTextFileDialog1.fileName), LoadedRom.list);
 }
 
 // ---- Editing ----
 
 void TForm1::ChangeButtonClick() {
-    ShowEdit(ChangeEntry(SelectedRow(), ComboBox1->currentIndex()));
+    ShowEdit(
+        ChangeEntry(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::InsertButtonClick() {
-    ShowEdit(InsertEntry(SelectedRow(), ComboBox1->currentIndex()));
+    ShowEdit(
+        InsertEntry(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::DeleteButtonClick() {
-    ShowEdit(DeleteEntry(SelectedRow()));
+    ShowEdit(DeleteEntry(LoadedRom.list, LoadedRom.names, SelectedRow()));
 }
 
 void TForm1::ShowEdit(bool edited) {
@@ -293,10 +301,11 @@ void TForm1::SetLabelCaptions() {
         label->setText(FromAnsi(Text(text) + " " + std::to_string(count)));
         label->adjustSize();
     };
-    caption(PokemonLabel, PokemonLabelText, SpeciesCount);
-    caption(MovesLabel, MovesLabelText, MoveCount);
+    const EggMoveList& list = LoadedRom.list;
+    caption(PokemonLabel, PokemonLabelText, list.SpeciesCount);
+    caption(MovesLabel, MovesLabelText, list.MoveCount);
     // Summed as the counters' own 32-bit type, as shown.
-    caption(TotalLabel, TotalLabelText, SpeciesCount + MoveCount);
+    caption(TotalLabel, TotalLabelText, list.SpeciesCount + list.MoveCount);
 }
 
 // ---- Help and exit ----

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <string>
 
+#include "rom/loader.h"
 #include "ui/prompter.h"
 
 class QAction;
@@ -46,6 +47,11 @@ class TForm1 : public QMainWindow {
     QLabel* MovesLabel;
     QLabel* TotalLabel;
 
+    // The ROM the window shows: its names, table, lines and counters. Set by the
+    // first file identified and never cleared: a ROM has been loaded at least once.
+    Rom LoadedRom;
+    bool FileOpen = false;
+
     // The dialogs: each holds the name confirmed last.
     FileDialog OpenDialog1;
     FileDialog SaveTextFileDialog1;
@@ -83,6 +89,3 @@ class TForm1 : public QMainWindow {
 
     Prompter& prompter_;
 };
-
-// The main window while the program runs.
-extern TForm1* Form1;

@@ -7,15 +7,13 @@ int main(int argc, char** argv) {
     QuenmarkApplication application(argc, argv);
     try {
         QtPrompter prompter;
-        TForm1 form(prompter);
-        Form1 = &form;
-        form.show();
+        TForm1 Form1(prompter);
+        Form1.show();
         application.exec();
     } catch (const std::exception& e) {
         ShowException(e.what());
     } catch (...) {
         ShowException({});
     }
-    Form1 = nullptr;
     return 0;
 }

@@ -7,7 +7,7 @@ StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuTe
 StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
 StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText,
-    AboutText, NothingToSaveText, SaveFailedText;
+    AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 
 const std::string& Text(const StringPair& pair) {
@@ -72,6 +72,10 @@ const PairSource PairSources[] = {
      "Il n'y a pas de liste compl\xE8te des attaques des oeufs \xE0 sauvegarder. Rien n'a \xE9t\xE9 \xE9" "crit : ouvrez d'abord une rom."},
     {&SaveFailedText, "The rom could not be saved: it is missing, read-only, in use, or no longer holds the whole egg move list. Nothing was written.",
      "La rom n'a pas pu \xEAtre sauvegard\xE9" "e : elle est introuvable, en lecture seule, utilis\xE9" "e, ou ne contient plus toute la liste des attaques des oeufs. Rien n'a \xE9t\xE9 \xE9" "crit."},
+    {&ForeignTableText, "The game in this rom reads an egg move list of another size or at another place. Quenmark shows the copy at the usual place, and will write nothing to this rom.",
+     "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit. Quenmark montre la copie \xE0 l'endroit habituel, et n'\xE9" "crira rien dans cette rom."},
+    {&ReadOnlySaveText, "Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.",
+     "Rien n'a \xE9t\xE9 \xE9" "crit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",

@@ -21,7 +21,7 @@ extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, Option
 extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
 extern StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText,
-    VersionsText, AboutText, NothingToSaveText, SaveFailedText;
+    VersionsText, AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 
 // The texts outside the pairs, the same in both languages.

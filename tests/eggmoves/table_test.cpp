@@ -2,22 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/program_state.h"
+#include <sstream>
+
+#include "eggmoves/export.h"
 
 namespace {
 
-class Table : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetProgramState();
-        for (int s = 0; s < SpeciesNameCount; ++s)
-            SpeciesNames[s] = std::string("S").append(std::to_string(s));
-        for (int k = 0; k < MoveNameCount; ++k)
-            MoveNames[k] = std::string("M").append(std::to_string(k + 1));
-    }
-};
+RomNames ShortNames() {
+    RomNames names;
+    for (int s = 0; s < SpeciesNameCount; ++s) names.SpeciesNames[s] = "S" + std::to_string(s);
+    for (int k = 0; k < MoveNameCount; ++k) names.MoveNames[k] = "M" + std::to_string(k + 1);
+    return names;
+}
 
-TEST_F(Table, ChoicesAtTheByteBoundaries) {
+TEST(Table, ChoicesAtTheByteBoundaries) {
+    const RomNames names = ShortNames();
     const struct {
         int choice;
         std::uint8_t low, high;
@@ -27,16 +26,16 @@ TEST_F(Table, ChoicesAtTheByteBoundaries) {
         {411, 0xBB, 0x4F, "S411"},     {412, 0x01, 0x00, "    M1"},   {666, 0xFF, 0x00, "    M255"},
         {667, 0x00, 0x01, "    M256"}, {765, 0x62, 0x01, "    M354"},
     };
+    const std::vector<std::string> choices = EntryChoices(names);
     for (const auto& c : cases) {
-        const EntryChoice chosen = EntryForChoice(c.choice);
-        EXPECT_EQ(chosen.entry & 0xFF, c.low) << c.choice;
-        EXPECT_EQ(chosen.entry >> 8, c.high) << c.choice;
+        const EntryChoice chosen = EntryForChoice(c.choice, names);
+        EXPECT_EQ(chosen.entry, c.low | c.high << 8) << c.choice;
         EXPECT_EQ(chosen.line, c.line) << c.choice;
-        EXPECT_TRUE(IsLegalEntry(chosen.entry)) << c.choice;
+        EXPECT_EQ(choices[c.choice], std::string(c.line).substr(c.choice < 412 ? 0 : 4));
     }
 }
 
-TEST_F(Table, KindsAndLegalityAtTheirEdges) {
+TEST(Table, KindsLegalityAndCounting) {
     const struct {
         std::uint16_t entry;
         Kind kind;
@@ -48,30 +47,44 @@ TEST_F(Table, KindsAndLegalityAtTheirEdges) {
         {0x4DFF, Kind::Neither, false}, {0x4E1F, Kind::Species, false},
         {0x4E20, Kind::Species, true},  {0x4FBB, Kind::Species, true},
         {0x4FBC, Kind::Species, false}, {0x4FFF, Kind::Species, false},
-        {0x5000, Kind::Neither, false}, {0x1234, Kind::Neither, false},
-        {0xFFFF, Kind::Neither, false},
+        {0x5000, Kind::Neither, false}, {0xFFFF, Kind::Neither, false},
     };
+    const RomNames names = ShortNames();
+    EggMoveList list;
     for (const auto& c : cases) {
         EXPECT_EQ(EntryKind(c.entry), c.kind) << std::hex << c.entry;
         EXPECT_EQ(IsLegalEntry(c.entry), c.legal) << std::hex << c.entry;
         if (!c.legal) {
-            EXPECT_EQ(EntryLine(c.entry), "") << std::hex << c.entry;
+            EXPECT_EQ(EntryLine(c.entry, names), "") << std::hex << c.entry;
         }
+        CountEntry(list, c.entry);
     }
+    EXPECT_EQ(list.SpeciesCount, 5);
+    EXPECT_EQ(list.MoveCount, 5);
+    UncountEntry(list, 0x4F00);
+    UncountEntry(list, 0x0100);
+    UncountEntry(list, 0x1234);
+    EXPECT_EQ(list.SpeciesCount, 4);
+    EXPECT_EQ(list.MoveCount, 4);
 }
 
-TEST_F(Table, CountingFollowsTheKind) {
-    CountEntry(0x4E20);
-    CountEntry(0x0005);
-    CountEntry(0x0005);
-    UncountEntry(0xFFFF);
-    UncountEntry(0x1234);
-    EXPECT_EQ(SpeciesCount, 1);
-    EXPECT_EQ(MoveCount, 2);
-    UncountEntry(0x4F00);
-    UncountEntry(0x0100);
-    EXPECT_EQ(SpeciesCount, 0);
-    EXPECT_EQ(MoveCount, 1);
+TEST(Table, ExportWritesOneLinePerEntry) {
+    RomNames names = ShortNames();
+    names.SpeciesNames[3] = "Pok\xE9mon";
+    names.MoveNames[0] = "Line\\nBreak";
+    EggMoveEntries entries;
+    entries.fill(SpeciesFillerEntry);
+    entries[0] = 20003;
+    entries[1] = 1;
+    entries[2] = 0x9999;
+    const EggMoveList list = MakeList(entries, names);
+    std::ostringstream out;
+    ASSERT_TRUE(WriteListLines(out, list));
+    const std::string text = out.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), EggMoveEntryCount);
+    EXPECT_EQ(text.rfind("Pok\xE9mon\n    Line\\nBreak\n\nS0\n", 0), 0u);
+    EXPECT_TRUE(text.ends_with("S0\nS0\n"));
+    EXPECT_FALSE(ExportListLines("/nonexistent/quenmark/list.txt", list));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "eggmoves/table.h"
-#include "rom/update_stream.h"
+#include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "eggmoves/table.h"
-#include "tests/support/program_state.h"
 #include "tests/ui/scripted_prompter.h"
 #include "tools/synthetic_rom.h"
 #include "ui/form1.h"
@@ -24,15 +23,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetProgramState();
         LanguageIndex = 0;
         form = std::make_unique<TForm1>(prompter);
-        Form1 = form.get();
-    }
-    void TearDown() override {
-        Form1 = nullptr;
-        form.reset();
-        ResetProgramState();
     }
 
     // Opens path through File, Open, answering the questions that come.

@@ -1,4 +1,3 @@
-#include "rom/loader.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/ansi.h"
 
@@ -63,7 +62,7 @@ TEST_F(OpenCommand, FirstUnsupportedFileEnablesControlsThenLoadAsksNothing) {
     EXPECT_EQ(prompter.messages[0].title, "Attention");
     EXPECT_EQ(prompter.messages[0].buttons, MessageButtons::Ok);
     EXPECT_TRUE(form->Save1->isEnabled() && form->ChangeButton->isEnabled());
-    EXPECT_FALSE(FileOpen);
+    EXPECT_FALSE(form->FileOpen);
 
     // With an empty list and drop-down, the buttons do nothing.
     form->ChangeButtonClick();
@@ -100,6 +99,27 @@ TEST_F(OpenCommand, RepairQuestionsInTheLanguageInForce) {
     Open(dir / "bad.gba", {MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_EQ(form->ListBox1->item(2)->text(), "    MOVE1") << "the filler is shown";
     EXPECT_EQ(form->TotalLabel->text(), "Nombre Total: 1138");
+}
+
+TEST_F(OpenCommand, AForeignTableIsAnnouncedThenShownAndNeverSaved) {
+    SyntheticRom rom = DefaultRom("BPRE", 1);
+    rom.words = GameWordsFor(0x700000);  // a table that is not in this file
+    rom.table[4] = 0x0000;
+    WriteRom(dir / "hack.gba", rom);
+    const Bytes before = ReadFileBytes(dir / "hack.gba");
+    form->Francais1->trigger();
+    Open(dir / "hack.gba", {MessageAnswer::Yes});
+    form->Save1->trigger();
+    ASSERT_EQ(prompter.messages.size(), 3u);
+    const ShownMessage& warning = prompter.messages[0];
+    EXPECT_EQ(warning.text, ForeignTableText.text[1]);
+    EXPECT_EQ(warning.title, "Alerte");
+    EXPECT_EQ(warning.buttons, MessageButtons::Ok);
+    EXPECT_EQ(prompter.messages[1].text, CorruptedEntryText.text[1]);
+    EXPECT_EQ(prompter.messages[2].text, ReadOnlySaveText.text[1]);
+    EXPECT_EQ(prompter.messages[2].title, "Attention");
+    EXPECT_EQ(form->ListBox1->item(4)->text(), "    MOVE1") << "repaired in memory";
+    EXPECT_EQ(ReadFileBytes(dir / "hack.gba"), before);
 }
 
 }  // namespace
