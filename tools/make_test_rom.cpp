@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     SyntheticRom rom = DefaultRom(release.substr(0, colon),
                                   colon == std::string::npos ? 0 : std::atoi(&release[colon + 1]));
     rom.species[1] = GameText("Pok\xE9mon");
-    rom.moves[0] = {0xBB, 0xFE, 0xBC};  // a backslash text inside a name
+    rom.species[3] = GameText("MR. \"Q\", JR");  // quotes and a comma for CSV
+    rom.moves[0] = {0xBB, 0xFE, 0xBC};           // a backslash text inside a name
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto eq = arg.find('=');

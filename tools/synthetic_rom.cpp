@@ -54,7 +54,8 @@ Bytes GameText(std::string_view text) {
 }
 
 std::string DefaultSpeciesName(int species) {
-    return "SPECIES" + std::to_string(species);
+    // As in the real games, a run of unused species shares one name.
+    return species >= 252 && species <= 276 ? "?" : "SPECIES" + std::to_string(species);
 }
 std::string DefaultMoveName(int move) {
     return "MOVE" + std::to_string(move);

@@ -28,7 +28,8 @@ struct SyntheticRom {
     std::vector<std::uint32_t> words;
 };
 
-// Names "SPECIES0".."SPECIES411" and "MOVE1".."MOVE354" and a table of 165
+// Names "SPECIES0".."SPECIES411" ("?" for the unused 252..276, as in the games)
+// and "MOVE1".."MOVE354", and a table of 165
 // species groups holding 973 moves in all, every entry legal; no game words.
 SyntheticRom DefaultRom(std::string_view code = "BPRE", std::uint8_t revision = 0);
 std::string DefaultSpeciesName(int species);

@@ -1,0 +1,169 @@
+// quenmark-cli check: what the game will actually do with each ROM's table.
+#include <algorithm>
+#include <atomic>
+#include <iostream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "cli/commands.h"
+#include "cli/rom_input.h"
+#include "cli/text.h"
+#include "eggmoves/rules.h"
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+struct Options {
+    std::vector<std::string> roms;
+    bool json = false;
+};
+
+struct RuleText {
+    const char* name;
+    const char* text;  // what follows the species name; {entry} {name} {row} are filled in
+};
+
+RuleText TextOf(Rule rule) {
+    switch (rule) {
+        case Rule::IllegalEntry:
+            return {"illegal-entry", "{entry} is not a legal entry; the window asks to repair it"};
+        case Rule::MoveBeforeSpecies:
+            return {"move-before-species",
+                    "{name} comes before any species: the game teaches the first 10 such moves to "
+                    "every species that has no entry of its own"};
+        case Rule::TooManyMoves:
+            return {"too-many-moves",
+                    "has more than 10 moves: the game teaches only the first 10, not {name} or any "
+                    "move after it"};
+        case Rule::SpeciesAgain:
+            return {"species-again",
+                    "is listed again (first at row {row}): the game uses only that first entry, so "
+                    "the moves listed here are never taught"};
+        case Rule::MoveAgain:
+            return {"move-again", "{name} is listed twice (first at row {row})"};
+        case Rule::FillerSpecies:
+            return {"filler-species",
+                    "holds species 0 ({name}, the repair filler), which the game reads as a move"};
+        case Rule::IllegalAfterEndMark:
+            return {"illegal-after-end-mark",
+                    "{entry} past the end mark is not a legal entry; it is kept as it is"};
+        case Rule::TableElsewhere:
+            return {"table-elsewhere",
+                    "the game in this ROM reads an egg-move table of another size or place: this "
+                    "copy is not the one it uses, and Quenmark writes nothing to this ROM"};
+        case Rule::TableCut:
+            break;
+    }
+    return {"table-cut", "the file ends inside the egg-move table"};
+}
+
+std::string Message(const Finding& f, const Rom& rom) {
+    const std::uint16_t entry = f.row >= 0 ? rom.list.EggMoveTable[f.row] : 0;
+    std::string text = TextOf(f.rule).text;
+    const std::pair<std::string, std::string> fills[] = {{"{entry}", Hex(entry)},
+                                                         {"{name}", EntryName(rom.names, entry)},
+                                                         {"{row}", std::to_string(f.earlierRow)}};
+    for (const auto& [key, value] : fills)
+        if (const auto at = text.find(key); at != std::string::npos)
+            text.replace(at, key.size(), value);
+    return text;
+}
+
+struct Result {
+    int status = Success;
+    std::string out;  // the lines, for the text form
+    Json json;
+};
+
+Result CheckOne(const std::string& path) {
+    Result result;
+    const RomInput input = ReadRomInput(path);
+    const Rom& rom = input.rom;
+    if (!input.problem.empty() || !rom.release.version) {
+        result.status = Unusable;
+        result.out = "quenmark-cli: " + path + ": " +
+                     (input.problem.empty() ? UnsupportedProblem(rom) : input.problem);
+        return result;
+    }
+    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable);
+    if (!rom.regionWhole) findings.insert(findings.begin(), {-1, Rule::TableCut});
+    if (IsReadOnly(rom)) findings.insert(findings.begin(), {-1, Rule::TableElsewhere});
+    result.json = {{"file", path}, {"findings", Json::array()}};
+    for (const Finding& f : findings) {
+        const bool error = SeverityOf(f.rule) == Severity::Error;
+        result.status = std::max<int>(result.status, error ? Unusable : FoundSomething);
+        const std::string severity = error ? "error" : "warning";
+        const std::string species = f.rule == Rule::IllegalAfterEndMark
+                                        ? "(past the end mark)"
+                                        : SpeciesName(rom.names, f.species);
+        const std::string message = Message(f, rom);
+        result.out += path + (f.row >= 0 ? ":" + std::to_string(f.row) : "") + ": " + severity +
+                      ": " + (f.row >= 0 ? species + ": " : "") + message + "\n";
+        result.json["findings"].push_back({{"row", f.row >= 0 ? Json(f.row) : Json()},
+                                           {"severity", severity},
+                                           {"rule", TextOf(f.rule).name},
+                                           {"species", f.species >= 0 ? Json(f.species) : Json()},
+                                           {"speciesName", f.row >= 0 ? Json(species) : Json()},
+                                           {"message", message}});
+    }
+    return result;
+}
+
+// Every ROM is read and checked on its own, so all cores share the work; the
+// results still come out in the order of the arguments.
+std::vector<Result> CheckAll(const std::vector<std::string>& paths) {
+    std::vector<Result> results(paths.size());
+    std::atomic<std::size_t> next = 0;
+    const auto work = [&] {
+        for (std::size_t i; (i = next++) < paths.size();) results[i] = CheckOne(paths[i]);
+    };
+    const unsigned helpers =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), paths.size()) - 1;
+    std::vector<std::jthread> pool;
+    for (unsigned t = 0; t < helpers; ++t) pool.emplace_back(work);
+    work();
+    return results;
+}
+
+int Run(const Options& options) {
+    int status = Success;
+    Json all = Json::array();
+    for (const Result& result : CheckAll(options.roms)) {
+        status = std::max(status, result.status);
+        if (result.json.is_null()) {
+            std::cerr << result.out << '\n';
+        } else if (options.json) {
+            all.push_back(result.json);
+        } else {
+            std::cout << result.out;
+        }
+    }
+    if (options.json) std::cout << all.dump(2) << '\n';
+    return status;
+}
+
+}  // namespace
+
+void AddCheckCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<Options>();
+    CLI::App* command =
+        app.add_subcommand("check", "Tell where the game will not do what a table says");
+    command->add_option("ROM", options->roms, "ROM image files")->required();
+    command->add_flag("--json", options->json, "Print a JSON array, one object per file");
+    command->footer(
+        "Prints one finding per line, as FILE:ROW: SEVERITY: SPECIES: WHAT, where ROW is the\n"
+        "table row (0 to 1137, as export numbers them) and SPECIES the species it belongs to:\n"
+        "  error    an illegal entry before the end mark (the window asks to repair it),\n"
+        "           or a file that ends inside the table;\n"
+        "  warning  moves before the first species (taught to every species without an entry),\n"
+        "           more than 10 moves for a species (only the first 10 are taught), a species\n"
+        "           listed twice (only its first entry is used), the same move twice under one\n"
+        "           species, species 0 (the repair filler, which the game reads as a move),\n"
+        "           illegal entries past the end mark, and a ROM whose game reads another "
+        "table.\n\n"
+        "Exit status: 0 with no finding, 1 with warnings only, 2 with an error or a file that\n"
+        "cannot be checked.");
+    command->callback([options, &status] { status = Run(*options); });
+}

@@ -1,0 +1,63 @@
+// quenmark-cli export: the table of a ROM as the window's list, CSV or JSON.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/rom_input.h"
+#include "cli/table_files.h"
+
+namespace {
+
+struct Options {
+    std::string rom;
+    std::string output;
+    std::string format = "list";
+};
+
+int Run(const Options& options) {
+    const RomInput input = ReadRomInput(options.rom);
+    if (!input.problem.empty()) return Complain(options.rom, input.problem);
+    if (!input.rom.release.version) return Complain(options.rom, UnsupportedProblem(input.rom));
+    if (!options.output.empty() && SameFile(options.output, options.rom))
+        return Complain(options.output, "is the ROM itself; name another file");
+    if (IsReadOnly(input.rom))
+        std::cerr << "quenmark-cli: " << options.rom
+                  << ": note: the game reads another table; this is the copy at the usual place\n";
+
+    std::ostringstream text;
+    WriteTable(text, input.rom, *ParseFormat(options.format));
+    if (options.output.empty() || options.output == "-") {
+        std::cout << text.str() << std::flush;
+        return std::cout ? Success : Unusable;
+    }
+    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
+    file << text.str();
+    file.close();
+    if (!file) return Complain(options.output, "cannot be written");
+    return Success;
+}
+
+}  // namespace
+
+void AddExportCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<Options>();
+    CLI::App* command =
+        app.add_subcommand("export", "Write the table of a ROM as a list, CSV or JSON");
+    command->add_option("ROM", options->rom, "ROM image file")->required();
+    command->add_option("-o,--output", options->output, "Write to FILE instead of standard output")
+        ->option_text("FILE");
+    command->add_option("--format", options->format, "list (the default), csv or json")
+        ->check(CLI::IsMember({"list", "csv", "json"}));
+    command->footer(
+        "list is what the window's export writes: one Windows-1252 line per entry, a species\n"
+        "as its name, a move as four spaces and its name, an illegal entry as an empty line.\n"
+        "csv is UTF-8 with the header row,value,kind,id,name: row 0 to 1137, value as 0x4E21,\n"
+        "kind one of species, move, end, illegal, id the species or move number, and the name\n"
+        "as this ROM spells it. json holds what identify tells and the same rows.\n\n"
+        "Nothing is ever written to the ROM, and no entry is repaired.\n\n"
+        "Exit status: 0 on success, 2 when the ROM cannot be read or is no supported release,\n"
+        "or the output cannot be written.");
+    command->callback([options, &status] { status = Run(*options); });
+}

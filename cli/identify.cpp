@@ -1,0 +1,94 @@
+// quenmark-cli identify: the release of each ROM and what its table holds.
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/rom_input.h"
+#include "cli/table_files.h"
+#include "cli/text.h"
+
+namespace {
+
+struct Options {
+    std::vector<std::string> roms;
+    bool json = false;
+};
+
+int IllegalBeforeEndMark(const EggMoveEntries& table) {
+    int illegal = 0;
+    for (const std::uint16_t entry : table) {
+        if (entry == EndMarkEntry) break;
+        illegal += !IsLegalEntry(entry);
+    }
+    return illegal;
+}
+
+nlohmann::ordered_json Record(const Rom& rom) {
+    if (!rom.release.version)
+        return {{"file", rom.path}, {"supported", false}, {"code", Utf8(rom.release.code)}};
+    nlohmann::ordered_json record = {{"file", rom.path}, {"supported", true}};
+    record.update(Identity(rom));
+    record["species"] = rom.list.SpeciesCount;
+    record["moves"] = rom.list.MoveCount;
+    record["illegal"] = IllegalBeforeEndMark(rom.list.EggMoveTable);
+    return record;
+}
+
+std::string Line(const Rom& rom) {
+    if (!rom.release.version) return rom.path + ": " + UnsupportedProblem(rom);
+    const GameVersion& v = *rom.release.version;
+    const std::string version = VersionName(rom.release);
+    std::string line =
+        rom.path + ": " + rom.release.code + " " + std::string(v.game) + " (" +
+        std::string(v.language) + ") " +
+        (version.empty() ? "version unknown (byte " + std::to_string(rom.release.revision) + ")"
+                         : version) +
+        ", table at " + Hex(rom.table.EggMoveOffset, 6);
+    if (rom.table.place == TablePlace::Moved) line += " (moved there by another tool)";
+    if (rom.table.place == TablePlace::Foreign)
+        line += " (read-only: the game reads another table)";
+    line += rom.regionWhole ? ", whole" : ", cut short";
+    return line + ", " + std::to_string(rom.list.SpeciesCount) + " species, " +
+           std::to_string(rom.list.MoveCount) + " moves, " +
+           std::to_string(IllegalBeforeEndMark(rom.list.EggMoveTable)) + " illegal";
+}
+
+int Run(const Options& options) {
+    int status = Success;
+    nlohmann::ordered_json records = nlohmann::ordered_json::array();
+    for (const std::string& path : options.roms) {
+        const RomInput input = ReadRomInput(path);
+        if (!input.problem.empty()) {
+            Complain(path, input.problem);
+            status = Unusable;
+            continue;
+        }
+        if (!input.rom.release.version) status = std::max<int>(status, FoundSomething);
+        if (options.json) {
+            records.push_back(Record(input.rom));
+        } else {
+            std::cout << Line(input.rom) << '\n';
+        }
+    }
+    if (options.json) std::cout << records.dump(2) << '\n';
+    return status;
+}
+
+}  // namespace
+
+void AddIdentifyCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<Options>();
+    CLI::App* command =
+        app.add_subcommand("identify", "Tell the release of each ROM and what its table holds");
+    command->add_option("ROM", options->roms, "ROM image files")->required();
+    command->add_flag("--json", options->json, "Print a JSON array, one object per file");
+    command->footer(
+        "Prints one line per file: the game code, game, language and version, where the\n"
+        "egg-move table is read (and whether another tool moved it, or the game reads\n"
+        "another table so that Quenmark writes nothing), whether the file holds the whole\n"
+        "table, and the counts of species and move entries and of illegal entries before\n"
+        "the end mark. A file of no supported release says so.\n\n"
+        "Exit status: 0 when every file is a supported release, 1 when one is not, 2 when\n"
+        "a file cannot be read.");
+    command->callback([options, &status] { status = Run(*options); });
+}

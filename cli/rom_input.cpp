@@ -1,0 +1,70 @@
+#include "cli/rom_input.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Why path is no regular file that can be opened; empty when it is one.
+std::string FileProblem(const std::string& path, std::ifstream& file) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status)) return "no such file";
+    if (fs::is_directory(status)) return "is a folder, not a file";
+    if (!fs::is_regular_file(status)) return "is not a regular file";
+    errno = 0;
+    file.open(path, std::ios::binary);
+    if (!file) return std::string("cannot be read (") + std::strerror(errno ? errno : EACCES) + ")";
+    return {};
+}
+
+}  // namespace
+
+RomInput ReadRomInput(const std::string& path) {
+    RomInput input;
+    std::ifstream file;
+    input.problem = FileProblem(path, file);
+    if (input.problem.empty()) input.rom = ReadRom(file, path);
+    return input;
+}
+
+std::string UnsupportedProblem(const Rom& rom) {
+    std::string code;
+    for (const char c : rom.release.code)
+        code += c >= 0x20 && c < 0x7F ? std::string(1, c)
+                                      : "\\x" + Hex(static_cast<unsigned char>(c), 2).substr(2);
+    return "not a supported release (game code \"" + code + "\")";
+}
+
+int Complain(const std::string& path, const std::string& why) {
+    std::cerr << "quenmark-cli: " << path << ": " << why << '\n';
+    return Unusable;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text, std::string& problem) {
+    // No table file comes near this size; a bigger one is a mistake, not a table.
+    constexpr std::uintmax_t Largest = 16 << 20;
+    std::ifstream file;
+    problem = FileProblem(path, file);
+    std::error_code error;
+    if (problem.empty() && fs::file_size(path, error) > Largest)
+        problem = "is too large to be a table";
+    if (!problem.empty()) return false;
+    std::ostringstream all;
+    all << file.rdbuf();
+    text = all.str();
+    return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return fs::equivalent(a, b, error);
+}

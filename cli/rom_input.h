@@ -1,0 +1,29 @@
+// A ROM named on the command line, and the one-line complaints about files that
+// cannot be used.
+#pragma once
+
+#include <string>
+
+#include "rom/loader.h"
+
+// The exit statuses every command shares.
+enum ExitStatus { Success = 0, FoundSomething = 1, Unusable = 2 };
+
+struct RomInput {
+    Rom rom;              // release.version is nullptr for a file of no supported release
+    std::string problem;  // why the file could not be read at all; empty when it was
+};
+
+RomInput ReadRomInput(const std::string& path);
+
+// Why a ROM that was read is no supported release: "not a supported release (...)".
+std::string UnsupportedProblem(const Rom& rom);
+
+// "quenmark-cli: PATH: WHY" on standard error; gives Unusable.
+int Complain(const std::string& path, const std::string& why);
+
+// The whole of a text file, or the reason it cannot be read.
+bool ReadTextFile(const std::string& path, std::string& text, std::string& problem);
+
+// Whether two paths name the same file.
+bool SameFile(const std::string& a, const std::string& b);

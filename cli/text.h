@@ -1,0 +1,27 @@
+// Text as the command line shows and reads it: the program's Windows-1252 names
+// turned into UTF-8, entry values in hexadecimal, CSV fields.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "eggmoves/table.h"
+
+// Windows-1252 bytes as UTF-8; the five bytes that code page leaves free become U+FFFD.
+std::string Utf8(std::string_view windows1252);
+
+// "0x4E21".
+std::string Hex(std::uint32_t value, int digits = 4);
+
+// An entry value written as Hex writes it ("0x4E21") or in decimal ("20001").
+std::optional<std::uint16_t> ParseEntryValue(std::string_view text);
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+
+// The UTF-8 name of a species, or "(no species)" before the first one.
+std::string SpeciesName(const RomNames& names, int species);
+// The UTF-8 name of a legal entry, empty for any other.
+std::string EntryName(const RomNames& names, std::uint16_t entry);

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# quenmark-cli as scripts use it: each command's output and exit status on
+# synthetic ROMs, the three export formats against each other, import round
+# trips and refusals, which must leave the ROM byte for byte as it was.
+set -Eeuo pipefail
+CLI=$(realpath "$1")
+MAKE=$(realpath "$2")
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quenmark-cli-test.XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# run STATUS ARG...: runs quenmark-cli into out and err and checks its exit status.
+run() {
+  local want=$1 got=0
+  shift
+  "$CLI" "$@" >out 2>err || got=$?
+  [ "$got" = "$want" ] || fail "quenmark-cli $* exited $got, not $want: $(cat err out)"
+}
+has() { grep -qF -- "$2" "$1" || fail "$1 lacks \"$2\": $(head -c 600 "$1")"; }
+
+"$MAKE" BPRE en.gba
+"$MAKE" BPRF fr.gba
+"$MAKE" BPRE:1 rev.gba words=0825EF7C,0825EF7C,471
+"$MAKE" BPRE foreign.gba words=0825EF0C,0825EF0C,500
+"$MAKE" BPRE cut.gba $((0x25EF0C + 100))
+head -c 4096 /dev/urandom >junk.bin
+mkdir folder
+
+echo "== identify"
+run 0 identify rev.gba
+has out "rev.gba: BPRE Fire Red (English) 1.1, table at 0x25EF7C, whole, 165 species, 973 moves, 0 illegal"
+run 1 identify en.gba junk.bin foreign.gba cut.gba
+has out "junk.bin: not a supported release"
+has out "(read-only: the game reads another table)"
+has out "cut.gba: BPRE Fire Red (English) 1.0, table at 0x25EF0C, cut short"
+run 2 identify missing.gba folder fr.gba
+has err "missing.gba: no such file"
+has err "folder: is a folder, not a file"
+run 0 identify --json fr.gba
+has out '"language": "French"'
+has out '"version": null'
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  # Root reads any file, so the unreadable one is tried as nobody.
+  cp en.gba secret.gba && chmod 600 secret.gba && chmod 755 "$WORK"
+  got=0
+  setpriv --reuid=nobody --regid=nogroup --clear-groups "$CLI" identify secret.gba 2>err || got=$?
+  [ "$got" = 2 ] || fail "an unreadable ROM exited $got"
+  has err "secret.gba: cannot be read (Permission denied)"
+fi
+
+echo "== export"
+for format in list csv json; do run 0 export en.gba --format "$format" -o "en.$format"; done
+[ "$(wc -l <en.list)" = 1138 ] || fail "the list has $(wc -l <en.list) lines"
+[ "$(head -c 8 en.list | od -An -tx1 | tr -d ' \n')" = 506f6be96d6f6e0a ] || fail "the list is not Windows-1252"
+# The three formats tell the same values and names.
+tail -n +2 en.csv | cut -d, -f2 >csv.values
+grep -o '"value":"0x[0-9A-F]*"' en.json | cut -d'"' -f4 >json.values
+cmp -s csv.values json.values || fail "CSV and JSON give other values"
+iconv -f CP1252 -t UTF-8 en.list | sed 's/^    //' | grep -v '^MR' >list.names
+tail -n +2 en.csv | cut -d, -f5- | grep -v '^"MR' | cmp -s - list.names || fail "the list and CSV give other names"
+has en.csv '14,0x4E23,species,3,"MR. ""Q"", JR"'
+run 2 export en.gba -o ./en.gba
+has err "is the ROM itself"
+run 2 export junk.bin
+
+echo "== check"
+# make_test_rom entries, the finding expected, the exit status.
+while IFS='|' read -r entries finding status; do
+  # shellcheck disable=SC2086
+  "$MAKE" BPRE c.gba $entries
+  run "$status" check c.gba
+  [ -z "$finding" ] && [ -s out ] && fail "a clean table has findings: $(cat out)"
+  [ -n "$finding" ] && has out "$finding"
+done <<'CASES'
+||0
+0=0005|c.gba:0: warning: (no species): MOVE5 comes before any species|1
+2=0001|c.gba:2: warning: Pokémon: A\nB is listed twice (first at row 1)|1
+7=4E21|c.gba:7: warning: Pokémon: is listed again (first at row 0)|1
+13=4E20|c.gba:13: warning: SPECIES2: holds species 0 (SPECIES0, the repair filler)|1
+7=0007 8=0008 9=0009 10=000A 11=000B|c.gba:11: warning: Pokémon: has more than 10 moves|1
+3=0163|c.gba:3: error: Pokémon: 0x0163 is not a legal entry|2
+1000=FFFF 1001=0000|c.gba:1001: warning: (past the end mark): 0x0000 past the end mark|1
+CASES
+run 1 check foreign.gba
+has out "foreign.gba: warning: the game in this ROM reads an egg-move table of another size or place"
+run 2 check cut.gba en.gba
+has out "cut.gba: error: the file ends inside the egg-move table"
+
+echo "== diff"
+run 0 diff en.gba fr.gba
+[ -s out ] && fail "an English and a French release of one table differ: $(cat out)"
+"$MAKE" BPRF fr2.gba 1=0007 2=0001 8=4EE8
+run 1 diff en.gba fr2.gba
+has out "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32"
+has out "species 200 SPECIES200: added, with 5 moves: MOVE39, MOVE70"
+run 0 diff en.gba en.gba --order
+
+echo "== import"
+cp en.gba work.gba
+for format in list csv json; do
+  run 0 import work.gba "en.$format"
+  has out "0 rows change"
+  cmp -s work.gba en.gba || fail "a $format round trip changed the ROM"
+done
+sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
+run 0 import work.gba edit.csv --dry-run
+has out "2: 0x0020 -> 0x4E22"
+cmp -s work.gba en.gba || fail "a dry run wrote"
+run 0 import work.gba edit.csv
+has out "1 row changes"
+run 0 export work.gba -o work.list
+sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
+[ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"
+
+# A refused file leaves the ROM as it was. FILE|its content, made by a command|the reason.
+cp en.gba work.gba
+while IFS='|' read -r file make reason; do
+  eval "$make" >"$file"
+  run 2 import work.gba "$file"
+  has err "$reason"
+  cmp -s work.gba en.gba || fail "a refused $file changed the ROM"
+done <<'CASES'
+short.list|head -n 1137 en.list|short.list:1138: the file describes 1137 entries
+long.list|cat en.list en.list|long.list:1139: the file describes 2276 entries
+name.list|sed '5s/.*/    NO SUCH MOVE/' en.list|name.list:5: this ROM has no move "NO SUCH MOVE"
+same.list|sed '5s/.*/?/' en.list|same.list:5: this ROM has more than one species "?"
+indent.list|sed '5s/^    /  /' en.list|indent.list:5: a move line starts with exactly four spaces
+illegal.csv|sed '10s/0x[0-9A-F]*/0x0000/' en.csv|illegal.csv:10: 0x0000 is not a legal entry
+quote.csv|sed '10s/,MOVE/,"MOVE/' en.csv|quote.csv:10: a quoted field is not closed
+column.csv|sed '1s/value/valeur/' en.csv|column.csv:1: the header has no "value" column
+cut.json|head -n 40 en.json|cut.json:41: not JSON
+rows.json|sed 's/"rows"/"lignes"/' en.json|rows.json:1: no "rows" array
+CASES
+for rom in foreign.gba cut.gba junk.bin; do
+  cp "$rom" before
+  run 2 import "$rom" en.csv
+  cmp -s "$rom" before || fail "import wrote to $rom"
+done
+
+echo PASS
