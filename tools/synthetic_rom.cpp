@@ -1,9 +1,10 @@
 #include "tools/synthetic_rom.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <random>
 #include <stdexcept>
 
 #include "eggmoves/table.h"
@@ -101,10 +102,11 @@ std::vector<Piece> RomPieces(const SyntheticRom& rom) {
         PutWord(word, rom.words[i]);
         pieces.push_back({static_cast<std::uint64_t>(wordPlaces[i]), word});
     }
-    pieces.push_back(
-        {static_cast<std::uint64_t>(v.SpeciesNameOffset), NameTable(rom.species, 11, 0)});
+    pieces.push_back({static_cast<std::uint64_t>(v.SpeciesNameOffset),
+                      NameTable(rom.species, rom.padded ? 11 : 0, 0)});
     // The move offset points into the padding of move 0's slot.
-    pieces.push_back({static_cast<std::uint64_t>(v.MoveNameOffset), NameTable(rom.moves, 13, 2)});
+    pieces.push_back({static_cast<std::uint64_t>(v.MoveNameOffset),
+                      NameTable(rom.moves, rom.padded ? 13 : 0, 2)});
     Bytes table;
     for (std::uint16_t e : rom.table) {
         table.push_back(static_cast<std::uint8_t>(e & 0xFF));
@@ -156,11 +158,10 @@ void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
 }
 
 TempDir::TempDir() {
-    std::random_device rd;
-    const auto base = std::filesystem::temp_directory_path();
-    do {
-        path_ = base / ("quenmark-test-" + std::to_string(rd()));
-    } while (!std::filesystem::create_directory(path_));
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quenmark-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+    path_ = pattern;
 }
 
 TempDir::~TempDir() {

@@ -23,6 +23,7 @@ struct SyntheticRom {
     std::vector<std::uint16_t> table;  // 1138 entries
     std::uint64_t size = 0;            // file size; 0 = just past the last piece
     bool terminator = true;            // the game's own 0xFFFF right after the table
+    bool padded = true;                // names padded to the games' fixed slots
     std::int64_t tableAt = -1;         // where the table lies; -1 = the release's place
     // Written at the release's places: the two table pointers, then the search limit.
     std::vector<std::uint32_t> words;

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "eggmoves/export.h"
-
 namespace {
 
 RomNames ShortNames() {
@@ -66,25 +62,6 @@ TEST(Table, KindsLegalityAndCounting) {
     UncountEntry(list, 0x1234);
     EXPECT_EQ(list.SpeciesCount, 4);
     EXPECT_EQ(list.MoveCount, 4);
-}
-
-TEST(Table, ExportWritesOneLinePerEntry) {
-    RomNames names = ShortNames();
-    names.SpeciesNames[3] = "Pok\xE9mon";
-    names.MoveNames[0] = "Line\\nBreak";
-    EggMoveEntries entries;
-    entries.fill(SpeciesFillerEntry);
-    entries[0] = 20003;
-    entries[1] = 1;
-    entries[2] = 0x9999;
-    const EggMoveList list = MakeList(entries, names);
-    std::ostringstream out;
-    ASSERT_TRUE(WriteListLines(out, list));
-    const std::string text = out.str();
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), EggMoveEntryCount);
-    EXPECT_EQ(text.rfind("Pok\xE9mon\n    Line\\nBreak\n\nS0\n", 0), 0u);
-    EXPECT_TRUE(text.ends_with("S0\nS0\n"));
-    EXPECT_FALSE(ExportListLines("/nonexistent/quenmark/list.txt", list));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// A fresh window over a fresh program state, with a scripted prompter.
+// A fresh window with a prompter that answers its questions and file dialogs
+// from a script and records every box it was asked to show.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,10 +8,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <deque>
 #include <memory>
+#include <optional>
 
-#include "eggmoves/table.h"
-#include "tests/ui/scripted_prompter.h"
 #include "tools/synthetic_rom.h"
 #include "ui/form1.h"
 #include "ui/strings.h"
@@ -20,6 +21,39 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << text.toStdString();
 }
 
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MessageButtons buttons;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class ScriptedPrompter final : public Prompter {
+  public:
+    std::deque<MessageAnswer> answers;         // for Yes/No boxes; OK boxes take none
+    std::deque<std::optional<QString>> files;  // std::nullopt cancels the dialog
+    std::vector<ShownMessage> messages;
+    std::vector<FileDialog> dialogs;  // as each was when shown
+
+    MessageAnswer ShowMessage(QWidget*, const std::string& text, const std::string& title,
+                              MessageButtons buttons) override {
+        messages.push_back({text, title, buttons});
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) ADD_FAILURE() << "unexpected question: " << text;
+        const MessageAnswer answer = answers.empty() ? MessageAnswer::No : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+    bool ExecuteFileDialog(QWidget*, FileDialog& dialog) override {
+        dialogs.push_back(dialog);
+        if (files.empty()) ADD_FAILURE() << "unexpected file dialog";
+        const std::optional<QString> file = files.empty() ? std::nullopt : files.front();
+        if (!files.empty()) files.pop_front();
+        if (file) dialog.fileName = *file;
+        return file.has_value();
+    }
+};
+
 class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -27,7 +61,7 @@ class FormTest : public ::testing::Test {
         form = std::make_unique<TForm1>(prompter);
     }
 
-    // Opens path through File, Open, answering the questions that come.
+    // File, Open of path, answering the questions that come.
     void Open(const std::filesystem::path& path, std::deque<MessageAnswer> answers = {}) {
         prompter.answers = std::move(answers);
         prompter.files.push_back(QString::fromStdString(path.string()));
@@ -35,12 +69,10 @@ class FormTest : public ::testing::Test {
         EXPECT_TRUE(prompter.answers.empty()) << "questions left unasked";
     }
 
-    std::filesystem::path WriteDefaultRom(std::string_view name = "rom.gba") {
-        const auto path = dir / name;
-        SyntheticRom rom = DefaultRom("BPRE");
+    std::filesystem::path WriteRom(SyntheticRom rom, std::string_view name = "rom.gba") {
         rom.species[1] = GameText("Pok\xE9mon");
-        WriteRom(path, rom);
-        return path;
+        ::WriteRom(dir / name, rom);
+        return dir / name;
     }
 
     void Select(int row) { form->ListBox1->setCurrentRow(row); }

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# run.sh SCRIPT QUENMARK QUENMARK_CLI MAKE_TEST_ROM: runs an end-to-end script on
+# a private Xvfb in a scratch folder ($WORK), the whole of it ended after a minute;
+# 77 (skipped) when the X tools are missing.
+for tool in xvfb-run Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is needed for the end-to-end tests" >&2; exit 77; }
+done
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quenmark-e2e.XXXXXX")
+export WORK
+trap 'chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+# -ac lets the program run as another user (the read-only case) reach the server.
+TMPDIR=$WORK timeout -k 5 "${E2E_LIMIT:-60}" xvfb-run -a -s "-ac -screen 0 800x600x24" bash "$@"

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# A whole session from the keyboard: open a ROM and repair its illegal entry,
+# change, insert and delete entries, save, export. The repair reaches the file at
+# once; the save changes the table region exactly as the edits say and nothing
+# else; the export is the edited list, the same bytes quenmark-cli exports.
+source "$(dirname "$0")/lib.sh"
+rom=$WORK/game.gba
+"$MAKE_TEST_ROM" BPRE "$rom" 10=0163
+cp "$rom" "$WORK/before.gba"
+
+start_program
+open_rom "$rom"
+answer Attention Return  # the repair question, Yes
+barrier
+"$MAKE_TEST_ROM" BPRE "$WORK/repaired.gba" 10=0001
+same_file "$rom" "$WORK/repaired.gba" "the repair is in the file at once"
+
+# Nothing has had the focus yet, so the first Tab goes to Export; the drop-down
+# is the fourth stop and the list the sixth. A barrier after each edit makes sure
+# it was handled before the next one starts.
+note "change row 1 to the last choice"
+keys Tab Tab Tab Tab End Tab Tab
+select_row 1
+keys shift+Tab shift+Tab shift+Tab shift+Tab space
+barrier
+note "insert the third choice before row 2"
+keys Tab Tab Home Down Down Tab Tab
+select_row 2
+keys shift+Tab shift+Tab shift+Tab space
+barrier
+note "delete row 5"
+keys Tab Tab Tab
+select_row 5
+keys shift+Tab space
+barrier
+
+note "save and export"
+save
+keys shift+Tab shift+Tab shift+Tab shift+Tab space
+choose_file "Save As" "$WORK/list.txt"
+barrier
+
+# Change: entry 1 is move 354. Insert at 2: species 2, and everything after moves
+# down a place. Delete at 5 (the old entry 4): everything after moves back, and
+# the species filler comes in at the end.
+entry() { local b; b=$(hex_at "$WORK/repaired.gba" $((BPRE_TABLE + 2 * $1)) 2); echo "${b:2:2}${b:0:2}"; }
+"$MAKE_TEST_ROM" BPRE "$WORK/expected.gba" 1=0162 2=4E22 3="$(entry 2)" 4="$(entry 3)" 10=0001 1137=4E20
+same_file "$rom" "$WORK/expected.gba" "the saved table is the edited one"
+"$CLI" export "$rom" -o "$WORK/cli.txt"
+same_file "$WORK/list.txt" "$WORK/cli.txt" "the window's export and quenmark-cli's"
+[ "$(sed -n 2,3p "$WORK/list.txt")" = "$(printf '    MOVE354\nSPECIES2')" ] || fail "lines 2-3: $(sed -n 2,3p "$WORK/list.txt")"
+echo PASS
