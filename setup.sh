@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
-# Quenmark's two set-up commands, for a fresh Debian 12 machine (root or sudo):
-#   ./setup.sh run    installs what is missing, builds, and starts the program
-#   ./setup.sh test   installs what is missing, builds, and runs the whole test suite
+# Quenmark's set-up commands, for a fresh Debian 12 machine (root or sudo):
+#   ./setup.sh run       installs what is missing, builds, and starts the program
+#   ./setup.sh test      installs what is missing, builds, and runs the whole test suite
+#   ./setup.sh package   installs what is missing and builds the Debian package into dist/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-  run | test) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run | test | package) ;;
+  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
 jobs=${QUENMARK_JOBS:-2}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 
-# Compiler, CMake, Qt 6 Widgets with its xcb and offscreen platforms; the tests
-# add GoogleTest, Google Benchmark, clang's fuzzing runtime and an X server.
-packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# Compiler, CMake, Qt 6 Widgets with its xcb and offscreen platforms, the command
+# line's parser and JSON, the man page and icon makers; the package adds dpkg's
+# tools and its validators, the tests GoogleTest, Google Benchmark, clang's
+# fuzzing runtime and an X server.
+packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libcli11-dev
+  nlohmann-json3-dev help2man librsvg2-bin)
+[ "$mode" = run ] || packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev libx11-dev clang libclang-rt-14-dev xvfb xauth xdotool)
 fi
@@ -31,9 +36,35 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$mode" = run ]; then
+# build_package DIR: the .deb of a configured and built tree, into DIR/dist.
+build_package() {
+  rm -rf "$1/dist"
+  (cd "$1" && cpack -G DEB >/dev/null)
+  ls "$1"/dist/quenmark_*.deb
+}
+
+if [ "$mode" != test ]; then
   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_TESTS=OFF >/dev/null
   cmake --build build-release -j"$jobs"
+fi
+
+if [ "$mode" = package ]; then
+  deb=$(build_package build-release)
+  mkdir -p dist
+  cp "$deb" dist/
+  echo "== dist/$(basename "$deb"); install it with: sudo apt-get install ./dist/$(basename "$deb")"
+  exit 0
+fi
+
+if [ "$mode" = run ]; then
+  # A ROM to try at once, made of invented names, with one illegal entry so that
+  # the repair question shows; written once, so that your edits to it stay.
+  demo=build-release/demo/demo.gba
+  if [ ! -e "$demo" ]; then
+    mkdir -p build-release/demo
+    build-release/tools/make_test_rom BPRE "$demo" demo 5=0000
+  fi
+  echo "== A demonstration ROM is at $(realpath "$demo"): try File, Open on this file."
   if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start it from a desktop session, or try: xvfb-run build-release/ui/quenmark" >&2
     exit 1
@@ -42,9 +73,12 @@ if [ "$mode" = run ]; then
 fi
 
 echo "== build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENMARK_BUILD_BENCH=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== the package: validators, and an install into a scratch root"
+bash tests/packaging/package_test.sh "$(build_package build)" build/tools/make_test_rom
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build of the tests"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENMARK_SANITIZE=ON -DQUENMARK_E2E=OFF >/dev/null

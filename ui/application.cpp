@@ -4,12 +4,14 @@
 #include <exception>
 
 #include "ui/font.h"
-#include "ui/icon.xpm"
 #include "ui/no_icon_style.h"
 
 QuenmarkApplication::QuenmarkApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(new NoIconStyle);
-    setWindowIcon(QIcon(QPixmap(quenmark_icon_xpm)));
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/%1/org.example.quenmark.png").arg(size));
+    setWindowIcon(icon);
     setFont(ProgramFont());  // the boxes and dialogs too, not just the window
 }
 

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# package_test.sh DEB MAKE_TEST_ROM: the package as a user gets it. The desktop
+# entry, the AppStream metadata and the package itself pass their validators (each
+# skipped, with a word, when its tool is missing); unpacked into a scratch root,
+# quenmark-cli answers and identifies a synthetic ROM, and the window comes up
+# under Xvfb.
+set -Eeuo pipefail
+DEB=$(realpath "$1")
+MAKE_TEST_ROM=$(realpath "$2")
+ID=org.example.quenmark
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/quenmark-package.XXXXXX")
+trap 'kill $QPID 2>/dev/null || true; rm -rf "$ROOT"' EXIT
+QPID=""
+fail() { echo "FAIL: $*" >&2; exit 1; }
+have() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed, so $2 is not checked"; false; }; }
+
+dpkg-deb -x "$DEB" "$ROOT"
+if have desktop-file-validate "the desktop entry"; then
+  desktop-file-validate "$ROOT/usr/share/applications/$ID.desktop"
+fi
+if have appstreamcli "the AppStream metadata"; then
+  appstreamcli validate --no-net "$ROOT/usr/share/metainfo/$ID.metainfo.xml" >"$ROOT/appstream.txt" ||
+    fail "$(cat "$ROOT/appstream.txt")"
+  ! grep -E '^[EW]:' "$ROOT/appstream.txt" || fail "AppStream warnings"
+fi
+if have lintian "the package"; then
+  # The warnings that are kept, and why, are in the README.
+  report=$(lintian --fail-on error "$DEB" 2>&1) || fail "lintian: $report"
+  grep -v 'root privileges' <<<"$report" || true
+fi
+
+"$ROOT/usr/bin/quenmark-cli" --version | grep -qx "quenmark-cli [0-9.]*" || fail "no version"
+"$MAKE_TEST_ROM" BPRE:1 "$ROOT/rom.gba"
+"$ROOT/usr/bin/quenmark-cli" identify "$ROOT/rom.gba" | grep -q "BPRE Fire Red (English) 1.1, table at 0x25EF7C" ||
+  fail "the installed quenmark-cli does not identify a ROM"
+if have xvfb-run "the installed window" && have xdotool "the installed window"; then
+  # shellcheck disable=SC2016
+  mkdir -m 0700 "$ROOT/runtime"
+  QUENMARK="$ROOT/usr/bin/quenmark" XDG_RUNTIME_DIR="$ROOT/runtime" xvfb-run -a bash -c '
+    env -u QT_QPA_PLATFORM "$QUENMARK" & pid=$!
+    timeout 10 xdotool search --sync --onlyvisible --pid $pid --name "^Quenmark$" >/dev/null; found=$?
+    kill $pid; exit $found' || fail "the installed window did not come up"
+fi
+echo PASS
