@@ -35,6 +35,7 @@ row "edit as seen: Insert at row 0, with the repaint" "$(ms window_bench Edit/In
 row "edit as seen: Delete at row 0, with the repaint" "$(ms window_bench Edit/Delete)" ms 2
 row "export of the 1138 lines" "$(ms core_bench Export)" ms
 row "quenmark-cli check of 1000 ROMs of 16 MiB" "$(key cli_check_1000_ms)" ms 250
+row "  the same, 1000 sparse ROMs of 1 GiB" "$(key cli_check_1000_1GiB_ms)" ms 250
 row "quenmark-cli export of one ROM, whole process" "$(key cli_export_ms)" ms 5
 row "peak memory, idle at start" "$(key peak_mib_idle)" MiB
 row "peak memory after a 16 MiB File, Open" "$(key peak_mib_loaded)" MiB 60

@@ -1,4 +1,5 @@
 // quenmark-cli export: the table of a ROM as the window's list, CSV or JSON.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -32,11 +33,17 @@ int Run(const Options& options) {
         std::cout << text.str() << std::flush;
         return std::cout ? Success : Unusable;
     }
-    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
+    // Written beside the file and then moved over it, so that an export that fails
+    // leaves an earlier one whole.
+    const std::string temporary = options.output + ".quenmark-new";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
     file << text.str();
     file.close();
-    if (!file) return Complain(options.output, "cannot be written");
-    return Success;
+    std::error_code error;
+    if (file) std::filesystem::rename(temporary, options.output, error);
+    if (file && !error) return Success;
+    std::filesystem::remove(temporary, error);
+    return Complain(options.output, "cannot be written");
 }
 
 }  // namespace

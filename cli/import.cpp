@@ -71,7 +71,8 @@ void AddImportCommand(CLI::App& app, int& status) {
     CLI::App* command =
         app.add_subcommand("import", "Write a table described by a file into a ROM, in place");
     command->add_option("ROM", options->rom, "ROM image file, changed in place")->required();
-    command->add_option("FILE", options->file, "The table: a list, CSV or JSON file")->required();
+    command->add_option("FILE", options->file, "The table: a list, CSV or JSON file; - for standard input")
+        ->required();
     command->add_option("--format", options->format, "list, csv or json (default: by FILE's name)")
         ->check(CLI::IsMember({"list", "csv", "json"}));
     command->add_flag("--dry-run", options->dryRun,

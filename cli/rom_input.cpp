@@ -50,6 +50,12 @@ int Complain(const std::string& path, const std::string& why) {
 }
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& problem) {
+    std::ostringstream all;
+    if (path == "-") {
+        all << std::cin.rdbuf();
+        text = all.str();
+        return true;
+    }
     // No table file comes near this size; a bigger one is a mistake, not a table.
     constexpr std::uintmax_t Largest = 16 << 20;
     std::ifstream file;
@@ -58,7 +64,6 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string& probl
     if (problem.empty() && fs::file_size(path, error) > Largest)
         problem = "is too large to be a table";
     if (!problem.empty()) return false;
-    std::ostringstream all;
     all << file.rdbuf();
     text = all.str();
     return true;

@@ -22,7 +22,7 @@ std::string UnsupportedProblem(const Rom& rom);
 // "quenmark-cli: PATH: WHY" on standard error; gives Unusable.
 int Complain(const std::string& path, const std::string& why);
 
-// The whole of a text file, or the reason it cannot be read.
+// The whole of a text file (standard input for "-"), or the reason it cannot be read.
 bool ReadTextFile(const std::string& path, std::string& text, std::string& problem);
 
 // Whether two paths name the same file.

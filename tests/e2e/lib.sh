@@ -5,7 +5,7 @@ QUENMARK=$(realpath "$1")
 CLI=$(realpath "$2")
 MAKE_TEST_ROM=$(realpath "$3")
 BPRE_TABLE=$((0x25EF0C))  # the table of the Fire Red ROMs make_test_rom writes
-QPID="" MAIN="" BOX_HEIGHT=0
+QPID="" MAIN=""
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 trap 'kill $QPID 2>/dev/null || true' EXIT
 unset QT_QPA_PLATFORM
@@ -18,21 +18,6 @@ fail() {
   exit 1
 }
 note() { echo "== $*"; }
-
-# start_program [USER]: starts the program (as USER, which needs root) and waits
-# for its main window.
-start_program() {
-  if [ $# -ge 1 ]; then
-    mkdir -m 0700 "$WORK/home" && chown "$1" "$WORK/home"
-    setpriv --reuid="$1" --regid="$(id -gn "$1")" --clear-groups --reset-env \
-      env DISPLAY="$DISPLAY" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/home" "$QUENMARK" >"$WORK/log" 2>&1 &
-  else
-    "$QUENMARK" >"$WORK/log" 2>&1 &
-  fi
-  QPID=$!
-  MAIN=$(window Quenmark)
-}
-
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 focus_main() { xdotool windowfocus --sync "$MAIN"; }
 
@@ -44,67 +29,42 @@ window() {
   echo "$id"
 }
 
-# gone ID TITLE: waits until that window is no longer shown, then gives the
-# focus back to the main window.
-gone() {
+start_program() {
+  "$QUENMARK" >"$WORK/log" 2>&1 &
+  QPID=$!
+  MAIN=$(window Quenmark)
+}
+
+# answer TITLE KEY...: presses the keys in that window (a box, or a file dialog
+# with the name typed as "type:NAME"), waits for it to close and gives the focus
+# back to the main window.
+answer() {
+  local box title=$1 key
+  box=$(window "$title")
+  xdotool windowfocus --sync "$box"
+  for key in "${@:2}"; do
+    if [[ $key == type:* ]]; then xdotool type --delay 10 "${key#type:}"; else keys "$key"; fi
+  done
   for ((i = 0; i < 200; i++)); do
-    xdotool search --onlyvisible --pid "$QPID" --name "^$2\$" 2>/dev/null | grep -qx "$1" || break
+    xdotool search --onlyvisible --pid "$QPID" --name "^$title\$" 2>/dev/null | grep -qx "$box" || break
     sleep 0.05
   done
-  ((i < 200)) || fail "the window \"$2\" did not close"
+  ((i < 200)) || fail "the window \"$title\" did not close"
   focus_main
 }
+choose_file() { answer "$1" ctrl+a BackSpace "type:$2" Return; }
 
-# answer TITLE KEY...: presses the keys in that box and waits for it to close.
-# Sets BOX_HEIGHT.
-answer() {
-  local box title=$1
-  box=$(window "$title")
-  shift
-  xdotool windowfocus --sync "$box"
-  BOX_HEIGHT=$(xdotool getwindowgeometry "$box" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
-  keys "$@"
-  gone "$box" "$title"
-}
-
-# choose_file TITLE PATH: types the path into the file dialog and confirms it.
-choose_file() {
-  local dialog
-  dialog=$(window "$1")
-  xdotool windowfocus --sync "$dialog"
-  keys ctrl+a BackSpace
-  xdotool type --delay 10 "$2"
-  keys Return
-  gone "$dialog" "$1"
-}
-
-# File, Open of a path while no ROM is loaded.
-open_rom() {
-  focus_main
-  keys alt+f o
-  choose_file Open "$1"
-}
-
-save() {
-  focus_main
-  keys alt+f s
-  answer Attention Return
-}
-
-# The Help menu and the Versions box by language: "&Help"/"&Aide", and an s in French.
-HELP_KEY=alt+h VERSIONS="Versions Compatible"
-use_french() {
-  focus_main
-  keys alt+o l f
-  HELP_KEY=alt+a VERSIONS="Versions Compatibles"
-}
+open_rom() { focus_main && keys alt+f o && choose_file Open "$1"; }
+save() { focus_main && keys alt+f s && answer Attention Return; }
 
 # A round trip through the event loop: once the Versions box shows, every key
-# sent before it has been handled. Fails if another box is in the way.
-barrier() {
-  focus_main
-  keys "$HELP_KEY" v
-  answer "$VERSIONS" Return
+# sent before it has been handled. Fails if another box is in the way. The Help
+# menu and the box's title differ in French.
+HELP_KEY=alt+h VERSIONS="Versions Compatible"
+barrier() { focus_main && keys "$HELP_KEY" v && answer "$VERSIONS" Return; }
+use_french() {
+  focus_main && keys alt+o l f
+  HELP_KEY=alt+a VERSIONS="Versions Compatibles"
 }
 
 # With the focus in the list, selects row $1: focus alone makes row 0 current

@@ -3,6 +3,9 @@
 # change, insert and delete entries, save, export. The repair reaches the file at
 # once; the save changes the table region exactly as the edits say and nothing
 # else; the export is the edited list, the same bytes quenmark-cli exports.
+# Then, in French, a ROM whose game reads a table of another size: the warning
+# ("Alerte", one button) comes before the repair question, nothing reaches the
+# file, and Save says so.
 source "$(dirname "$0")/lib.sh"
 rom=$WORK/game.gba
 "$MAKE_TEST_ROM" BPRE "$rom" 10=0163
@@ -49,4 +52,15 @@ same_file "$rom" "$WORK/expected.gba" "the saved table is the edited one"
 "$CLI" export "$rom" -o "$WORK/cli.txt"
 same_file "$WORK/list.txt" "$WORK/cli.txt" "the window's export and quenmark-cli's"
 [ "$(sed -n 2,3p "$WORK/list.txt")" = "$(printf '    MOVE354\nSPECIES2')" ] || fail "lines 2-3: $(sed -n 2,3p "$WORK/list.txt")"
+note "in French, a ROM whose game reads 1200 entries"
+hack=$WORK/hack.gba
+"$MAKE_TEST_ROM" BPRE:1 "$hack" words=0825EF7C,0825EF7C,4B0 3=0000
+cp "$hack" "$WORK/hack-before.gba"
+use_french
+focus_main && keys alt+f o && answer Alerte y
+choose_file Open "$hack"
+answer Alerte Return     # the warning
+answer Attention Return  # the repair question, Yes: in memory only
+save
+same_file "$hack" "$WORK/hack-before.gba" "a ROM that is only shown"
 echo PASS

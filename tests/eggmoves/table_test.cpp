@@ -2,36 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "eggmoves/editing.h"
+#include "tools/synthetic_rom.h"
+
 namespace {
 
-RomNames ShortNames() {
-    RomNames names;
-    for (int s = 0; s < SpeciesNameCount; ++s) names.SpeciesNames[s] = "S" + std::to_string(s);
-    for (int k = 0; k < MoveNameCount; ++k) names.MoveNames[k] = "M" + std::to_string(k + 1);
-    return names;
-}
+constexpr int Last = EggMoveEntryCount - 1;
 
-TEST(Table, ChoicesAtTheByteBoundaries) {
-    const RomNames names = ShortNames();
-    const struct {
-        int choice;
-        std::uint8_t low, high;
-        const char* line;
-    } cases[] = {
-        {0, 0x20, 0x4E, "S0"},         {223, 0xFF, 0x4E, "S223"},     {224, 0x00, 0x4F, "S224"},
-        {411, 0xBB, 0x4F, "S411"},     {412, 0x01, 0x00, "    M1"},   {666, 0xFF, 0x00, "    M255"},
-        {667, 0x00, 0x01, "    M256"}, {765, 0x62, 0x01, "    M354"},
-    };
+class Table : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int s = 0; s < SpeciesNameCount; ++s) names.SpeciesNames[s] = DefaultSpeciesName(s);
+        for (int k = 0; k < MoveNameCount; ++k) names.MoveNames[k] = DefaultMoveName(k + 1);
+        const auto table = DefaultRom().table;
+        std::copy(table.begin(), table.end(), entries.begin());
+        list = MakeList(entries, names);
+    }
+    // Every line belongs to its entry, and the counters count the table.
+    void ExpectConsistent() const {
+        int species = 0, moves = 0;
+        for (int i = 0; i < EggMoveEntryCount; ++i) {
+            ASSERT_EQ(list.EggMoveListLines[i], EntryLine(list.EggMoveTable[i], names)) << i;
+            species += EntryKind(list.EggMoveTable[i]) == Kind::Species;
+            moves += EntryKind(list.EggMoveTable[i]) == Kind::Move;
+        }
+        EXPECT_EQ(list.SpeciesCount, species);
+        EXPECT_EQ(list.MoveCount, moves);
+    }
+
+    RomNames names;
+    EggMoveEntries entries;
+    EggMoveList list;
+};
+
+TEST_F(Table, ChoicesAtTheByteBoundaries) {
+    const std::pair<int, std::uint16_t> cases[] = {{0, 0x4E20},   {223, 0x4EFF}, {224, 0x4F00},
+                                                   {411, 0x4FBB}, {412, 0x0001}, {666, 0x00FF},
+                                                   {667, 0x0100}, {765, 0x0162}};
     const std::vector<std::string> choices = EntryChoices(names);
-    for (const auto& c : cases) {
-        const EntryChoice chosen = EntryForChoice(c.choice, names);
-        EXPECT_EQ(chosen.entry, c.low | c.high << 8) << c.choice;
-        EXPECT_EQ(chosen.line, c.line) << c.choice;
-        EXPECT_EQ(choices[c.choice], std::string(c.line).substr(c.choice < 412 ? 0 : 4));
+    for (const auto& [choice, entry] : cases) {
+        const std::string name = choice < 412 ? DefaultSpeciesName(choice) : DefaultMoveName(entry);
+        EXPECT_EQ(EntryForChoice(choice, names).entry, entry) << choice;
+        EXPECT_EQ(EntryForChoice(choice, names).line, (choice < 412 ? "" : "    ") + name);
+        EXPECT_EQ(choices[choice], name);
     }
 }
 
-TEST(Table, KindsLegalityAndCounting) {
+TEST_F(Table, KindsLegalityAndCounting) {
     const struct {
         std::uint16_t entry;
         Kind kind;
@@ -45,23 +64,60 @@ TEST(Table, KindsLegalityAndCounting) {
         {0x4FBC, Kind::Species, false}, {0x4FFF, Kind::Species, false},
         {0x5000, Kind::Neither, false}, {0xFFFF, Kind::Neither, false},
     };
-    const RomNames names = ShortNames();
-    EggMoveList list;
+    EggMoveList counted;
     for (const auto& c : cases) {
         EXPECT_EQ(EntryKind(c.entry), c.kind) << std::hex << c.entry;
         EXPECT_EQ(IsLegalEntry(c.entry), c.legal) << std::hex << c.entry;
-        if (!c.legal) {
-            EXPECT_EQ(EntryLine(c.entry, names), "") << std::hex << c.entry;
-        }
-        CountEntry(list, c.entry);
+        EXPECT_EQ(EntryLine(c.entry, names).empty(), !c.legal) << std::hex << c.entry;
+        CountEntry(counted, c.entry);
     }
-    EXPECT_EQ(list.SpeciesCount, 5);
-    EXPECT_EQ(list.MoveCount, 5);
-    UncountEntry(list, 0x4F00);
-    UncountEntry(list, 0x0100);
-    UncountEntry(list, 0x1234);
-    EXPECT_EQ(list.SpeciesCount, 4);
-    EXPECT_EQ(list.MoveCount, 4);
+    UncountEntry(counted, 0x4F00);
+    UncountEntry(counted, 0x1234);
+    EXPECT_EQ(counted.SpeciesCount, 4);
+    EXPECT_EQ(counted.MoveCount, 5);
+}
+
+enum class Op { Change, Insert, Delete };
+
+// Each edit at the edges and inside, against the same edit on a plain vector as
+// the user would describe it: fillers coming in at the end, the last entry falling off.
+TEST_F(Table, EachEditAtTheEdgesAndInside) {
+    for (Op op : {Op::Change, Op::Insert, Op::Delete}) {
+        for (int row : {0, 1, 600, Last}) {
+            for (int choice : {0, 224, 411, 412, 667, 765}) {
+                list = MakeList(entries, names);
+                std::vector<std::uint16_t> want(entries.begin(), entries.end());
+                const std::uint16_t chosen = EntryForChoice(choice, names).entry;
+                if (op == Op::Change) {
+                    ASSERT_TRUE(ChangeEntry(list, names, row, choice));
+                    want[row] = chosen;
+                } else if (op == Op::Insert) {
+                    ASSERT_TRUE(InsertEntry(list, names, row, choice));
+                    want.insert(want.begin() + row, chosen);
+                    want.pop_back();
+                } else {
+                    ASSERT_TRUE(DeleteEntry(list, names, row));
+                    want.erase(want.begin() + row);
+                    want.push_back(SpeciesFillerEntry);
+                }
+                ASSERT_TRUE(std::equal(want.begin(), want.end(), list.EggMoveTable.begin()))
+                    << int(op) << " row " << row << " choice " << choice;
+                ExpectConsistent();
+                EXPECT_EQ(list.SpeciesCount + list.MoveCount, EggMoveEntryCount);
+            }
+        }
+    }
+}
+
+TEST_F(Table, OutOfRangeChangesNothing) {
+    for (auto [row, choice] : {std::pair{-1, 0}, {EggMoveEntryCount, 0}, {0, -1}, {0, 766}}) {
+        EXPECT_FALSE(ChangeEntry(list, names, row, choice));
+        EXPECT_FALSE(InsertEntry(list, names, row, choice));
+    }
+    EXPECT_FALSE(DeleteEntry(list, names, -1));
+    EXPECT_FALSE(DeleteEntry(list, names, EggMoveEntryCount));
+    EXPECT_EQ(list.EggMoveTable, entries);
+    ExpectConsistent();
 }
 
 }  // namespace

@@ -24,10 +24,7 @@ TEST(GameText, TableHasItsCounts) {
 }
 
 TEST(GameText, SelectedBytes) {
-    const struct {
-        std::uint8_t byte;
-        const char* text;
-    } cases[] = {
+    const std::pair<std::uint8_t, const char*> cases[] = {
         {0x00, " "},       {0xFF, "?"},      {0xAC, "?"},     {0x0A, "?"},    {0x2E, "+"},
         {0xF9, "+"},       {0x10, "\x8C"},   {0x25, "\x9C"},  {0x1B, "\xE9"}, {0x56, "[K\xE9]"},
         {0x7C, "[Right]"}, {0x7A, "[Down]"}, {0xB0, "[...]"}, {0xB1, "\"b"},  {0xB3, "'b"},
@@ -35,7 +32,7 @@ TEST(GameText, SelectedBytes) {
         {0xEE, "z"},       {0xA1, "0"},      {0xAA, "9"},     {0xEF, "[>]"},  {0x85, "<"},
         {0xF0, ":"},       {0x2C, "[er]"},   {0x53, "[PK]"},  {0xF7, "?"},    {0xF6, "\xFC"},
     };
-    for (const auto& c : cases) EXPECT_EQ(DecodeGameChar(c.byte), c.text) << int(c.byte);
+    for (const auto& [byte, text] : cases) EXPECT_EQ(DecodeGameChar(byte), text) << int(byte);
 }
 
 TEST(GameText, NamesEndAtFfSkipLeadingZerosAndKeepInnerOnes) {

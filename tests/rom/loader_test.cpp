@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "eggmoves/editing.h"
 #include "rom/saver.h"
 #include "tests/support/openers.h"
 #include "tools/synthetic_rom.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class Loading : public ::testing::Test {
   protected:
@@ -56,8 +60,6 @@ TEST_F(Loading, EveryReleaseLoadsCleanlyAndSavesBackByteForByte) {
         EXPECT_EQ(rom.release.version, &v);
         EXPECT_EQ(rom.list.SpeciesCount, 165);
         EXPECT_EQ(rom.list.MoveCount, 973);
-        EXPECT_EQ(EntryChoices(rom.names)[411], "SPECIES411");
-        EXPECT_EQ(EntryChoices(rom.names)[412], "MOVE1");
         EXPECT_EQ(rom.list.EggMoveListLines[0], "SPECIES1");
         EXPECT_EQ(rom.list.EggMoveListLines[1], "    " + DefaultMoveName(image.table[1]));
         const EggMoveList first = rom.list;
@@ -92,10 +94,13 @@ TEST_F(Loading, IllegalEntriesAreRepairedInTheFileOnYesAndNoStops) {
 
     // A repair that cannot reach the file is kept in memory, for the next save.
     Write(image);
-    ScopedOpener refuse(RefusingOpener);
-    ASSERT_EQ(Load({true, true, true, true, true}), LoadResult::Completed);
-    EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_EQ(rom.list.EggMoveTable[41], SpeciesFillerEntry);
+    {
+        ScopedOpener refuse(RefusingOpener);
+        ASSERT_EQ(Load({true, true, true, true, true}), LoadResult::Completed);
+        EXPECT_EQ(ReadFileBytes(path), before);
+    }
+    ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
+    EXPECT_EQ(ReadFileBytes(path), repaired);
 }
 
 TEST_F(Loading, FromTheEndMarkOnEntriesAreKeptAsTheFileHoldsThem) {
@@ -144,13 +149,6 @@ TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
     before = repaired;
     EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}}, Moved));
-
-    // Moved again by another tool since the load: nothing is written.
-    image.words = GameWordsFor(Moved + 0x1000);
-    WriteRom(path, image);
-    const Bytes moved = ReadFileBytes(path);
-    EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
-    EXPECT_EQ(ReadFileBytes(path), moved);
 }
 
 TEST_F(Loading, AForeignTableIsShownReadOnlyAndNeverWritten) {
@@ -168,17 +166,45 @@ TEST_F(Loading, AForeignTableIsShownReadOnlyAndNeverWritten) {
     EXPECT_EQ(ReadFileBytes(path), before);
 }
 
-TEST_F(Loading, AnUnsupportedFileChangesNothing) {
-    Write(DefaultRom("BPRE"));
-    ASSERT_EQ(Load(), LoadResult::Completed);
-    const EggMoveList list = rom.list;
-    for (const auto& other : {dir / "junk.gba", dir.path(), dir / "missing.gba"}) {
-        if (other.filename() == "junk.gba") WriteFileBytes(other, Bytes(4096, 0x42));
-        EXPECT_EQ(LoadRom(rom, other.string(), {}), LoadResult::Unsupported);
-        EXPECT_EQ(rom.path, path);
-        EXPECT_EQ(rom.list.EggMoveTable, list.EggMoveTable);
-        EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Saved) << "still aimed at the loaded ROM";
+// A save into a file that is no longer the ROM that was loaded, or that cannot be
+// written, writes nothing, creates nothing, and keeps the table in memory.
+TEST_F(Loading, ASaveIntoAFileThatIsNoLongerTheLoadedRomWritesNothing) {
+    // Another game, another revision, or the same with its table moved since.
+    const auto replace = [](const fs::path& p, std::string_view code, std::uint8_t revision,
+                            std::vector<std::uint32_t> words = {}) {
+        SyntheticRom other = DefaultRom(code, revision);
+        other.size = fs::file_size(p);
+        other.words = words;
+        WriteRom(p, other);
+    };
+    const std::pair<std::function<void(const fs::path&)>, UpdateStreamOpener> cases[] = {
+        {nullptr, RefusingOpener},
+        {nullptr, ReadOnlyOpener},
+        {[](const fs::path& p) { fs::resize_file(p, TableOffset("BPRE") + 100); }, nullptr},
+        {[](const fs::path& p) { fs::remove(p); }, nullptr},
+        {[](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, nullptr},
+        {[&](const fs::path& p) { replace(p, "AXVE", 0); }, nullptr},
+        {[&](const fs::path& p) { replace(p, "BPRE", 1); }, nullptr},
+        {[&](const fs::path& p) { replace(p, "BPRE", 0, GameWordsFor(0x240000)); }, nullptr},
+    };
+    for (const auto& [spoil, opener] : cases) {
+        SyntheticRom image = DefaultRom("BPRE");
+        image.size = TableOffset("BPRE") + 0x10000;
+        Write(image);
+        ASSERT_EQ(Load(), LoadResult::Completed);
+        ChangeEntry(rom.list, rom.names, 10, 5);
+        const auto table = rom.list.EggMoveTable;
+        if (spoil) spoil(path);
+        const bool exists = fs::is_regular_file(path);
+        const Bytes held = exists ? ReadFileBytes(path) : Bytes{};
+        ScopedOpener scoped(opener ? opener : OpenFileForUpdate);
+        EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
+        EXPECT_EQ(rom.list.EggMoveTable, table);
+        EXPECT_EQ(fs::is_regular_file(path), exists);
+        EXPECT_EQ(exists ? ReadFileBytes(path) : Bytes{}, held);
+        fs::remove_all(path);
     }
+    EXPECT_EQ(SaveEggMoveTable(Rom{}), SaveResult::NothingToSave);
 }
 
 }  // namespace

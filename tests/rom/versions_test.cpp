@@ -62,55 +62,35 @@ TEST(Identification, CodeThenVersionByteChooseTheRow) {
 }
 
 TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
-    constexpr std::uint32_t Own = RomBusAddress + 0x25EF0C, Elsewhere = RomBusAddress + 0x700000;
+    constexpr auto U = TablePlace::Usual, M = TablePlace::Moved, F = TablePlace::Foreign;
+    constexpr std::uint32_t Own = RomBusAddress + 0x25EF0C, Away = RomBusAddress + 0x700000;
+    constexpr std::uint64_t Big = 0x800000;  // a file that holds the moved table
     const struct {
         std::vector<std::uint32_t> words;
-        std::uint64_t size;  // 0: just past the table
+        std::uint64_t size;  // 0: just past the usual table
         TablePlace place;
-        std::int32_t offset;
-        const char* what;
     } cases[] = {
-        {{}, 0, TablePlace::Usual, 0x25EF0C, "no code there: a test image"},
-        {{0x12345678, 0x0A000000, 1},
-         0,
-         TablePlace::Usual,
-         0x25EF0C,
-         "words that are not pointers"},
-        {{Own, Own, 1137}, 0, TablePlace::Usual, 0x25EF0C, "an untouched game"},
-        {{Elsewhere, Elsewhere, 1137}, 0x800000, TablePlace::Moved, 0x700000, "moved"},
-        {{Elsewhere, Elsewhere, 1137},
-         0x700000 + 2275,
-         TablePlace::Foreign,
-         0x25EF0C,
-         "moved past the end of the file"},
-        {{Own, Own, 1200}, 0, TablePlace::Foreign, 0x25EF0C, "enlarged in place"},
-        {{Elsewhere, Elsewhere, 2000},
-         0x800000,
-         TablePlace::Foreign,
-         0x25EF0C,
-         "enlarged elsewhere"},
-        {{Own, Elsewhere, 1137}, 0x800000, TablePlace::Foreign, 0x25EF0C, "two pointers"},
-        {{Own, 0, 1137}, 0, TablePlace::Foreign, 0x25EF0C, "one pointer"},
-        {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, TablePlace::Foreign, 0x25EF0C, "at the bus's end"},
-        {{RomBusAddress + 0x40, RomBusAddress + 0x40, 1137},
-         0,
-         TablePlace::Foreign,
-         0x25EF0C,
-         "into the header"},
-        {{RomBusAddress + 0x45C00, RomBusAddress + 0x45C00, 1137},
-         0,
-         TablePlace::Foreign,
-         0x25EF0C,
-         "over its own pointers"},
+        {{}, 0, U},                                // no code there: a test image
+        {{0x12345678, 0x0A000000, 1}, 0, U},       // words that are not pointers
+        {{Own, Own, 1137}, 0, U},                  // an untouched game
+        {{Away, Away, 1137}, Big, M},              // moved by another tool
+        {{Away, Away, 1137}, 0x700000 + 2275, F},  // moved past the end of the file
+        {{Own, Own, 1200}, 0, F},                  // enlarged in place
+        {{Away, Away, 2000}, Big, F},              // enlarged elsewhere
+        {{Own, Away, 1137}, Big, F},               // two pointers
+        {{Own, 0, 1137}, 0, F},                    // one pointer
+        {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F},    // at the end of the bus
+        {{0x08000040, 0x08000040, 1137}, 0, F},    // into the header
+        {{0x08045C00, 0x08045C00, 1137}, Big, F},  // over its own pointers
     };
     TempDir dir;
-    for (const auto& c : cases) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         SyntheticRom rom = DefaultRom("BPRE");
-        rom.words = c.words;
-        rom.size = c.size;
+        rom.words = cases[i].words;
+        rom.size = cases[i].size;
         WriteRom(dir / "rom.gba", rom);
-        const Rom read = ReadRom((dir / "rom.gba").string());
-        EXPECT_EQ(read.table, (TableLocation{c.place, c.offset})) << c.what;
+        const TableLocation expected{cases[i].place, cases[i].place == M ? 0x700000 : 0x25EF0C};
+        EXPECT_EQ(ReadRom((dir / "rom.gba").string()).table, expected) << "case " << i;
     }
 }
 

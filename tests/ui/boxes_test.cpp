@@ -1,91 +1,89 @@
-#include <functional>
-
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
 
 namespace {
 
-using Boxes = FormTest;
 using A = MessageAnswer;
 using B = MessageButtons;
 
-ShownMessage Box(const StringPair& text, const StringPair& title, B buttons, int language) {
-    return {text.text[language], title.text[language], buttons};
-}
+class BoxSequence : public FormTest {
+  protected:
+    // The boxes shown since the last call are these, each as (text, title) in
+    // language (0 English, 1 French) with its buttons.
+    void Boxes(const char* what, int language,
+               std::vector<std::tuple<const StringPair*, const StringPair*, B>> boxes) {
+        std::vector<ShownMessage> expected;
+        for (const auto& [text, title, buttons] : boxes)
+            expected.push_back({text->text[language], title->text[language], buttons});
+        EXPECT_TRUE(prompter.messages == expected) << what;
+        prompter.messages.clear();
+    }
+};
 
 // Every box the window shows, in an order a user meets them, each with its text
 // in the language in force, its title and its buttons.
-TEST_F(Boxes, EachBoxWithItsTextTitleAndButtons) {
+TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     WriteFileBytes(dir / "junk.gba", Bytes(300, 0x42));
-    const auto rom = WriteRom(DefaultRom());
     SyntheticRom broken = DefaultRom();
     broken.table[2] = 0x0163;
     broken.table[900] = 0x2222;
-    const auto bad = WriteRom(broken, "bad.gba");
     SyntheticRom hack = DefaultRom("BPRE", 1);
     hack.words = GameWordsFor(0x700000);  // a table that is not in this file
-    const auto foreign = WriteRom(hack, "hack.gba");
-    const auto save = [this] { form->Save1->trigger(); };
+    const auto replace = std::tuple{&FileAlreadyOpenText, &WarningCaption, B::YesNoDefaultNo};
 
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        std::vector<ShownMessage> boxes;
-    } steps[] = {
-        {"About", [&] { form->About1->trigger(); }, {Box(AboutText, AboutCaption, B::Ok, 0)}},
-        {"Versions Compatible",
-         [&] { form->VersionsCompatible1->trigger(); },
-         {Box(VersionsText, VersionsCaption, B::Ok, 0)}},
-        {"a first file of no release",
-         [&] { Open(dir / "junk.gba"); },
-         {Box(UnsupportedRomText, AttentionCaption, B::Ok, 0)}},
-        {"Save with no ROM", save, {Box(NothingToSaveText, AttentionCaption, B::Ok, 0)}},
-        {"a ROM, with no replace question yet", [&] { Open(rom); }, {}},
-        {"the replace question answered No, which shows no dialog",
-         [&] {
-             prompter.answers = {A::No};
-             form->Open1Click();
-         },
-         {Box(FileAlreadyOpenText, WarningCaption, B::YesNoDefaultNo, 0)}},
-        {"Save", save, {Box(SavedText, AttentionCaption, B::Ok, 0)}},
-        {"Save into a file that cannot be written",
-         [&] {
-             ScopedOpener refuse(RefusingOpener);
-             save();
-         },
-         {Box(SaveFailedText, AttentionCaption, B::Ok, 0)}},
-        {"About in French",
-         [&] {
-             form->Francais1->trigger();
-             form->About1->trigger();
-         },
-         {Box(AboutText, AboutCaption, B::Ok, 1)}},
-        {"two repair questions, Yes then No",
-         [&] {
-             Open(bad, {A::Yes, A::Yes, A::No});
-         },
-         {Box(FileAlreadyOpenText, WarningCaption, B::YesNoDefaultNo, 1),
-          Box(CorruptedEntryText, AttentionCaption, B::YesNo, 1),
-          Box(CorruptedEntryText, AttentionCaption, B::YesNo, 1)}},
-        {"Save after a load stopped by No",
-         save,
-         {Box(NothingToSaveText, AttentionCaption, B::Ok, 1)}},
-        {"a ROM whose game reads another table, then Save",
-         [&] {
-             Open(foreign, {A::Yes});
-             save();
-         },
-         {Box(FileAlreadyOpenText, WarningCaption, B::YesNoDefaultNo, 1),
-          Box(ForeignTableText, WarningCaption, B::Ok, 1),
-          Box(ReadOnlySaveText, AttentionCaption, B::Ok, 1)}},
-    };
-    for (const auto& step : steps) {
-        prompter.messages.clear();
-        step.act();
-        EXPECT_EQ(prompter.messages.size(), step.boxes.size()) << step.what;
-        EXPECT_TRUE(prompter.messages == step.boxes) << step.what;
+    form->About1->trigger();
+    form->VersionsCompatible1->trigger();
+    Boxes("Help", 0,
+          {{&AboutText, &AboutCaption, B::Ok}, {&VersionsText, &VersionsCaption, B::Ok}});
+    Open(dir / "junk.gba");
+    EXPECT_TRUE(form->Save1->isEnabled() && form->ChangeButton->isEnabled() && !form->FileOpen);
+    form->ChangeButtonClick();  // with nothing loaded, nothing to change
+    form->Save1->trigger();
+    Boxes("a first file of no release, then Save", 0,
+          {{&UnsupportedRomText, &AttentionCaption, B::Ok},
+           {&NothingToSaveText, &AttentionCaption, B::Ok}});
+    Open(WriteRom(DefaultRom()));
+    prompter.answers = {A::No};
+    form->Open1Click();  // No: no file dialog either
+    form->Save1->trigger();
+    {
+        ScopedOpener refuse(RefusingOpener);
+        form->Save1->trigger();
     }
-    EXPECT_EQ(ReadFileBytes(foreign).size(), RomSize(hack));
+    Boxes("a ROM, then No to the replace question, Save, and a Save that fails", 0,
+          {replace,
+           {&SavedText, &AttentionCaption, B::Ok},
+           {&SaveFailedText, &AttentionCaption, B::Ok}});
+    Open(dir / "junk.gba", {A::Yes});
+    form->Save1->trigger();
+    Boxes("a file of no release over the ROM, which Save still writes", 0,
+          {replace,
+           {&UnsupportedRomText, &AttentionCaption, B::Ok},
+           {&SavedText, &AttentionCaption, B::Ok}});
+
+    form->Francais1->trigger();
+    form->About1->trigger();
+    broken.species[2] = GameText("NEW");
+    Open(WriteRom(broken, "bad.gba"), {A::Yes, A::Yes, A::No});
+    EXPECT_EQ(form->ComboBox1->itemText(2), "NEW");
+    EXPECT_EQ(form->ListBox1->item(2)->text(), "    MOVE32") << "stopped: the old ROM's list";
+    form->Save1->trigger();
+    Boxes("in French: About, two repair questions, Yes then No, and Save", 1,
+          {{&AboutText, &AboutCaption, B::Ok},
+           replace,
+           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
+           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
+           {&NothingToSaveText, &AttentionCaption, B::Ok}});
+    hack.table[2] = 0x0000;
+    Open(WriteRom(hack, "hack.gba"), {A::Yes, A::Yes});
+    EXPECT_EQ(Seen(2, 2), QString::fromUtf8("    MOVE1|Nombre de Pokémon: 165|"
+                                            "Nombre d'Attaques: 973|Nombre Total: 1138"));
+    form->Save1->trigger();
+    Boxes("a ROM whose game reads another table, its repair in memory, then Save", 1,
+          {replace,
+           {&ForeignTableText, &WarningCaption, B::Ok},
+           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
+           {&ReadOnlySaveText, &AttentionCaption, B::Ok}});
 }
 
 }  // namespace

@@ -39,18 +39,24 @@ class ScriptedPrompter final : public Prompter {
                               MessageButtons buttons) override {
         messages.push_back({text, title, buttons});
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) ADD_FAILURE() << "unexpected question: " << text;
-        const MessageAnswer answer = answers.empty() ? MessageAnswer::No : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
+        return Next(answers, MessageAnswer::No);
     }
     bool ExecuteFileDialog(QWidget*, FileDialog& dialog) override {
         dialogs.push_back(dialog);
-        if (files.empty()) ADD_FAILURE() << "unexpected file dialog";
-        const std::optional<QString> file = files.empty() ? std::nullopt : files.front();
-        if (!files.empty()) files.pop_front();
+        EXPECT_FALSE(files.empty()) << "unexpected file dialog";
+        const std::optional<QString> file = Next(files, std::optional<QString>());
         if (file) dialog.fileName = *file;
         return file.has_value();
+    }
+
+  private:
+    template <typename T>
+    static T Next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
     }
 };
 
@@ -76,6 +82,14 @@ class FormTest : public ::testing::Test {
     }
 
     void Select(int row) { form->ListBox1->setCurrentRow(row); }
+
+    // The texts of rows first to last of the list, then of the three labels, by "|".
+    QString Seen(int first, int last) const {
+        QStringList texts;
+        for (int row = first; row <= last; ++row) texts << form->ListBox1->item(row)->text();
+        texts << form->PokemonLabel->text() << form->MovesLabel->text() << form->TotalLabel->text();
+        return texts.join('|');
+    }
 
     TempDir dir;
     ScriptedPrompter prompter;

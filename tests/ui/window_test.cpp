@@ -1,7 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 
 #include "tests/ui/form_fixture.h"
+#include "ui/ansi.h"
 
 namespace {
 
@@ -29,26 +35,21 @@ TEST_F(Window, StartsDisabledWithEveryControlInItsPlace) {
     EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window has a fixed size";
 }
 
+// Every caption: the menus and their items in menu order, then the buttons, the
+// labels and the window's title.
 QStringList Captions(const TForm1& f) {
-    return {f.File1->title(),
-            f.Open1->text(),
-            f.Save1->text(),
-            f.Exit1->text(),
-            f.Options1->title(),
-            f.Language1->title(),
-            f.English1->text(),
-            f.Francais1->text(),
-            f.Help1->title(),
-            f.About1->text(),
-            f.VersionsCompatible1->text(),
-            f.ExportButton->text(),
-            f.ChangeButton->text(),
-            f.InsertButton->text(),
-            f.DeleteButton->text(),
-            f.PokemonLabel->text(),
-            f.MovesLabel->text(),
-            f.TotalLabel->text(),
-            f.windowTitle()};
+    QStringList captions;
+    for (const QAction* menu : f.menuBar()->actions()) {
+        captions << menu->text();
+        for (const QAction* item : menu->menu()->actions()) {
+            captions << item->text();
+            for (const QAction* sub : item->menu() ? item->menu()->actions() : QList<QAction*>())
+                captions << sub->text();
+        }
+    }
+    for (const QPushButton* button : f.findChildren<QPushButton*>()) captions << button->text();
+    for (const QLabel* label : f.findChildren<QLabel*>()) captions << label->text();
+    return captions << f.windowTitle();
 }
 
 TEST_F(Window, EveryCaptionInBothLanguagesAndBack) {
@@ -79,22 +80,48 @@ TEST_F(Window, EveryCaptionInBothLanguagesAndBack) {
     EXPECT_FALSE(form->Save1->isEnabled()) << "a switch enables nothing";
 }
 
-TEST_F(Window, LabelsShowSignedCountersWithoutGrouping) {
-    form->LoadedRom.list.SpeciesCount = -3;
-    form->LoadedRom.list.MoveCount = 100000;
-    form->SetLabelCaptions();
-    EXPECT_EQ(form->PokemonLabel->text(), QString::fromUtf8("Number of Pokémon: -3"));
-    EXPECT_EQ(form->TotalLabel->text(), "Number Total: 99997");
+// Program text is Windows-1252, written as escapes: it must decode as written,
+// letters outside Latin-1 included. The captions are in the window's tests.
+TEST(StringPairs, TextsDecodeAsWritten) {
+    EXPECT_EQ(FromAnsi("\x8C\x9C\xE9[K\xE9]\\n"), QString::fromUtf8("Œœé[Ké]\\n"));
+    FillStringPairs();
+    EXPECT_EQ(FromAnsi(FileAlreadyOpenText.text[1]),
+              QString::fromUtf8("Un fichier est déja ouvert. Êtes-vous sûr de vouloir ouvrir un "
+                                "autre? Toutes les données non sauvegardées seront perdues."));
+    for (int language : {0, 1}) {
+        const QStringList lines = FromAnsi(BuildAboutText(language)).split('\n');
+        ASSERT_EQ(lines.size(), 10);
+        EXPECT_EQ(lines.mid(0, 2), QStringList({"Quenmark", "Version 1.21"}));
+        EXPECT_EQ(lines[3], language ? "25 Octobre 2009" : "October 25th, 2009");
+        EXPECT_TRUE(lines[7].endsWith(QString(" ") + HomePage + "."));
+        for (int empty : {4, 6, 8}) EXPECT_EQ(lines[empty], "");
+    }
 }
 
-TEST_F(Window, ExitClosesWithoutAQuestionAfterEdits) {
-    Open(WriteRom(DefaultRom()));
-    Select(3);
-    form->DeleteButtonClick();
-    form->show();
-    form->Exit1->trigger();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(prompter.messages.empty());
+// The real Qt box: no icon anywhere, plain text, the default button, and Escape
+// answering No.
+TEST(QtPrompterBox, ButtonSetsAndEscape) {
+    const std::pair<MessageButtons, QMessageBox::StandardButton> cases[] = {
+        {MessageButtons::Ok, QMessageBox::Ok},
+        {MessageButtons::YesNo, QMessageBox::Yes},
+        {MessageButtons::YesNoDefaultNo, QMessageBox::No},
+    };
+    for (const auto& [buttons, defaultButton] : cases) {
+        QString seen;
+        QTimer::singleShot(0, [&, defaultButton = defaultButton] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            const bool plain = box->icon() == QMessageBox::NoIcon &&
+                               box->textFormat() == Qt::PlainText &&
+                               box->defaultButton()->icon().isNull();
+            if (plain && box->defaultButton() == box->button(defaultButton)) seen = box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtPrompter prompter;
+        const MessageAnswer answer = prompter.ShowMessage(nullptr, "a < b \xE9", "T", buttons);
+        EXPECT_EQ(answer, buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No);
+        EXPECT_EQ(seen, QString::fromUtf8("a < b é"));
+    }
 }
 
 }  // namespace
