@@ -2,6 +2,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "cli/rom_input.h"
@@ -9,16 +10,19 @@
 
 namespace {
 
+using Moves = std::vector<std::uint16_t>;
+
 struct Options {
     std::string a, b;
     bool order = false;
+    bool json = false;
 };
 
 // The moves of each species, in table order, as the list shows them: each
 // species entry heads the moves after it, up to the end mark. Moves before the
 // first species belong to -1.
-std::map<int, std::vector<std::uint16_t>> Groups(const EggMoveEntries& table) {
-    std::map<int, std::vector<std::uint16_t>> groups;
+std::map<int, Moves> Groups(const EggMoveEntries& table) {
+    std::map<int, Moves> groups;
     int species = -1;
     for (const std::uint16_t entry : table) {
         if (entry == EndMarkEntry) break;
@@ -34,9 +38,8 @@ std::map<int, std::vector<std::uint16_t>> Groups(const EggMoveEntries& table) {
 }
 
 // The moves of from that are not in what, each as often as it is missing.
-std::vector<std::uint16_t> Missing(const std::vector<std::uint16_t>& from,
-                                   std::vector<std::uint16_t> what) {
-    std::vector<std::uint16_t> missing;
+Moves Missing(const Moves& from, Moves what) {
+    Moves missing;
     for (const std::uint16_t move : from) {
         const auto it = std::find(what.begin(), what.end(), move);
         if (it == what.end()) {
@@ -48,11 +51,49 @@ std::vector<std::uint16_t> Missing(const std::vector<std::uint16_t>& from,
     return missing;
 }
 
-std::string Names(const RomNames& names, const std::vector<std::uint16_t>& moves) {
+// How one species differs: "removed" (inA: its moves), "added" (inB: its moves),
+// "moves" (inA: the moves only A has, inB: those only B has), or "order" (inA,
+// inB: the same moves in each one's order).
+struct Difference {
+    int species;
+    std::string change;
+    Moves inA, inB;
+};
+
+std::vector<Difference> Compare(const Rom& a, const Rom& b, bool order) {
+    const auto groupsA = Groups(a.list.EggMoveTable), groupsB = Groups(b.list.EggMoveTable);
+    std::map<int, std::pair<const Moves*, const Moves*>> species;
+    for (const auto& [s, moves] : groupsA) species[s].first = &moves;
+    for (const auto& [s, moves] : groupsB) species[s].second = &moves;
+    std::vector<Difference> differences;
+    for (const auto& [s, moves] : species) {
+        const auto [inA, inB] = moves;
+        if (!inB) {
+            differences.push_back({s, "removed", *inA, {}});
+        } else if (!inA) {
+            differences.push_back({s, "added", {}, *inB});
+        } else if (Difference d{s, "moves", Missing(*inA, *inB), Missing(*inB, *inA)};
+                   !d.inA.empty() || !d.inB.empty()) {
+            differences.push_back(d);
+        } else if (order && *inA != *inB) {
+            differences.push_back({s, "order", *inA, *inB});
+        }
+    }
+    return differences;
+}
+
+std::string Names(const RomNames& names, const Moves& moves) {
     std::string text;
     for (const std::uint16_t move : moves)
         text += (text.empty() ? "" : ", ") + EntryName(names, move);
     return text;
+}
+
+nlohmann::ordered_json MovesJson(const RomNames& names, const Moves& moves) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const std::uint16_t move : moves)
+        list.push_back({{"id", move}, {"name", EntryName(names, move)}});
+    return list;
 }
 
 int Run(const Options& options) {
@@ -64,38 +105,39 @@ int Run(const Options& options) {
         if (!inputs[i].rom.release.version)
             return Complain(paths[i], UnsupportedProblem(inputs[i].rom));
     }
-    const Rom &a = inputs[0].rom, &b = inputs[1].rom;
-    auto groupsA = Groups(a.list.EggMoveTable), groupsB = Groups(b.list.EggMoveTable);
-    std::map<int, bool> species;
-    for (const auto& [s, moves] : groupsA) species[s];
-    for (const auto& [s, moves] : groupsB) species[s];
-    int differences = 0;
-    for (const auto& [s, unused] : species) {
-        const bool inA = groupsA.contains(s), inB = groupsB.contains(s);
-        std::string name = SpeciesName(a.names, s);
-        if (s >= 0 && SpeciesName(b.names, s) != name) name += " / " + SpeciesName(b.names, s);
-        const std::string head = (s >= 0 ? "species " + std::to_string(s) + " " : "") + name + ": ";
-        const auto& movesA = groupsA[s];
-        const auto& movesB = groupsB[s];
-        std::string change;
-        if (!inB) change = "removed, with " + std::to_string(movesA.size()) + " moves";
-        if (!inA)
-            change = "added, with " + std::to_string(movesB.size()) +
-                     " moves: " + Names(b.names, movesB);
-        if (inA && inB) {
-            const auto added = Missing(movesB, movesA), removed = Missing(movesA, movesB);
-            if (!added.empty()) change = "moves added: " + Names(b.names, added);
-            if (!removed.empty())
-                change +=
-                    (change.empty() ? "" : "; ") + ("moves removed: " + Names(a.names, removed));
-            if (change.empty() && options.order && movesA != movesB)
-                change = "order: " + Names(a.names, movesA) + " -> " + Names(b.names, movesB);
+    const RomNames &a = inputs[0].rom.names, &b = inputs[1].rom.names;
+    const std::vector<Difference> differences =
+        Compare(inputs[0].rom, inputs[1].rom, options.order);
+    nlohmann::ordered_json all = nlohmann::ordered_json::array();
+    for (const Difference& d : differences) {
+        // Names from the ROM that has the species, both when two languages differ.
+        std::string name = SpeciesName(d.change == "added" ? b : a, d.species);
+        if (d.species >= 0 && d.change != "added" && d.change != "removed" &&
+            SpeciesName(b, d.species) != name)
+            name += " / " + SpeciesName(b, d.species);
+        if (options.json) {
+            all.push_back(
+                {{"species", d.species >= 0 ? nlohmann::ordered_json(d.species) : nullptr},
+                 {"name", name},
+                 {"change", d.change},
+                 {"movesA", MovesJson(a, d.inA)},
+                 {"movesB", MovesJson(b, d.inB)}});
+            continue;
         }
-        if (change.empty()) continue;
-        ++differences;
-        std::cout << head << change << '\n';
+        std::cout << (d.species >= 0 ? "species " + std::to_string(d.species) + " " : "") << name
+                  << ": ";
+        if (d.change == "removed") std::cout << "removed, with " << d.inA.size() << " moves";
+        if (d.change == "added")
+            std::cout << "added, with " << d.inB.size() << " moves: " << Names(b, d.inB);
+        if (d.change == "order")
+            std::cout << "order: " << Names(a, d.inA) << " -> " << Names(b, d.inB);
+        if (d.change == "moves" && !d.inB.empty()) std::cout << "moves added: " << Names(b, d.inB);
+        if (d.change == "moves" && !d.inA.empty())
+            std::cout << (d.inB.empty() ? "" : "; ") << "moves removed: " << Names(a, d.inA);
+        std::cout << '\n';
     }
-    return differences ? FoundSomething : Success;
+    if (options.json) std::cout << all.dump(2) << '\n';
+    return differences.empty() ? Success : FoundSomething;
 }
 
 }  // namespace
@@ -108,6 +150,8 @@ void AddDiffCommand(CLI::App& app, int& status) {
     command->add_option("B", options->b, "The ROM compared to")->required();
     command->add_flag("--order", options->order,
                       "Also tell when a species has the same moves in another order");
+    command->add_flag("--json", options->json,
+                      "Print a JSON array, one object per species that differs");
     command->footer(
         "Species are matched by number, not by name, so that releases in two languages\n"
         "compare. Prints one line per species that differs: removed, added, or the moves\n"

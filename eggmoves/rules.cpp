@@ -12,7 +12,7 @@ std::vector<Finding> CheckEggMoves(const EggMoveEntries& table) {
     std::vector<Finding> findings;
     std::map<int, int> speciesRows;                    // species -> its first row
     std::vector<std::pair<std::uint16_t, int>> moves;  // the current species' moves and rows
-    int species = -1;
+    int species = NoSpecies;
     int row = 0;
     for (; row < EggMoveEntryCount && table[row] != EndMarkEntry; ++row) {
         const std::uint16_t entry = table[row];
@@ -26,7 +26,7 @@ std::vector<Finding> CheckEggMoves(const EggMoveEntries& table) {
         } else {
             if (entry == SpeciesFillerEntry)
                 findings.push_back({row, Rule::FillerSpecies, species});
-            if (species < 0) findings.push_back({row, Rule::MoveBeforeSpecies, species});
+            if (species == NoSpecies) findings.push_back({row, Rule::MoveBeforeSpecies, species});
             for (const auto& [move, at] : moves) {
                 if (move != entry) continue;
                 findings.push_back({row, Rule::MoveAgain, species, at});

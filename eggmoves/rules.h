@@ -9,6 +9,7 @@
 #include "eggmoves/table.h"
 
 inline constexpr int GameMovesPerSpecies = 10;
+inline constexpr int NoSpecies = -1;  // the rows before the first species entry
 
 enum class Rule {
     IllegalEntry,         // not a legal entry, before the end mark
@@ -27,8 +28,8 @@ enum class Severity { Warning, Error };
 struct Finding {
     int row = -1;  // -1 for the whole table
     Rule rule;
-    int species = -1;     // the species whose moves the row is among; -1 before the first
-    int earlierRow = -1;  // for SpeciesAgain and MoveAgain: where the game met it first
+    int species = NoSpecies;  // the species whose moves the row is among
+    int earlierRow = -1;      // for SpeciesAgain and MoveAgain: where the game met it first
     bool operator==(const Finding&) const = default;
 };
 

@@ -16,9 +16,9 @@ SaveResult WriteEggMoveTable(const Rom& rom, const EggMoveEntries& entries) {
         bytes[2 * i + 1] = static_cast<unsigned char>(entries[i] >> 8);
     }
     auto file = OpenForUpdate(rom.path);
-    if (!file || !*file) return SaveResult::Failed;
+    if (!file) return SaveResult::Failed;
     // A file replaced by another game, or whose table another tool has moved since,
-    // must not get this table.
+    // must not get this table; one that did not open reads as no release at all.
     const Release now = IdentifyGameVersion(*file);
     if (now.version != rom.release.version ||
         LocateEggMoveTable(*file, *now.version) != rom.table ||

@@ -5,6 +5,7 @@
 #include "eggmoves/table.h"
 #include "rom/loader.h"
 
+// In this order: the window shows a text for each.
 enum class SaveResult {
     Saved,
     NothingToSave,  // no completed load, or the last load stopped at a declined repair

@@ -180,16 +180,13 @@ void TForm1::Open1Click() {
         return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
-    switch (LoadRom(LoadedRom, RomPath(OpenDialog1.fileName), callbacks)) {
-        case LoadResult::Unsupported:
-            ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
-            break;
-        case LoadResult::Declined:
-            break;
-        case LoadResult::Completed:
-            FillListBox();
-            SetLabelCaptions();
-            break;
+    const LoadResult result = LoadRom(LoadedRom, RomPath(OpenDialog1.fileName), callbacks);
+    if (result == LoadResult::Unsupported)
+        ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
+    // A load stopped at a declined repair leaves the list and the labels as they were.
+    if (result == LoadResult::Completed) {
+        FillListBox();
+        SetLabelCaptions();
     }
 }
 
@@ -212,20 +209,11 @@ int TForm1::SelectedRow() const {
 // ---- Saving and export ----
 
 void TForm1::Save1Click() {
-    switch (SaveEggMoveTable(LoadedRom)) {
-        case SaveResult::Saved:
-            ShowMessage(SavedText, AttentionCaption, MessageButtons::Ok);
-            break;
-        case SaveResult::NothingToSave:
-            ShowMessage(NothingToSaveText, AttentionCaption, MessageButtons::Ok);
-            break;
-        case SaveResult::ReadOnly:
-            ShowMessage(ReadOnlySaveText, AttentionCaption, MessageButtons::Ok);
-            break;
-        case SaveResult::Failed:
-            ShowMessage(SaveFailedText, AttentionCaption, MessageButtons::Ok);
-            break;
-    }
+    // One text for each SaveResult, in its order.
+    static const StringPair* const texts[] = {&SavedText, &NothingToSaveText, &ReadOnlySaveText,
+                                              &SaveFailedText};
+    const auto result = static_cast<std::size_t>(SaveEggMoveTable(LoadedRom));
+    ShowMessage(*texts[result], AttentionCaption, MessageButtons::Ok);
 }
 
 void TForm1::ExportButtonClick() {

@@ -80,7 +80,7 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
         {{Own, Away, 1137}, Big, F},               // two pointers
         {{Own, 0, 1137}, 0, F},                    // one pointer
         {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F},    // at the end of the bus
-        {{0x08000040, 0x08000040, 1137}, 0, F},    // into the header
+        {{0x08000000, 0x08000000, 1137}, 0, F},    // into the header
         {{0x08045C00, 0x08045C00, 1137}, Big, F},  // over its own pointers
     };
     TempDir dir;

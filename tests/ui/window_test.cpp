@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -121,6 +122,27 @@ TEST(QtPrompterBox, ButtonSetsAndEscape) {
         const MessageAnswer answer = prompter.ShowMessage(nullptr, "a < b \xE9", "T", buttons);
         EXPECT_EQ(answer, buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No);
         EXPECT_EQ(seen, QString::fromUtf8("a < b é"));
+    }
+}
+
+// The real file dialog proposes the name it holds, and only a confirmed one is taken.
+TEST(QtPrompterDialog, ProposesTheNameItHoldsAndTakesNoneOnCancel) {
+    TempDir dir;
+    FileDialog dialog{FileDialog::Mode::Save,
+                      {"Text Documents (*.txt)"},
+                      "txt",
+                      QString::fromStdString((dir / "EggMoves.txt").string())};
+    for (const bool confirm : {false, true}) {
+        QString proposed;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            proposed = box->selectedFiles().value(0);
+            QTest::keyClick(box, confirm ? Qt::Key_Return : Qt::Key_Escape);
+            if (box->isVisible()) box->close();  // a dialog with no name would stay open
+        });
+        EXPECT_EQ(QtPrompter().ExecuteFileDialog(nullptr, dialog), confirm);
+        EXPECT_TRUE(proposed.endsWith("/EggMoves.txt")) << proposed.toStdString();
     }
 }
 
