@@ -127,8 +127,7 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
     return image;
 }
 
-// What the table bytes alone say a load must do, with the rules of the format
-// written out again here, so a fault in the loader's own checks cannot hide: the
+// What the table bytes alone say a load must do, read here on their own: the
 // questions, and the table once every one is answered Yes.
 std::vector<std::uint16_t> Expect(const Image& image, std::int64_t offset, int& repairs) {
     const Bytes bytes = image.Read(static_cast<std::uint64_t>(offset), EggMoveTableSize, false);
@@ -137,12 +136,7 @@ std::vector<std::uint16_t> Expect(const Image& image, std::int64_t offset, int& 
     for (int i = 0; i < EggMoveEntryCount; ++i) {
         std::uint16_t value = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
         endMark = endMark || value == 0xFFFF;
-        const int high = value >> 8;
-        const bool move = high <= 0x01;
-        const bool legal = move
-                               ? value >= 1 && value <= 354
-                               : (high == 0x4E || high == 0x4F) && value >= 20000 && value <= 20411;
-        if (!endMark && !legal) value = move ? 0x0001 : 0x4E20, ++repairs;
+        if (!endMark && !IsLegalEntry(value)) value = value >> 8 <= 1 ? 0x0001 : 0x4E20, ++repairs;
         table.push_back(value);
     }
     return table;

@@ -9,11 +9,8 @@ seconds=${1:-60}
 build=build-fuzz
 run=$build/fuzz-run
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUENMARK_SANITIZE=ON -DQUENMARK_BUILD_UI=OFF -DQUENMARK_BUILD_TESTS=OFF \
-    -DQUENMARK_BUILD_FUZZ=ON >/dev/null
-fi
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENMARK_SANITIZE=ON \
+  -DQUENMARK_BUILD_UI=OFF -DQUENMARK_BUILD_TESTS=OFF -DQUENMARK_BUILD_FUZZ=ON >/dev/null
 cmake --build "$build" --target load_fuzzer -j"${QUENMARK_JOBS:-2}" >/dev/null
 rm -rf "$run"
 mkdir -p "$run/corpus" "$run/artifacts"
@@ -21,9 +18,7 @@ mkdir -p "$run/corpus" "$run/artifacts"
 # Seeds in the harness's input format (fuzz/load_fuzzer.cpp): release, version
 # byte, words, end of file, then table bytes.
 seed() { printf "$2" >"$run/corpus/$1"; }
-for row in 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16; do
-  seed "clean-$row" "\\x$(printf %02x "$row")\\x00\\x01\\x00"
-done
+for row in {0..16}; do seed "clean-$row" "\\x$(printf %02x "$row")\\x00\\x01\\x00"; done
 seed illegal '\x03\x00\x01\x00\x00\x00\x63\x01\x1f\x4e\xbc\x4f\x34\x12'
 seed declined '\x03\x00\x81\x00\x34\x12\x00\x00'
 seed end-mark '\x02\x00\x01\x00\x21\x4e\xff\xff\x00\x00\x99\x99'

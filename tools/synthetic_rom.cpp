@@ -135,12 +135,6 @@ Bytes ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 TempDir::TempDir() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "quenmark-test-XXXXXX").string();

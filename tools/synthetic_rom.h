@@ -52,7 +52,6 @@ std::uint64_t RomSize(const SyntheticRom& rom);
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom);
 
 Bytes ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes);
 
 // A fresh directory removed with everything in it when the object goes.
 class TempDir {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
@@ -136,9 +137,11 @@ void TForm1::BuildControls() {
     connect(InsertButton, &QPushButton::clicked, this, &TForm1::InsertButtonClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TForm1::DeleteButtonClick);
 
-    const QList<QWidget*> tabOrder{ExportButton, ChangeButton, InsertButton,
-                                   ComboBox1,    DeleteButton, ListBox1};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    // Tab goes down the left column, then to the list.
+    QWidget* previous = ExportButton;
+    for (QWidget* next : std::initializer_list<QWidget*>{ChangeButton, InsertButton, ComboBox1,
+                                                         DeleteButton, ListBox1})
+        setTabOrder(std::exchange(previous, next), next);
     for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
                                                       ComboBox1, DeleteButton, ListBox1,
                                                       PokemonLabel, MovesLabel, TotalLabel})

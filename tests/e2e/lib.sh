@@ -17,7 +17,6 @@ fail() {
   cat "$WORK/log" >&2 2>/dev/null || true
   exit 1
 }
-note() { echo "== $*"; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 focus_main() { xdotool windowfocus --sync "$MAIN"; }
 
@@ -54,7 +53,6 @@ answer() {
 }
 choose_file() { answer "$1" ctrl+a BackSpace "type:$2" Return; }
 
-open_rom() { focus_main && keys alt+f o && choose_file Open "$1"; }
 save() { focus_main && keys alt+f s && answer Attention Return; }
 
 # A round trip through the event loop: once the Versions box shows, every key
@@ -62,10 +60,6 @@ save() { focus_main && keys alt+f s && answer Attention Return; }
 # menu and the box's title differ in French.
 HELP_KEY=alt+h VERSIONS="Versions Compatible"
 barrier() { focus_main && keys "$HELP_KEY" v && answer "$VERSIONS" Return; }
-use_french() {
-  focus_main && keys alt+o l f
-  HELP_KEY=alt+a VERSIONS="Versions Compatibles"
-}
 
 # With the focus in the list, selects row $1: focus alone makes row 0 current
 # without selecting it, so the walk starts from the other end.

@@ -12,7 +12,7 @@ rom=$WORK/game.gba
 cp "$rom" "$WORK/before.gba"
 
 start_program
-open_rom "$rom"
+focus_main && keys alt+f o && choose_file Open "$rom"
 answer Attention Return  # the repair question, Yes
 barrier
 "$MAKE_TEST_ROM" BPRE "$WORK/repaired.gba" 10=0001
@@ -21,23 +21,23 @@ same_file "$rom" "$WORK/repaired.gba" "the repair is in the file at once"
 # Nothing has had the focus yet, so the first Tab goes to Export; the drop-down
 # is the fourth stop and the list the sixth. A barrier after each edit makes sure
 # it was handled before the next one starts.
-note "change row 1 to the last choice"
+# Change row 1 to the last choice.
 keys Tab Tab Tab Tab End Tab Tab
 select_row 1
 keys shift+Tab shift+Tab shift+Tab shift+Tab space
 barrier
-note "insert the third choice before row 2"
+# Insert the third choice before row 2.
 keys Tab Tab Home Down Down Tab Tab
 select_row 2
 keys shift+Tab shift+Tab shift+Tab space
 barrier
-note "delete row 5"
+# Delete row 5.
 keys Tab Tab Tab
 select_row 5
 keys shift+Tab space
 barrier
 
-note "save and export"
+# Save and export.
 save
 keys shift+Tab shift+Tab shift+Tab shift+Tab space
 choose_file "Save As" "$WORK/list.txt"
@@ -52,11 +52,12 @@ same_file "$rom" "$WORK/expected.gba" "the saved table is the edited one"
 "$CLI" export "$rom" -o "$WORK/cli.txt"
 same_file "$WORK/list.txt" "$WORK/cli.txt" "the window's export and quenmark-cli's"
 [ "$(sed -n 2,3p "$WORK/list.txt")" = "$(printf '    MOVE354\nSPECIES2')" ] || fail "lines 2-3: $(sed -n 2,3p "$WORK/list.txt")"
-note "in French, a ROM whose game reads 1200 entries"
+# In French, a ROM whose game reads 1200 entries.
 hack=$WORK/hack.gba
 "$MAKE_TEST_ROM" BPRE:1 "$hack" words=0825EF7C,0825EF7C,4B0 3=0000
 cp "$hack" "$WORK/hack-before.gba"
-use_french
+focus_main && keys alt+o l f  # Options, Language, Français
+HELP_KEY=alt+a VERSIONS="Versions Compatibles"
 focus_main && keys alt+f o && answer Alerte y
 choose_file Open "$hack"
 answer Alerte Return     # the warning

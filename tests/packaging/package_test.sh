@@ -9,19 +9,15 @@ DEB=$(realpath "$1")
 MAKE_TEST_ROM=$(realpath "$2")
 ID=org.example.quenmark
 ROOT=$(mktemp -d "${TMPDIR:-/tmp}/quenmark-package.XXXXXX")
-trap 'kill $QPID 2>/dev/null || true; rm -rf "$ROOT"' EXIT
-QPID=""
+trap 'rm -rf "$ROOT"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 have() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed, so $2 is not checked"; false; }; }
 
 dpkg-deb -x "$DEB" "$ROOT"
-if have desktop-file-validate "the desktop entry"; then
-  desktop-file-validate "$ROOT/usr/share/applications/$ID.desktop"
-fi
+! have desktop-file-validate "the desktop entry" || desktop-file-validate "$ROOT/usr/share/applications/$ID.desktop"
 if have appstreamcli "the AppStream metadata"; then
-  appstreamcli validate --no-net "$ROOT/usr/share/metainfo/$ID.metainfo.xml" >"$ROOT/appstream.txt" ||
-    fail "$(cat "$ROOT/appstream.txt")"
-  ! grep -E '^[EW]:' "$ROOT/appstream.txt" || fail "AppStream warnings"
+  report=$(appstreamcli validate --no-net "$ROOT/usr/share/metainfo/$ID.metainfo.xml") || fail "$report"
+  ! grep -E '^[EW]:' <<<"$report" || fail "AppStream warnings"
 fi
 if have lintian "the package"; then
   # The warnings that are kept, and why, are in the README.

@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
 
@@ -23,7 +25,7 @@ class BoxSequence : public FormTest {
 // Every box the window shows, in an order a user meets them, each with its text
 // in the language in force, its title and its buttons.
 TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
-    WriteFileBytes(dir / "junk.gba", Bytes(300, 0x42));
+    std::ofstream(dir / "junk.gba") << std::string(300, 'B');
     SyntheticRom broken = DefaultRom();
     broken.table[2] = 0x0163;
     broken.table[900] = 0x2222;
@@ -75,7 +77,9 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
            {&CorruptedEntryText, &AttentionCaption, B::YesNo},
            {&NothingToSaveText, &AttentionCaption, B::Ok}});
     hack.table[2] = 0x0000;
-    Open(WriteRom(hack, "hack.gba"), {A::Yes, A::Yes});
+    const auto hackPath = WriteRom(hack, "hack.gba");
+    const Bytes hackBefore = ReadFileBytes(hackPath);
+    Open(hackPath, {A::Yes, A::Yes});
     EXPECT_EQ(Seen(2, 2), QString::fromUtf8("    MOVE1|Nombre de Pokémon: 165|"
                                             "Nombre d'Attaques: 973|Nombre Total: 1138"));
     form->Save1->trigger();
@@ -84,6 +88,7 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
            {&ForeignTableText, &WarningCaption, B::Ok},
            {&CorruptedEntryText, &AttentionCaption, B::YesNo},
            {&ReadOnlySaveText, &AttentionCaption, B::Ok}});
+    EXPECT_EQ(ReadFileBytes(hackPath), hackBefore) << "nothing reaches the file";
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-#include "rom/versions.h"
-
+// What is read from a ROM before its table: the release, where the game reads
+// the table, and the game text of the names.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "rom/gametext.h"
 #include "rom/loader.h"
+#include "rom/versions.h"
 #include "tools/synthetic_rom.h"
 
 namespace {
@@ -34,14 +36,11 @@ TEST(Identification, CodeThenVersionByteChooseTheRow) {
         {"AXVE", 2, 0xBD, 0x1F7184, 0x1F8340, 0x2091F4, "1.2"},
         {"AXPE", 1, 0xBD, 0x1F7114, 0x1F82D0, 0x209184, "1.1"},
         {"AXPE", 2, 0xBD, 0x1F7114, 0x1F82D0, 0x209184, "1.2"},
-        {"AXPE", 0, 0xBD, 0x1F70FC, 0x1F82B8, 0x20916C, "1.0"},
         // A version byte that no row of the code knows reads as the code's first row.
         {"BPRE", 2, 0xBD, 0x245EE0, 0x24709C, 0x25EF0C, ""},
-        {"BPEE", 1, 0xBD, 0x3185C8, 0x31977E, 0x32ADD8, ""},
         {"BPRF", 1, 0xBD, 0x2402EC, 0x2414A8, 0x25935C, ""},
         {"AXVE", 1, 0xB0, 0x1F716C, 0x1F8328, 0x2091DC, ""},  // the byte is past the end
         {"bpre", 0, 0xBD, 0, 0, 0, ""},
-        {"BPRD", 0, 0xBD, 0, 0, 0, ""},
         {"AXVJ", 1, 0xBD, 0, 0, 0, ""},
         {"BPRE", 0, 0xAF, 0, 0, 0, ""},
     };
@@ -92,6 +91,38 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
         const TableLocation expected{cases[i].place, cases[i].place == M ? 0x700000 : 0x25EF0C};
         EXPECT_EQ(ReadRom((dir / "rom.gba").string()).table, expected) << "case " << i;
     }
+}
+
+TEST(GameText, TableHasItsCounts) {
+    int withText = 0, single = 0;
+    for (int b = 0; b < 0xFF; ++b) {
+        const std::string t = DecodeGameChar(static_cast<std::uint8_t>(b));
+        ASSERT_FALSE(t.empty());
+        ASSERT_LE(t.size(), 7u);
+        // 0xAC is the one byte whose own text is "?".
+        if (t == "?" && b != 0xAC) continue;
+        ++withText;
+        single += t.size() == 1;
+    }
+    EXPECT_EQ(withText, 161);
+    EXPECT_EQ(single, 134);
+}
+
+TEST(GameText, SelectedBytes) {
+    const std::pair<std::uint8_t, const char*> cases[] = {
+        {0x00, " "},    {0xFF, "?"},    {0xAC, "?"},       {0x2E, "+"},       {0xF9, "+"},
+        {0x10, "\x8C"}, {0x25, "\x9C"}, {0x56, "[K\xE9]"}, {0x7C, "[Right]"}, {0xB1, "\"b"},
+        {0xFA, "\\l"},  {0xEE, "z"},    {0xEF, "[>]"},     {0xF6, "\xFC"},    {0xF7, "?"},
+    };
+    for (const auto& [byte, text] : cases) EXPECT_EQ(DecodeGameChar(byte), text) << int(byte);
+}
+
+TEST(GameText, NamesEndAtFfSkipLeadingZerosAndKeepInnerOnes) {
+    std::array<std::string, 4> names;
+    std::istringstream rom(std::string("\xBB\xD6\xD7\x00\xA2\xFF\x00\x00\xBC\xFF\x00\xFF", 12));
+    ReadNameTable(rom, 0, names);
+    // The file ends before the last name's 0xFF: the missing byte ends it.
+    EXPECT_EQ(names, (std::array<std::string, 4>{"Abc 1", "B", "", ""}));
 }
 
 }  // namespace
