@@ -73,6 +73,6 @@ void StoreEntry(EggMoveList& list, int i, std::uint16_t entry, const RomNames& n
 
 EggMoveList MakeList(const EggMoveEntries& entries, const RomNames& names) {
     EggMoveList list;
-    for (int i = 0; i < EggMoveEntryCount; ++i) StoreEntry(list, i, entries[i], names);
+    for (int i = 0; const std::uint16_t entry : entries) StoreEntry(list, i++, entry, names);
     return list;
 }

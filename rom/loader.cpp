@@ -33,8 +33,11 @@ void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string
 EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int32_t offset) {
     const Bytes bytes = ReadRomBytes(rom, offset, EggMoveTableSize);
     EggMoveEntries entries;
-    for (int i = 0; i < EggMoveEntryCount; ++i)
-        entries[i] = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    auto byte = bytes.begin();
+    for (std::uint16_t& entry : entries) {
+        entry = static_cast<std::uint16_t>(byte[0] | byte[1] << 8);
+        byte += 2;
+    }
     return entries;
 }
 
@@ -67,8 +70,7 @@ bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>&
     const std::int32_t offset = rom.table.EggMoveOffset;
     const EggMoveEntries entries = ReadEggMoveEntries(file, offset);
     bool endMarkSeen = false;
-    for (int i = 0; i < EggMoveEntryCount; ++i) {
-        std::uint16_t entry = entries[i];
+    for (int i = 0; std::uint16_t entry : entries) {
         // From the end mark on, entries are kept exactly as the file holds them, so
         // that a save writes back the file's own bytes there.
         endMarkSeen = endMarkSeen || entry == EndMarkEntry;
@@ -86,7 +88,7 @@ bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>&
             // memory, so the next successful save carries out the user's answer.
             if (!IsLegalEntry(entry)) entry = filler;
         }
-        StoreEntry(list, i, entry, rom.names);
+        StoreEntry(list, i++, entry, rom.names);
     }
     return true;
 }

@@ -1,6 +1,6 @@
 #include "rom/saver.h"
 
-#include <array>
+#include <vector>
 
 #include "rom/update_stream.h"
 
@@ -10,11 +10,10 @@ SaveResult WriteEggMoveTable(const Rom& rom, const EggMoveEntries& entries) {
     // Bytes beyond the end of the file at load time never came from it.
     if (!rom.regionWhole) return SaveResult::Failed;
 
-    std::array<unsigned char, EggMoveTableSize> bytes;
-    for (int i = 0; i < EggMoveEntryCount; ++i) {
-        bytes[2 * i] = static_cast<unsigned char>(entries[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<unsigned char>(entries[i] >> 8);
-    }
+    std::vector<unsigned char> bytes;
+    for (const std::uint16_t entry : entries)
+        bytes.insert(bytes.end(), {static_cast<unsigned char>(entry & 0xFF),
+                                   static_cast<unsigned char>(entry >> 8)});
     auto file = OpenForUpdate(rom.path);
     if (!file) return SaveResult::Failed;
     // A file replaced by another game, or whose table another tool has moved since,
