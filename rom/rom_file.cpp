@@ -34,5 +34,5 @@ bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
     rom.seekg(0, std::ios::end);
     const std::streamoff size = rom.tellg();
     rom.clear();
-    return offset >= 0 && size >= 0 && size - offset >= static_cast<std::streamoff>(count);
+    return size - offset >= static_cast<std::streamoff>(count);
 }

@@ -21,5 +21,5 @@ Bytes ReadRomBytes(std::istream& rom, std::int64_t offset, std::size_t count);
 // The 32-bit little-endian word at offset, by the same rule.
 std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset);
 
-// Whether the file holds every byte of [offset, offset + count).
+// Whether the file holds every byte of [offset, offset + count), offset >= 0.
 bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count);

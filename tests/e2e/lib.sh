@@ -69,5 +69,4 @@ select_row() {
   keys End Home "${downs[@]}"
 }
 
-hex_at() { od -An -v -tx1 -j "$2" -N "$3" "$1" | tr -d ' \n'; }
 same_file() { cmp -s "$1" "$2" || fail "$1 differs from $2 ($3)"; }

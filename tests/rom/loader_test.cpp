@@ -117,10 +117,13 @@ TEST_F(Loading, FromTheEndMarkOnEntriesAreKeptAsTheFileHoldsThem) {
     Write(image);
     ASSERT_EQ(Load(), LoadResult::Completed);
     EXPECT_FALSE(rom.regionWhole);
-    EXPECT_EQ(rom.list.EggMoveTable[699], image.table[699]);
     EXPECT_EQ(rom.list.EggMoveTable[700], EndMarkEntry);
     std::filesystem::resize_file(path, image.size + 0x10000);  // even grown again since
     EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
+    image.size = TableOffset("BPRE") + EggMoveTableSize;  // the table, and no byte after it
+    Write(image);
+    ASSERT_EQ(Load(), LoadResult::Completed);
+    EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
 }
 
 TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {

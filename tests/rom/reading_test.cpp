@@ -81,6 +81,9 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
         {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F},    // at the end of the bus
         {{0x08000000, 0x08000000, 1137}, 0, F},    // into the header
         {{0x08045C00, 0x08045C00, 1137}, Big, F},  // over its own pointers
+        {{0x0804536C, 0x0804536C, 1137}, Big, M},  // ending where its first pointer starts
+        {{0x08045CCC, 0x08045CCC, 1137}, Big, M},  // starting where its last word ends
+        {{0x080000C0, 0x080000C0, 1137}, Big, M},  // starting right after the header
     };
     TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -88,7 +91,8 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
         rom.words = cases[i].words;
         rom.size = cases[i].size;
         WriteRom(dir / "rom.gba", rom);
-        const TableLocation expected{cases[i].place, cases[i].place == M ? 0x700000 : 0x25EF0C};
+        const std::int32_t moved = cases[i].words.empty() ? 0 : cases[i].words[0] - RomBusAddress;
+        const TableLocation expected{cases[i].place, cases[i].place == M ? moved : 0x25EF0C};
         EXPECT_EQ(ReadRom((dir / "rom.gba").string()).table, expected) << "case " << i;
     }
 }

@@ -5,9 +5,7 @@
 
 namespace {
 
-using List = FormTest;
-
-TEST_F(List, ALoadFillsTheListTheChoicesAndTheLabels) {
+TEST_F(FormTest, ALoadFillsTheListTheChoicesAndTheLabels) {
     prompter.files.push_back(std::nullopt);
     form->Open1Click();
     EXPECT_FALSE(form->Save1->isEnabled()) << "a cancelled dialog changes nothing";
@@ -24,7 +22,7 @@ TEST_F(List, ALoadFillsTheListTheChoicesAndTheLabels) {
               QStringList({"Gameboy Advance Roms (*.gba)", "All Files (*.*)"}));
 }
 
-TEST_F(List, EditsRefillTheListAndTheLabelsAndStayInMemory) {
+TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
     const auto path = WriteRom(DefaultRom());
     Open(path);
     const Bytes original = ReadFileBytes(path);
@@ -42,7 +40,7 @@ TEST_F(List, EditsRefillTheListAndTheLabelsAndStayInMemory) {
     EXPECT_EQ(ReadFileBytes(path), original) << "edits stay in memory until saved";
 }
 
-TEST_F(List, ExportProposesTheLastNameAndCancelTouchesNothing) {
+TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     Open(WriteRom(DefaultRom()));
     const auto text = dir / "list.txt";
     prompter.files = {QString::fromStdString((dir / "none" / "list.txt").string()),

@@ -10,9 +10,7 @@
 
 namespace {
 
-using Window = FormTest;
-
-TEST_F(Window, StartsDisabledWithEveryControlInItsPlace) {
+TEST_F(FormTest, StartsDisabledWithEveryControlInItsPlace) {
     EXPECT_EQ(form->centralWidget()->size(), QSize(354, 432));
     const std::pair<QWidget*, QRect> places[] = {
         {form->ExportButton, {8, 8, 170, 50}},   {form->ChangeButton, {8, 64, 170, 50}},
@@ -51,7 +49,7 @@ QStringList Captions(const TForm1& f) {
     return captions << f.windowTitle();
 }
 
-TEST_F(Window, EveryCaptionInBothLanguagesAndBack) {
+TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     const QStringList english =
         QString::fromUtf8(
             "&File|&Open|&Save|E&xit|&Options|&Language|&English|&Français|&Help|&About|"
