@@ -6,7 +6,8 @@
 
 #include "eggmoves/table.h"
 
-// Writes the 1138 display lines, each followed by a newline; true if all went out.
-bool WriteListLines(std::ostream& out, const EggMoveList& list);
-// Creates or empties the file at path and writes the lines in text mode.
-bool ExportListLines(const std::string& path, const EggMoveList& list);
+// Writes the 1138 display lines, each followed by a newline.
+void WriteListLines(std::ostream& out, const EggMoveList& list);
+// Creates or empties the file at path and writes the lines in text mode. A file
+// that cannot be written is not reported: the window says nothing of an export.
+void ExportListLines(const std::string& path, const EggMoveList& list);

@@ -7,16 +7,10 @@ Kind EntryKind(std::uint16_t entry) {
     return Kind::Neither;
 }
 
+// The legal values of each kind lie wholly inside that kind's high bytes.
 bool IsLegalEntry(std::uint16_t entry) {
-    switch (EntryKind(entry)) {
-        case Kind::Move:
-            return entry >= 1 && entry <= MoveNameCount;
-        case Kind::Species:
-            return entry >= SpeciesEntryBase && entry < SpeciesEntryBase + SpeciesNameCount;
-        case Kind::Neither:
-            break;
-    }
-    return false;
+    return (entry >= 1 && entry <= MoveNameCount) ||
+           (entry >= SpeciesEntryBase && entry < SpeciesEntryBase + SpeciesNameCount);
 }
 
 int EntryNumber(std::uint16_t entry) {
@@ -44,15 +38,10 @@ EntryChoice EntryForChoice(int c, const RomNames& names) {
 namespace {
 
 std::int32_t* Counter(EggMoveList& list, std::uint16_t entry) {
-    switch (EntryKind(entry)) {
-        case Kind::Species:
-            return &list.SpeciesCount;
-        case Kind::Move:
-            return &list.MoveCount;
-        case Kind::Neither:
-            break;
-    }
-    return nullptr;
+    const Kind kind = EntryKind(entry);
+    return kind == Kind::Species ? &list.SpeciesCount
+           : kind == Kind::Move  ? &list.MoveCount
+                                 : nullptr;
 }
 
 }  // namespace

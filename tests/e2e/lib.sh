@@ -12,11 +12,7 @@ unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
-fail() {
-  echo "FAIL: $*" >&2
-  cat "$WORK/log" >&2 2>/dev/null || true
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2 && cat "$WORK/log" >&2 2>/dev/null; exit 1; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 focus_main() { xdotool windowfocus --sync "$MAIN"; }
 

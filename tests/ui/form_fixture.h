@@ -81,8 +81,6 @@ class FormTest : public ::testing::Test {
         return dir / name;
     }
 
-    void Select(int row) { form->ListBox1->setCurrentRow(row); }
-
     // The texts of rows first to last of the list, then of the three labels, by "|".
     QString Seen(int first, int last) const {
         QStringList texts;

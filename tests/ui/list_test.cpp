@@ -30,7 +30,7 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
     form->InsertButtonClick();
     EXPECT_EQ(form->ListBox1->item(0)->text(), "sentinel") << "no row selected: nothing rebuilt";
 
-    Select(1);
+    form->ListBox1->setCurrentRow(1);
     form->ComboBox1->setCurrentIndex(1);
     QTest::mouseClick(form->InsertButton, Qt::LeftButton);
     EXPECT_EQ(Seen(0, 2), QString::fromUtf8("Pokémon|Pokémon|    MOVE1|Number of Pokémon: 166|"
