@@ -29,9 +29,7 @@ void GiveDemoNames(SyntheticRom& rom) {
     rom.species[0] = GameText("??????????");
     for (int s = 1; s < SpeciesNameCount; ++s)
         rom.species[s] = GameText(std::string(heads[(s - 1) % 21]) + tails[(s - 1) / 21]);
-    rom.species[2] = GameText(
-        "FLAB\xC9"
-        "B\xC9");
+    rom.species[2] = GameText("FLAB\xC9\x42\xC9");  // \x42: B, which would join \xC9
     for (int m = 0; m < MoveNameCount; ++m)
         rom.moves[m] = GameText(std::string(moves[m % 18]) + " " + actions[m / 18]);
 }

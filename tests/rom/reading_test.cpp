@@ -94,21 +94,6 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
     }
 }
 
-TEST(GameText, TableHasItsCounts) {
-    int withText = 0, single = 0;
-    for (int b = 0; b < 0xFF; ++b) {
-        const std::string t = DecodeGameChar(static_cast<std::uint8_t>(b));
-        ASSERT_FALSE(t.empty());
-        ASSERT_LE(t.size(), 7u);
-        // 0xAC is the one byte whose own text is "?".
-        if (t == "?" && b != 0xAC) continue;
-        ++withText;
-        single += t.size() == 1;
-    }
-    EXPECT_EQ(withText, 161);
-    EXPECT_EQ(single, 134);
-}
-
 TEST(GameText, SelectedBytes) {
     const std::pair<std::uint8_t, const char*> cases[] = {
         {0x00, " "},    {0xFF, "?"},    {0xAC, "?"},       {0x2E, "+"},       {0xF9, "+"},

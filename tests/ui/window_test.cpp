@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 #include "tests/ui/form_fixture.h"
 #include "ui/ansi.h"
@@ -115,6 +116,24 @@ TEST(QtPrompterBox, ButtonSetsAndEscape) {
         EXPECT_EQ(answer, buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No);
         EXPECT_EQ(seen, QString::fromUtf8("a < b é"));
     }
+}
+
+// A handler that throws is reported in an error box, and the event loop goes on
+// with the window and its edits.
+TEST(QuenmarkApplication, ReportsAThrowingHandlerAndGoesOn) {
+    struct Thrower : QObject {
+        bool event(QEvent*) override { throw std::runtime_error("out of memory"); }
+    } thrower;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QApplication::sendEvent(&thrower, &event)) << "a thrown event is not handled";
+    EXPECT_EQ(shown, "out of memory");
 }
 
 // The real file dialog proposes the name it holds, and only a confirmed one is taken.
