@@ -8,8 +8,8 @@
 
 #include "cli/commands.h"
 #include "cli/rom_input.h"
-#include "cli/text.h"
 #include "eggmoves/rules.h"
+#include "formats/text.h"
 
 using Json = nlohmann::ordered_json;
 
@@ -31,8 +31,8 @@ RuleText TextOf(Rule rule) {
             return {"illegal-entry", "{entry} is not a legal entry; the window asks to repair it"};
         case Rule::MoveBeforeSpecies:
             return {"move-before-species",
-                    "{name} comes before any species: the game teaches the first 10 such moves to "
-                    "every species that has no entry of its own"};
+                    "{name} comes before any species: the game gives the first 10 such moves to "
+                    "every species without egg moves"};
         case Rule::TooManyMoves:
             return {"too-many-moves",
                     "has more than 10 moves: the game teaches only the first 10, not {name} or any "
@@ -53,6 +53,13 @@ RuleText TextOf(Rule rule) {
             return {"table-elsewhere",
                     "the game in this ROM reads an egg-move table of another size or place: this "
                     "copy is not the one it uses, and Quenmark writes nothing to this ROM"};
+        case Rule::SpeciesAtEnd:
+            return {"species-at-end",
+                    "heads the last row: the game reads its moves past the end of the table"};
+        case Rule::MovesRunOn:
+            return {"moves-run-on",
+                    "its moves run on past the end of the table: the game goes on reading them "
+                    "from the bytes after it, up to the first entry above 20000"};
         case Rule::TableCut:
             break;
     }
@@ -87,7 +94,7 @@ Result CheckOne(const std::string& path) {
                      (input.problem.empty() ? UnsupportedProblem(rom) : input.problem);
         return result;
     }
-    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable);
+    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
     if (!rom.regionWhole) findings.insert(findings.begin(), {-1, Rule::TableCut});
     if (IsReadOnly(rom)) findings.insert(findings.begin(), {-1, Rule::TableElsewhere});
     result.json = {{"file", path}, {"findings", Json::array()}};
@@ -154,15 +161,16 @@ void AddCheckCommand(CLI::App& app, int& status) {
     command->add_flag("--json", options->json, "Print a JSON array, one object per file");
     command->footer(
         "Prints one finding per line, as FILE:ROW: SEVERITY: SPECIES: WHAT, where ROW is the\n"
-        "table row (0 to 1137, as export numbers them) and SPECIES the species it belongs to:\n"
-        "  error    an illegal entry before the end mark (the window asks to repair it),\n"
-        "           or a file that ends inside the table;\n"
-        "  warning  moves before the first species (taught to every species without an entry),\n"
-        "           more than 10 moves for a species (only the first 10 are taught), a species\n"
+        "table row (0 to N - 1, as export numbers them) and SPECIES the species it belongs to:\n"
+        "  error    an illegal entry before the end mark (the window asks to repair it), moves\n"
+        "           before the first species (the game gives them to every species without\n"
+        "           egg moves), or a file that ends inside the table;\n"
+        "  warning  more than 10 moves for a species (only the first 10 are taught), a species\n"
         "           listed twice (only its first entry is used), the same move twice under one\n"
         "           species, species 0 (the repair filler, which the game reads as a move),\n"
-        "           illegal entries past the end mark, and a ROM whose game reads another "
-        "table.\n\n"
+        "           illegal entries past the end mark, a species at the last row or moves that\n"
+        "           run on past the end of the table (the game reads on into what follows),\n"
+        "           and a ROM whose game reads a table Quenmark leaves alone.\n\n"
         "Exit status: 0 with no finding, 1 with warnings only, 2 with an error or a file that\n"
         "cannot be checked.");
     command->callback([options, &status] { status = Run(*options); });

@@ -9,3 +9,4 @@ void AddExportCommand(CLI::App& app, int& status);
 void AddCheckCommand(CLI::App& app, int& status);
 void AddDiffCommand(CLI::App& app, int& status);
 void AddImportCommand(CLI::App& app, int& status);
+void AddGrowCommand(CLI::App& app, int& status);

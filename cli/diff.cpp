@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/rom_input.h"
-#include "cli/text.h"
+#include "formats/text.h"
 
 namespace {
 

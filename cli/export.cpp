@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/rom_input.h"
-#include "cli/table_files.h"
+#include "formats/table_files.h"
 
 namespace {
 

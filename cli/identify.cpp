@@ -3,9 +3,12 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/growth_text.h"
 #include "cli/rom_input.h"
-#include "cli/table_files.h"
-#include "cli/text.h"
+#include "formats/table_files.h"
+#include "formats/text.h"
+#include "rom/rom_file.h"
+#include "rom/saver.h"
 
 namespace {
 
@@ -13,6 +16,13 @@ struct Options {
     std::vector<std::string> roms;
     bool json = false;
 };
+
+// The entries grow could still add; nullopt when the table cannot grow at all.
+std::optional<int> Room(const Rom& rom) {
+    if (GrowthProblem(rom) != SaveResult::Saved) return std::nullopt;
+    std::ifstream file = OpenRomFile(rom.path);
+    return RoomToGrow(file, rom, rom.table.entryCount);
+}
 
 int IllegalBeforeEndMark(const EggMoveEntries& table) {
     int illegal = 0;
@@ -28,6 +38,8 @@ nlohmann::ordered_json Record(const Rom& rom) {
         return {{"file", rom.path}, {"supported", false}, {"code", Utf8(rom.release.code)}};
     nlohmann::ordered_json record = {{"file", rom.path}, {"supported", true}};
     record.update(Identity(rom));
+    const std::optional<int> room = Room(rom);
+    record["room"] = room ? nlohmann::ordered_json(*room) : nullptr;
     record["species"] = rom.list.SpeciesCount;
     record["moves"] = rom.list.MoveCount;
     record["illegal"] = IllegalBeforeEndMark(rom.list.EggMoveTable);
@@ -43,11 +55,13 @@ std::string Line(const Rom& rom) {
         std::string(v.language) + ") " +
         (version.empty() ? "version unknown (byte " + std::to_string(rom.release.revision) + ")"
                          : version) +
-        ", table at " + Hex(rom.table.EggMoveOffset, 6);
-    if (rom.table.place == TablePlace::Moved) line += " (moved there by another tool)";
+        ", table of " + TablePlaceText(rom.table);
+    if (rom.table.place == TablePlace::Moved) line += " (moved or resized)";
     if (rom.table.place == TablePlace::Foreign)
         line += " (read-only: the game reads another table)";
     line += rom.regionWhole ? ", whole" : ", cut short";
+    if (const std::optional<int> room = Room(rom))
+        line += ", room for " + std::to_string(*room) + " more";
     return line + ", " + std::to_string(rom.list.SpeciesCount) + " species, " +
            std::to_string(rom.list.MoveCount) + " moves, " +
            std::to_string(IllegalBeforeEndMark(rom.list.EggMoveTable)) + " illegal";
@@ -83,11 +97,12 @@ void AddIdentifyCommand(CLI::App& app, int& status) {
     command->add_option("ROM", options->roms, "ROM image files")->required();
     command->add_flag("--json", options->json, "Print a JSON array, one object per file");
     command->footer(
-        "Prints one line per file: the game code, game, language and version, where the\n"
-        "egg-move table is read (and whether another tool moved it, or the game reads\n"
-        "another table so that Quenmark writes nothing), whether the file holds the whole\n"
-        "table, and the counts of species and move entries and of illegal entries before\n"
-        "the end mark. A file of no supported release says so.\n\n"
+        "Prints one line per file: the game code, game, language and version, how many\n"
+        "entries the egg-move table holds and where it is read (and whether it was moved\n"
+        "or resized, or the game reads a table that Quenmark leaves alone and writes\n"
+        "nothing to), whether the file holds the whole table, how many entries grow could\n"
+        "still add, and the counts of species and move entries and of illegal entries\n"
+        "before the end mark. A file of no supported release says so.\n\n"
         "Exit status: 0 when every file is a supported release, 1 when one is not, 2 when\n"
         "a file cannot be read.");
     command->callback([options, &status] { status = Run(*options); });

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     CLI::App app(
         "Reads, checks, compares and writes the egg-move table of Generation III\n"
         "Pokemon ROM images (Ruby, Sapphire, Emerald, Fire Red, Leaf Green; English\n"
-        "and French), the companion of the Quenmark window.",
+        "and French), and grows it into free space: the companion of the Quenmark window.",
         "quenmark-cli");
     app.set_version_flag("--version", "quenmark-cli " QUENMARK_VERSION);
     app.require_subcommand(1);
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     AddCheckCommand(app, status);
     AddDiffCommand(app, status);
     AddImportCommand(app, status);
+    AddGrowCommand(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& done) {

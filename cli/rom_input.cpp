@@ -7,7 +7,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/text.h"
+#include "formats/text.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
-// The three edits of the table. Each moves entries and lines together and keeps
-// the counters by uncounting what leaves and counting what enters.
+// The edits of the table. Each moves entries and lines together and keeps the
+// counters by uncounting what leaves and counting what enters.
 #pragma once
 
 #include "eggmoves/table.h"
@@ -9,5 +9,8 @@
 bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice);
 // The last entry falls off the end.
 bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice);
-// A species filler enters at the end.
+// An end mark enters at the end: the game stops the last species' moves there,
+// where species 0 would become one more move.
 bool DeleteEntry(EggMoveList& list, const RomNames& names, int row);
+// count end marks enter at the end, up to MaxEntryCount entries in all.
+bool EnlargeList(EggMoveList& list, int count);

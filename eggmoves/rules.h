@@ -21,6 +21,8 @@ enum class Rule {
     IllegalAfterEndMark,  // past the end mark, kept as it is
     TableElsewhere,       // the game reads another table than the one at this place
     TableCut,             // the file ends inside the table
+    SpeciesAtEnd,         // a species at the last row: its moves are read past the table
+    MovesRunOn,           // the last species' moves go on past the table, into what follows
 };
 
 enum class Severity { Warning, Error };
@@ -35,5 +37,6 @@ struct Finding {
 
 Severity SeverityOf(Rule rule);
 
-// The findings of a table, in row order.
-std::vector<Finding> CheckEggMoves(const EggMoveEntries& table);
+// The findings of a table, in row order; afterTable is the word that follows the
+// table in the ROM, where the game goes on reading the last species' moves.
+std::vector<Finding> CheckEggMoves(const EggMoveEntries& table, std::uint16_t afterTable);

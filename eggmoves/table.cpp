@@ -60,8 +60,15 @@ void StoreEntry(EggMoveList& list, int i, std::uint16_t entry, const RomNames& n
     CountEntry(list, entry);
 }
 
+void SizeList(EggMoveList& list, std::size_t size) {
+    list.EggMoveTable.assign(size, EndMarkEntry);
+    list.EggMoveListLines.assign(size, std::string());
+    list.SpeciesCount = list.MoveCount = 0;
+}
+
 EggMoveList MakeList(const EggMoveEntries& entries, const RomNames& names) {
     EggMoveList list;
+    SizeList(list, entries.size());
     for (int i = 0; const std::uint16_t entry : entries) StoreEntry(list, i++, entry, names);
     return list;
 }

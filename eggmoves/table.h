@@ -4,12 +4,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// The size of every release's table as it ships, and of any table whose place
+// the game's own words do not tell.
 inline constexpr int EggMoveEntryCount = 1138;
-inline constexpr int EggMoveTableSize = 2 * EggMoveEntryCount;  // bytes in the ROM
+// The most entries Quenmark lets a table hold; the game's 16-bit search could
+// take a few more, but no real table comes near.
+inline constexpr int MaxEntryCount = 16384;
 inline constexpr int SpeciesNameCount = 412;
 inline constexpr int MoveNameCount = 354;
 inline constexpr int EntryChoiceCount = SpeciesNameCount + MoveNameCount;
@@ -22,8 +27,9 @@ inline constexpr const char* MoveIndent = "    ";
 
 enum class Kind { Move, Species, Neither };
 
-// Entry i is the little-endian 16-bit value at the table's offset + 2i.
-using EggMoveEntries = std::array<std::uint16_t, EggMoveEntryCount>;
+// Entry i is the little-endian 16-bit value at the table's offset + 2i; a table
+// holds N entries, as the game's own search limit says.
+using EggMoveEntries = std::vector<std::uint16_t>;
 
 // The names decoded from one ROM.
 struct RomNames {
@@ -33,8 +39,8 @@ struct RomNames {
 
 // The table with a line per entry and the counts of species and move entries.
 struct EggMoveList {
-    EggMoveEntries EggMoveTable{};
-    std::array<std::string, EggMoveEntryCount> EggMoveListLines;
+    EggMoveEntries EggMoveTable;
+    std::vector<std::string> EggMoveListLines;
     std::int32_t SpeciesCount = 0;
     std::int32_t MoveCount = 0;
 };
@@ -60,5 +66,8 @@ void CountEntry(EggMoveList& list, std::uint16_t entry);
 void UncountEntry(EggMoveList& list, std::uint16_t entry);
 // Puts entry at row i with its line, and counts it (nothing is uncounted).
 void StoreEntry(EggMoveList& list, int i, std::uint16_t entry, const RomNames& names);
+// The entries and lines of a table of size rows, every entry the end mark and
+// nothing counted; StoreEntry then fills it.
+void SizeList(EggMoveList& list, std::size_t size);
 // The list of a whole table, every entry as it stands.
 EggMoveList MakeList(const EggMoveEntries& entries, const RomNames& names);

@@ -116,7 +116,7 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
     for (; byte(2) % 4 == 3 && rom.words.size() < 3; next += 4)
         rom.words.push_back(byte(next) | byte(next + 1) << 8 | byte(next + 2) << 16 |
                             std::uint32_t(byte(next + 3)) << 24);
-    for (std::size_t i = 0; next < size && i < EggMoveTableSize; ++i, ++next)
+    for (std::size_t i = 0; next < size && i < 2 * rom.table.size(); ++i, ++next)
         rom.table[i / 2] = i % 2 ? (rom.table[i / 2] & 0xFF) | data[next] << 8
                                  : (rom.table[i / 2] & 0xFF00) | data[next];
     Image image;
@@ -129,11 +129,12 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
 
 // What the table bytes alone say a load must do, read here on their own: the
 // questions, and the table once every one is answered Yes.
-std::vector<std::uint16_t> Expect(const Image& image, std::int64_t offset, int& repairs) {
-    const Bytes bytes = image.Read(static_cast<std::uint64_t>(offset), EggMoveTableSize, false);
+std::vector<std::uint16_t> Expect(const Image& image, std::int64_t offset, int count,
+                                  int& repairs) {
+    const Bytes bytes = image.Read(static_cast<std::uint64_t>(offset), 2 * count, false);
     std::vector<std::uint16_t> table;
     bool endMark = false;
-    for (int i = 0; i < EggMoveEntryCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         std::uint16_t value = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
         endMark = endMark || value == 0xFFFF;
         if (!endMark && !IsLegalEntry(value)) value = value >> 8 <= 1 ? 0x0001 : 0x4E20, ++repairs;
@@ -146,9 +147,9 @@ std::vector<std::uint16_t> Expect(const Image& image, std::int64_t offset, int& 
 // there holds the repaired table, and the file grew by none.
 bool HoldsOnly(const Image& image, std::int64_t offset, const std::vector<std::uint16_t>& table) {
     const auto start = static_cast<std::uint64_t>(offset);
-    const Bytes now = image.Read(start, EggMoveTableSize, true);
+    const Bytes now = image.Read(start, 2 * table.size(), true);
     for (const Piece& w : image.writes) {
-        if (w.offset < start || w.end() > start + EggMoveTableSize) return false;
+        if (w.offset < start || w.end() > start + 2 * table.size()) return false;
         for (std::uint64_t at = w.offset - start; at < w.end() - start; ++at)
             if (now[at] != (table[at / 2] >> (at % 2 * 8) & 0xFF)) return false;
     }
@@ -175,11 +176,12 @@ void Pass(Image image, bool yes) {
     }
     FUZZ_CHECK(choices == 1 && !askedEarly && warnings == IsReadOnly(rom));
     const std::int64_t offset = rom.table.EggMoveOffset;
-    const bool whole = offset + EggMoveTableSize <= static_cast<std::int64_t>(image.size);
+    const int count = rom.table.entryCount;
+    const bool whole = offset + 2 * count <= static_cast<std::int64_t>(image.size);
     FUZZ_CHECK(rom.table.place == TablePlace::Moved ? whole
                                                     : offset == rom.release.version->EggMoveOffset);
     int repairs = 0;
-    const std::vector<std::uint16_t> table = Expect(image, offset, repairs);
+    const std::vector<std::uint16_t> table = Expect(image, offset, count, repairs);
     // A No stops at the first question; a Yes goes through all of them.
     FUZZ_CHECK(questions == (yes ? repairs : std::min(repairs, 1)));
     if (!yes && repairs) {
@@ -188,9 +190,9 @@ void Pass(Image image, bool yes) {
         return;
     }
     FUZZ_CHECK(result == LoadResult::Completed);
-    FUZZ_CHECK(std::equal(table.begin(), table.end(), rom.list.EggMoveTable.begin()));
+    FUZZ_CHECK(table == rom.list.EggMoveTable);
     int species = 0, moves = 0;
-    for (int i = 0; i < EggMoveEntryCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         species += EntryKind(table[i]) == Kind::Species;
         moves += EntryKind(table[i]) == Kind::Move;
         FUZZ_CHECK(rom.list.EggMoveListLines[i] == EntryLine(table[i], rom.names));

@@ -30,9 +30,9 @@ void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string
     }
 }
 
-EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int32_t offset) {
-    const Bytes bytes = ReadRomBytes(rom, offset, EggMoveTableSize);
-    EggMoveEntries entries;
+EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int64_t offset, int count) {
+    const Bytes bytes = ReadRomBytes(rom, offset, 2 * static_cast<std::size_t>(count));
+    EggMoveEntries entries(static_cast<std::size_t>(count));
     auto byte = bytes.begin();
     for (std::uint16_t& entry : entries) {
         entry = static_cast<std::uint16_t>(byte[0] | byte[1] << 8);
@@ -57,18 +57,23 @@ void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Relea
 }
 
 void ReadTail(Rom& rom, std::istream& file) {
-    rom.regionWhole = HoldsBytes(file, rom.table.EggMoveOffset, EggMoveTableSize);
+    const TableLocation& t = rom.table;
+    rom.regionWhole = HoldsBytes(file, t.EggMoveOffset, 2 * static_cast<std::size_t>(t.entryCount));
+    rom.afterTable = ReadEggMoveEntries(file, t.EggMoveOffset + 2 * t.entryCount, 1)[0];
     rom.complete = true;
+}
+
+EggMoveEntries ReadTableEntries(const Rom& rom, std::istream& file) {
+    return ReadEggMoveEntries(file, rom.table.EggMoveOffset, rom.table.entryCount);
 }
 
 // Stores the entries read at the table's place, repairing illegal ones on request;
 // false when a repair was declined and the reading stopped there.
 bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>& repairAccepted) {
     EggMoveList& list = rom.list;
-    list.SpeciesCount = 0;
-    list.MoveCount = 0;
     const std::int32_t offset = rom.table.EggMoveOffset;
-    const EggMoveEntries entries = ReadEggMoveEntries(file, offset);
+    const EggMoveEntries entries = ReadTableEntries(rom, file);
+    SizeList(list, entries.size());
     bool endMarkSeen = false;
     for (int i = 0; std::uint16_t entry : entries) {
         // From the end mark on, entries are kept exactly as the file holds them, so
@@ -118,7 +123,7 @@ Rom ReadRom(std::istream& file, const std::string& path) {
     rom.release = IdentifyGameVersion(file);
     if (!rom.release.version) return rom;
     ReadHead(rom, file, path, rom.release);
-    rom.list = MakeList(ReadEggMoveEntries(file, rom.table.EggMoveOffset), rom.names);
+    rom.list = MakeList(ReadTableEntries(rom, file), rom.names);
     ReadTail(rom, file);
     return rom;
 }

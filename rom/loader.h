@@ -18,6 +18,9 @@ struct Rom {
     Release release;
     TableLocation table;
     bool regionWhole = false;  // the file held all of the table when it was read
+    // The word after the table, where the game goes on reading the last species'
+    // moves; never shown, and written only when the table grows.
+    std::uint16_t afterTable = EndMarkEntry;
     // The list is this file's table, plus edits: only then may it be written back.
     bool complete = false;
     RomNames names;
@@ -54,5 +57,5 @@ Rom ReadRom(const std::string& path);
 // skipped, and each name runs to its 0xFF.
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names);
 
-// The table's 1138 entries as the file holds them at offset (0xFF past its end).
-EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int32_t offset);
+// count entries as the file holds them at offset (0xFF past its end).
+EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int64_t offset, int count);

@@ -1,7 +1,10 @@
-// make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] [words=HEX,HEX,HEX] [demo]
+// make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] [words=HEX,HEX,HEX|game]
+//               [pad=HEXOFFSET] [demo]
 // Writes a synthetic ROM of the release CODE (version byte REVISION, 0 by
 // default): ROW=VALUE pairs put special entries into the table, words= writes the
-// game's two table pointers and search limit, and demo gives invented names.
+// game's two table pointers and search limit (game: those of an untouched game),
+// pad= fills the file with 0xFF from that offset on, as games end, and demo gives
+// invented names.
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -40,7 +43,7 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] "
-                     "[words=HEX,HEX,HEX] [demo]\n");
+                     "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [demo]\n");
         return 2;
     }
     const std::string release = argv[1];
@@ -57,6 +60,10 @@ int main(int argc, char** argv) {
             GiveDemoNames(rom);
         } else if (eq == std::string::npos) {
             rom.size = std::strtoull(arg.c_str(), nullptr, 0);
+        } else if (arg == "words=game") {
+            rom.words = GameWordsFor(TableOffset(rom.code, rom.revision));
+        } else if (arg.starts_with("pad=")) {
+            rom.padFrom = std::stoull(arg.substr(eq + 1), nullptr, 16);
         } else if (arg.starts_with("words=")) {
             std::istringstream words(arg.substr(eq + 1));
             for (std::string word; std::getline(words, word, ',');)

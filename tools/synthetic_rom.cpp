@@ -74,7 +74,7 @@ SyntheticRom DefaultRom(std::string_view code, std::uint8_t revision) {
 
 std::vector<std::uint32_t> GameWordsFor(std::uint64_t offset) {
     const auto pointer = static_cast<std::uint32_t>(RomBusAddress + offset);
-    return {pointer, pointer, GameSearchLimit};
+    return {pointer, pointer, EggMoveEntryCount - 1};
 }
 
 std::uint64_t TableOffset(std::string_view code, std::uint8_t revision) {
@@ -117,6 +117,11 @@ std::uint64_t RomSize(const SyntheticRom& rom) {
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom) {
     const std::uint64_t size = RomSize(rom);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (rom.padFrom && rom.padFrom < size) {
+        out.seekp(static_cast<std::streamoff>(rom.padFrom));
+        const std::string padding(size - rom.padFrom, '\xFF');
+        out.write(padding.data(), static_cast<std::streamsize>(padding.size()));
+    }
     for (const Piece& p : RomPieces(rom)) {
         out.seekp(static_cast<std::streamoff>(p.offset));
         out.write(reinterpret_cast<const char*>(p.bytes.data()),

@@ -26,6 +26,7 @@ struct SyntheticRom {
     bool padded = true;                // names padded to the games' fixed slots
     // Written at the release's places: the two table pointers, then the search limit.
     std::vector<std::uint32_t> words;
+    std::uint64_t padFrom = 0;  // 0xFF from here to the end of the file, as games end; 0: none
 };
 
 // Names "SPECIES0".."SPECIES411" ("?" for the unused 252..276, as in the games)

@@ -34,10 +34,10 @@ head -c 4096 /dev/urandom >junk.bin
 mkdir folder
 
 echo "== identify"
-expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table at 0x25EF7C, whole, 165 species, 973 moves, 0 illegal" identify rev.gba
+expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C, whole, room for 0 more, 165 species, 973 moves, 0 illegal" identify rev.gba
 expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
-has out "cut.gba: BPRE Fire Red (English) 1.0, table at 0x25EF0C, cut short"
+has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, cut short"
 expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
 has err "folder: is a folder, not a file"
 expect 0 '"version": null' identify --json fr.gba
@@ -71,7 +71,9 @@ while IFS='|' read -r entries count finding status; do
   [ -z "$finding" ] || has out "$finding"
 done <<'CASES'
 |0||0
-0=0005|7|c.gba:0: warning: (no species): MOVE5 comes before any species|1
+0=0005|7|c.gba:0: error: (no species): MOVE5 comes before any species: the game gives|2
+1137=4EFF|1|c.gba:1137: warning: SPECIES223: heads the last row|1
+words=0825EF0C,0825EF0C,3EA|1|c.gba:1002: warning: SPECIES144: its moves run on past the end|1
 2=0001 3=0001|2|c.gba:2: warning: Pokémon: A\nB is listed twice (first at row 1)|1
 7=4E21|1|c.gba:7: warning: Pokémon: is listed again (first at row 0)|1
 13=4E20|1|c.gba:13: warning: SPECIES2: holds species 0 (SPECIES0, the repair filler)|1
@@ -125,5 +127,38 @@ for rom in foreign.gba cut.gba junk.bin; do
   run 2 import "$rom" en.csv
   cmp -s "$rom" before || fail "import wrote to $rom"
 done
+
+echo "== grow"
+"$MAKE" BPRE big.gba 0x1000000 words=game pad=EB0B20
+cp big.gba big-before.gba
+expect 0 "big.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, whole, room for 15246 more" identify big.gba
+expect 0 "would grow from 1138 to 1238 entries at 0xFFF650; nothing was written" grow big.gba --by 100 --dry-run
+cmp -s big.gba big-before.gba || fail "a dry run grew the table"
+expect 0 "the table now holds 1238 entries at 0xFFF650" grow big.gba --by 100
+# Only the new table with its terminator and the game's three words change.
+# (0xFFF650 and 0x45C50 to 0x45CCC, in decimal for any awk)
+{ cmp -l big.gba big-before.gba || true; } | awk '{ o = $1 - 1
+  if (!(o >= 16774736 && o < 16774736 + 2478) && !(o >= 285776 && o < 285900)) { print o; exit 1 } }' ||
+  fail "growing changed a byte outside the new table and the words"
+expect 0 "table of 1238 entries at 0xFFF650 (moved or resized), whole, room for 15146 more" identify big.gba
+while IFS='|' read -r rom args reason; do
+  cp "$rom" before
+  # shellcheck disable=SC2086
+  expect 2 "$reason" grow "$rom" $args
+  cmp -s "$rom" before || fail "a refused grow changed $rom"
+done <<'CASES'
+fr.gba|--by 1|pointers to its table are not known for this release or not in this file
+en.gba|--by 1|pointers to its table are not known for this release or not in this file
+foreign.gba|--by 1|reads an egg-move table of another size or place
+big.gba|--to 1238|the table holds 1238 entries; it can grow to more, up to 16384
+big.gba|--by 1 --at 0x1002|the place asked for is not 4-aligned free space
+big.gba|--to 16385|it can grow to more, up to 16384
+CASES
+run 0 export big.gba -o big.list
+printf 'SPECIES7\n    MOVE9\n' >>big.list
+expect 2 "big.list:1239: the file describes 1240 entries; the table holds 1238 (--grow" import big.gba big.list
+expect 0 "the table grows to 1240 entries" import big.gba big.list --grow
+run 0 export big.gba --format csv
+has out "1239,0x0009,move,9,MOVE9"
 
 echo PASS

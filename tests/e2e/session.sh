@@ -45,9 +45,9 @@ barrier
 
 # Change: entry 1 is move 354. Insert at 2: species 2, and everything after moves
 # down a place. Delete at 5 (the old entry 4): everything after moves back, and
-# the species filler comes in at the end.
+# an end mark comes in at the end.
 entry() { od --endian=little -An -tx2 -j $((BPRE_TABLE + 2 * $1)) -N 2 "$WORK/repaired.gba" | tr -d ' '; }
-"$MAKE_TEST_ROM" BPRE "$WORK/expected.gba" 1=0162 2=4E22 3="$(entry 2)" 4="$(entry 3)" 10=0001 1137=4E20
+"$MAKE_TEST_ROM" BPRE "$WORK/expected.gba" 1=0162 2=4E22 3="$(entry 2)" 4="$(entry 3)" 10=0001 1137=FFFF
 same_file "$rom" "$WORK/expected.gba" "the saved table is the edited one"
 "$CLI" export "$rom" -o "$WORK/cli.txt"
 same_file "$WORK/list.txt" "$WORK/cli.txt" "the window's export and quenmark-cli's"

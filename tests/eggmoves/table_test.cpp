@@ -9,15 +9,12 @@
 
 namespace {
 
-constexpr int Last = EggMoveEntryCount - 1;
-
 class Table : public ::testing::Test {
   protected:
     void SetUp() override {
         for (int s = 0; s < SpeciesNameCount; ++s) names.SpeciesNames[s] = DefaultSpeciesName(s);
         for (int k = 0; k < MoveNameCount; ++k) names.MoveNames[k] = DefaultMoveName(k + 1);
-        const auto table = DefaultRom().table;
-        std::copy(table.begin(), table.end(), entries.begin());
+        entries = DefaultRom().table;
         list = MakeList(entries, names);
     }
     // Every line belongs to its entry, and the counters count the table: the list
@@ -75,33 +72,38 @@ TEST_F(Table, KindsLegalityAndCounting) {
 
 enum class Op { Change, Insert, Delete };
 
-// Each edit at the edges and inside, against the same edit on a plain vector as
-// the user would describe it: fillers coming in at the end, the last entry falling off.
+// Each edit at the edges and inside, of an untouched and an enlarged table,
+// against the same edit on a plain vector as the user would describe it: end
+// marks coming in at the end, the last entry falling off.
 TEST_F(Table, EachEditAtTheEdgesAndInside) {
-    for (Op op : {Op::Change, Op::Insert, Op::Delete}) {
-        for (int row : {0, 1, 600, Last}) {
-            for (int choice : {0, 224, 411, 412, 667, 765}) {
-                list = MakeList(entries, names);
-                std::vector<std::uint16_t> want(entries.begin(), entries.end());
-                const std::uint16_t chosen = EntryForChoice(choice, names).entry;
-                if (op == Op::Change) {
-                    ASSERT_TRUE(ChangeEntry(list, names, row, choice));
-                    want[row] = chosen;
-                } else if (op == Op::Insert) {
-                    ASSERT_TRUE(InsertEntry(list, names, row, choice));
-                    want.insert(want.begin() + row, chosen);
-                    want.pop_back();
-                } else {
-                    ASSERT_TRUE(DeleteEntry(list, names, row));
-                    want.erase(want.begin() + row);
-                    want.push_back(SpeciesFillerEntry);
+    for (int added : {0, 3})
+        for (Op op : {Op::Change, Op::Insert, Op::Delete}) {
+            const int last = EggMoveEntryCount + added - 1;
+            for (int row : {0, 1, 600, EggMoveEntryCount - 1, last}) {
+                for (int choice : {0, 224, 411, 412, 667, 765}) {
+                    list = MakeList(entries, names);
+                    std::vector<std::uint16_t> want(entries.begin(), entries.end());
+                    if (added) ASSERT_TRUE(EnlargeList(list, added));
+                    want.resize(want.size() + added, EndMarkEntry);
+                    const std::uint16_t chosen = EntryForChoice(choice, names).entry;
+                    if (op == Op::Change) {
+                        ASSERT_TRUE(ChangeEntry(list, names, row, choice));
+                        want[row] = chosen;
+                    } else if (op == Op::Insert) {
+                        ASSERT_TRUE(InsertEntry(list, names, row, choice));
+                        want.insert(want.begin() + row, chosen);
+                        want.pop_back();
+                    } else {
+                        ASSERT_TRUE(DeleteEntry(list, names, row));
+                        want.erase(want.begin() + row);
+                        want.push_back(EndMarkEntry);
+                    }
+                    ASSERT_EQ(list.EggMoveTable, want)
+                        << int(op) << " row " << row << " choice " << choice << " added " << added;
+                    ExpectConsistent();
                 }
-                ASSERT_TRUE(std::equal(want.begin(), want.end(), list.EggMoveTable.begin()))
-                    << int(op) << " row " << row << " choice " << choice;
-                ExpectConsistent();
             }
         }
-    }
 }
 
 TEST_F(Table, OutOfRangeChangesNothing) {
@@ -111,7 +113,12 @@ TEST_F(Table, OutOfRangeChangesNothing) {
     }
     EXPECT_FALSE(DeleteEntry(list, names, -1));
     EXPECT_FALSE(DeleteEntry(list, names, EggMoveEntryCount));
+    EXPECT_FALSE(EnlargeList(list, 0));
+    EXPECT_FALSE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount + 1));
     EXPECT_EQ(list.EggMoveTable, entries);
+    EXPECT_TRUE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount));
+    EXPECT_EQ(list.EggMoveListLines.size(), std::size_t{MaxEntryCount});
+    EXPECT_EQ(list.SpeciesCount + list.MoveCount, EggMoveEntryCount);
     ExpectConsistent();
 }
 

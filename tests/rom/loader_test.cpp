@@ -118,7 +118,7 @@ TEST_F(Loading, FromTheEndMarkOnEntriesAreKeptAsTheFileHoldsThem) {
     EXPECT_EQ(rom.list.EggMoveTable[700], EndMarkEntry);
     std::filesystem::resize_file(path, image.size + 0x10000);  // even grown again since
     EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
-    image.size = TableOffset("BPRE") + EggMoveTableSize;  // the table, and no byte after it
+    image.size = TableOffset("BPRE") + 2 * EggMoveEntryCount;  // the table, and no byte after it
     Write(image);
     ASSERT_EQ(Load(), LoadResult::Completed);
     EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
@@ -132,7 +132,7 @@ TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     image.table[5] = 0x0000;
     Write(image);
     ASSERT_EQ(Load({true}), LoadResult::Completed);
-    EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, Moved}));
+    EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, Moved, EggMoveEntryCount, true}));
     EXPECT_EQ(ReadFileBytes(path), With({{5, 1}}, Moved));
     const Bytes repaired = ReadFileBytes(path);
     ASSERT_TRUE(ChangeEntry(rom.list, rom.names, 0, 7));
@@ -179,7 +179,8 @@ TEST_F(Loading, ASaveIntoAFileThatIsNoLongerTheLoadedRomWritesNothing) {
         EXPECT_EQ(exists ? ReadFileBytes(path) : Bytes{}, held);
         fs::remove_all(path);
     }
-    EXPECT_EQ(SaveEggMoveTable(Rom{}), SaveResult::NothingToSave);
+    Rom none;
+    EXPECT_EQ(SaveEggMoveTable(none), SaveResult::NothingToSave);
 }
 
 }  // namespace

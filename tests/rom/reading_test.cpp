@@ -57,30 +57,37 @@ TEST(Identification, CodeThenVersionByteChooseTheRow) {
     }
 }
 
-TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
+TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsReadAndHowLong) {
     constexpr auto U = TablePlace::Usual, M = TablePlace::Moved, F = TablePlace::Foreign;
-    constexpr std::uint32_t Own = RomBusAddress + 0x25EF0C, Away = RomBusAddress + 0x700000;
+    constexpr std::int32_t Usual = 0x25EF0C, Away = 0x700000;
+    constexpr std::uint32_t Own = RomBusAddress + Usual, Far = RomBusAddress + Away;
     constexpr std::uint64_t Big = 0x800000;  // a file that holds the moved table
     const struct {
         std::vector<std::uint32_t> words;
         std::uint64_t size;  // 0: just past the usual table
-        TablePlace place;
+        TableLocation where;
     } cases[] = {
-        {{}, 0, U},                                // no code there: a test image
-        {{0x12345678, 0x0A000000, 1}, 0, U},       // words that are not pointers
-        {{Own, Own, 1137}, 0, U},                  // an untouched game
-        {{Away, Away, 1137}, Big, M},              // moved by another tool
-        {{Away, Away, 1137}, 0x700000 + 2275, F},  // moved past the end of the file
-        {{Own, Own, 1200}, 0, F},                  // enlarged in place
-        {{Away, Away, 2000}, Big, F},              // enlarged elsewhere
-        {{Own, Away, 1137}, Big, F},               // two pointers
-        {{Own, 0, 1137}, 0, F},                    // one pointer
-        {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F},    // at the end of the bus
-        {{0x08000000, 0x08000000, 1137}, 0, F},    // into the header
-        {{0x08045C00, 0x08045C00, 1137}, Big, F},  // over its own pointers
-        {{0x0804536C, 0x0804536C, 1137}, Big, M},  // ending where its first pointer starts
-        {{0x08045CCC, 0x08045CCC, 1137}, Big, M},  // starting where its last word ends
-        {{0x080000C0, 0x080000C0, 1137}, Big, M},  // starting right after the header
+        {{}, 0, {U, Usual, 1138, false}},                               // no code: a test image
+        {{0x12345678, 0x0A000000, 1}, 0, {U, Usual, 1138, false}},      // words, not pointers
+        {{Own, Own, 1137}, 0, {U, Usual, 1138, true}},                  // an untouched game
+        {{Far, Far, 1137}, Big, {M, Away, 1138, true}},                 // moved by another tool
+        {{Own, Own, 1199}, Big, {M, Usual, 1200, true}},                // enlarged in place
+        {{Far, Far, 1999}, Big, {M, Away, 2000, true}},                 // enlarged elsewhere
+        {{Own, Own, 0}, 0, {M, Usual, 1, true}},                        // shrunk to one entry
+        {{Far, Far, 16383}, Big, {M, Away, 16384, true}},               // the largest
+        {{Far, Far, 16384}, Big, {F, Usual, 1138, true}},               // past what is read
+        {{Far, Far, 0xFFFFFFFF}, Big, {F, Usual, 1138, true}},          // the game would loop
+        {{Far, Far, 1137}, Away + 2275, {F, Usual, 1138, true}},        // past the end of the file
+        {{Far, Far, 1137}, Away + 2276, {M, Away, 1138, true}},         // just inside it
+        {{Own, Own, 1200}, 0, {F, Usual, 1138, true}},                  // enlarged past the end
+        {{Own, Far, 1137}, Big, {F, Usual, 1138, true}},                // two pointers
+        {{Own, 0, 1137}, 0, {F, Usual, 1138, true}},                    // one pointer
+        {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, {F, Usual, 1138, true}},    // the end of the bus
+        {{0x08000000, 0x08000000, 1137}, 0, {F, Usual, 1138, true}},    // into the header
+        {{0x08045C00, 0x08045C00, 1137}, Big, {F, Usual, 1138, true}},  // over its pointers
+        {{0x0804536C, 0x0804536C, 1137}, Big, {M, 0x4536C, 1138, true}},  // ends at a pointer
+        {{0x08045CCC, 0x08045CCC, 1137}, Big, {M, 0x45CCC, 1138, true}},  // starts after a word
+        {{0x080000C0, 0x080000C0, 1137}, Big, {M, 0xC0, 1138, true}},     // right after the header
     };
     TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -88,9 +95,10 @@ TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsRead) {
         rom.words = cases[i].words;
         rom.size = cases[i].size;
         WriteRom(dir / "rom.gba", rom);
-        const std::int32_t moved = cases[i].words.empty() ? 0 : cases[i].words[0] - RomBusAddress;
-        const TableLocation expected{cases[i].place, cases[i].place == M ? moved : 0x25EF0C};
-        EXPECT_EQ(ReadRom((dir / "rom.gba").string()).table, expected) << "case " << i;
+        const TableLocation& w = cases[i].where;
+        const Rom read = ReadRom((dir / "rom.gba").string());
+        EXPECT_EQ(read.table, w) << "case " << i;
+        EXPECT_EQ(read.list.EggMoveTable.size(), std::size_t(w.entryCount)) << "case " << i;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "cli/text.h"
+#include "formats/text.h"
 
 #include <array>
 #include <charconv>
@@ -40,17 +40,34 @@ std::string Hex(std::uint32_t value, int digits) {
     return "0x" + out;
 }
 
-std::optional<std::uint16_t> ParseEntryValue(std::string_view text) {
+namespace {
+
+// A whole number in hexadecimal after 0x, or decimal; nullopt for anything else.
+std::optional<std::uint64_t> ParseNumber(std::string_view text) {
     int base = 10;
     if (text.starts_with("0x") || text.starts_with("0X")) {
         text.remove_prefix(2);
         base = 16;
     }
-    unsigned value = 0;
+    std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > 0xFFFF)
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    return static_cast<std::uint16_t>(value);
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::uint16_t> ParseEntryValue(std::string_view text) {
+    const auto value = ParseNumber(text);
+    if (!value || *value > 0xFFFF) return std::nullopt;
+    return static_cast<std::uint16_t>(*value);
+}
+
+std::optional<std::int64_t> ParseOffset(std::string_view text) {
+    const auto value = ParseNumber(text);
+    if (!value || *value > 0x7FFFFFFF) return std::nullopt;
+    return static_cast<std::int64_t>(*value);
 }
 
 std::string CsvField(std::string_view text) {

@@ -1,10 +1,10 @@
-#include "cli/table_files.h"
+#include "formats/table_files.h"
 
 #include <map>
 #include <vector>
 
-#include "cli/text.h"
 #include "eggmoves/export.h"
+#include "formats/text.h"
 
 using Json = nlohmann::ordered_json;
 
@@ -33,9 +33,13 @@ Json Row(const Rom& rom, int i) {
     return row;
 }
 
+int Size(const Rom& rom) {
+    return static_cast<int>(rom.list.EggMoveTable.size());
+}
+
 void WriteCsv(std::ostream& out, const Rom& rom) {
     out << "row,value,kind,id,name\n";
-    for (int i = 0; i < EggMoveEntryCount; ++i) {
+    for (int i = 0; i < Size(rom); ++i) {
         const std::uint16_t entry = rom.list.EggMoveTable[i];
         out << i << ',' << Hex(entry) << ',' << KindName(entry) << ','
             << (IsLegalEntry(entry) ? std::to_string(EntryNumber(entry)) : "") << ','
@@ -50,8 +54,8 @@ void WriteJson(std::ostream& out, const Rom& rom) {
     for (const auto& [key, value] : identity.items())
         out << "  " << Json(key).dump() << ": " << value.dump() << ",\n";
     out << "  \"rows\": [\n";
-    for (int i = 0; i < EggMoveEntryCount; ++i)
-        out << "    " << Row(rom, i).dump() << (i + 1 < EggMoveEntryCount ? ",\n" : "\n");
+    for (int i = 0; i < Size(rom); ++i)
+        out << "    " << Row(rom, i).dump() << (i + 1 < Size(rom) ? ",\n" : "\n");
     out << "  ]\n}\n";
 }
 
@@ -72,21 +76,31 @@ TableText Refuse(int line, std::string problem) {
     return {{}, line, std::move(problem)};
 }
 
-// The value of each of the 1138 records, or the refusal; values[i] sits on lines[i].
+// The entry row i holds now; rows a grown table adds hold the end mark.
+std::uint16_t Current(const Rom& rom, int i) {
+    return i < Size(rom) ? rom.list.EggMoveTable[i] : EndMarkEntry;
+}
+
+// The value of each record, or the refusal; values[i] sits on lines[i]. A table
+// keeps its size, or grows to at most largest rows.
 TableText Take(const std::vector<std::uint16_t>& values, const std::vector<int>& lines,
-               const Rom& rom) {
+               const Rom& rom, int largest) {
     const int count = static_cast<int>(values.size());
-    if (count != EggMoveEntryCount) {
-        const int line = count > EggMoveEntryCount ? lines[EggMoveEntryCount]
-                         : lines.empty()           ? 1
-                                                   : lines.back() + 1;
-        return Refuse(line, "the file describes " + std::to_string(count) +
-                                " entries; a table has exactly 1138");
+    if (count < Size(rom) || count > std::max(largest, Size(rom))) {
+        const int line = count > Size(rom) ? lines[Size(rom)]
+                         : lines.empty()   ? 1
+                                           : lines.back() + 1;
+        TableText refused =
+            Refuse(line, "the file describes " + std::to_string(count) +
+                             " entries; the table holds " + std::to_string(Size(rom)));
+        refused.rows = count;
+        return refused;
     }
     TableText table;
+    table.entries.resize(values.size());
     for (int i = 0; i < count; ++i) {
         // An entry that is not legal can only stay where it is.
-        if (!IsLegalEntry(values[i]) && values[i] != rom.list.EggMoveTable[i])
+        if (!IsLegalEntry(values[i]) && values[i] != Current(rom, i))
             return Refuse(lines[i], Hex(values[i]) + " is not a legal entry, and row " +
                                         std::to_string(i) + " does not hold it now");
         table.entries[i] = values[i];
@@ -94,7 +108,7 @@ TableText Take(const std::vector<std::uint16_t>& values, const std::vector<int>&
     return table;
 }
 
-TableText ReadList(std::string_view text, const Rom& rom) {
+TableText ReadList(std::string_view text, const Rom& rom, int largest) {
     std::multimap<std::string_view, std::uint16_t> byName;
     for (int c = 0; c < EntryChoiceCount; ++c) {
         const EntryChoice choice = EntryForChoice(c, rom.names);
@@ -111,10 +125,11 @@ TableText ReadList(std::string_view text, const Rom& rom) {
     for (const std::string_view line : Lines(text)) {
         const int i = static_cast<int>(values.size());
         numbers.push_back(i + 1);
-        const std::uint16_t current = i < EggMoveEntryCount ? now.EggMoveTable[i] : 0;
+        const std::uint16_t current = Current(rom, i);
         // A line that reads as the row does now keeps the row, even for a name that
         // several species share.
-        if (i >= EggMoveEntryCount || line == now.EggMoveListLines[i] ||
+        if (i >= std::max(largest, Size(rom)) ||
+            (i < Size(rom) && line == now.EggMoveListLines[i]) ||
             (line.empty() && (!IsLegalEntry(current) || i >= endMark))) {
             values.push_back(current);
             continue;
@@ -135,7 +150,7 @@ TableText ReadList(std::string_view text, const Rom& rom) {
                 i + 1, "this ROM has more than one " + what + ", and this row holds none of them");
         values.push_back(found.front());
     }
-    return Take(values, numbers, rom);
+    return Take(values, numbers, rom, largest);
 }
 
 // RFC 4180 records: quoted fields may hold commas, doubled quotes and line breaks.
@@ -185,7 +200,7 @@ bool ParseCsv(std::string_view text, char separator, std::vector<Record>& record
     return true;
 }
 
-TableText ReadCsv(std::string_view text, const Rom& rom) {
+TableText ReadCsv(std::string_view text, const Rom& rom, int largest) {
     // Spreadsheets may start with a byte order mark, and in some languages they
     // separate fields with semicolons.
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -213,7 +228,7 @@ TableText ReadCsv(std::string_view text, const Rom& rom) {
         values.push_back(*value);
         lines.push_back(record.line);
     }
-    return Take(values, lines, rom);
+    return Take(values, lines, rom, largest);
 }
 
 // The line on which each object inside the outermost one starts: the rows, in a
@@ -238,7 +253,7 @@ std::vector<int> ObjectLines(std::string_view text) {
     return lines;
 }
 
-TableText ReadJson(std::string_view text, const Rom& rom) {
+TableText ReadJson(std::string_view text, const Rom& rom, int largest) {
     Json doc;
     try {
         doc = Json::parse(text);
@@ -263,7 +278,7 @@ TableText ReadJson(std::string_view text, const Rom& rom) {
         if (!entry) return Refuse(line, "row " + std::to_string(r) + " has no entry value");
         values.push_back(*entry);
     }
-    return Take(values, lines, rom);
+    return Take(values, lines, rom, largest);
 }
 
 }  // namespace
@@ -296,6 +311,7 @@ Json Identity(const Rom& rom) {
             {"language", v.language},
             {"version", version.empty() ? Json() : Json(version)},
             {"tableOffset", rom.table.EggMoveOffset},
+            {"entries", rom.table.entryCount},
             {"table", PlaceName(rom.table.place)},
             {"whole", rom.regionWhole}};
 }
@@ -306,8 +322,8 @@ void WriteTable(std::ostream& out, const Rom& rom, TableFormat format) {
     if (format == TableFormat::Json) WriteJson(out, rom);
 }
 
-TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom) {
-    if (format == TableFormat::Csv) return ReadCsv(text, rom);
-    if (format == TableFormat::Json) return ReadJson(text, rom);
-    return ReadList(text, rom);
+TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom, int largest) {
+    if (format == TableFormat::Csv) return ReadCsv(text, rom, largest);
+    if (format == TableFormat::Json) return ReadJson(text, rom, largest);
+    return ReadList(text, rom, largest);
 }

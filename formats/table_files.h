@@ -27,8 +27,12 @@ void WriteTable(std::ostream& out, const Rom& rom, TableFormat format);
 // The table a file describes, read against the ROM's own names and table; or the
 // line at which it was refused, and why.
 struct TableText {
-    EggMoveEntries entries{};
+    EggMoveEntries entries;
     int line = 0;
     std::string problem;  // empty when the file was taken
+    int rows = 0;         // the entries the file describes, when there were too few or many
 };
-TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom);
+// The file must describe as many entries as the table holds, or, when largest
+// is more, up to largest: the table grows to the file's rows, new rows holding
+// the end mark.
+TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom, int largest = 0);

@@ -18,6 +18,10 @@ std::string Hex(std::uint32_t value, int digits = 4);
 // An entry value written as Hex writes it ("0x4E21") or in decimal ("20001").
 std::optional<std::uint16_t> ParseEntryValue(std::string_view text);
 
+// A file offset written in hexadecimal ("0xF00000") or decimal; nullopt for
+// anything else or a negative one.
+std::optional<std::int64_t> ParseOffset(std::string_view text);
+
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
 

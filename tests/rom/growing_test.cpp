@@ -1,0 +1,154 @@
+// Growing the table into free space: where it goes, what it leaves alone, when
+// it is refused, and what a failure halfway leaves.
+#include <gtest/gtest.h>
+
+#include "rom/loader.h"
+#include "rom/saver.h"
+#include "tests/support/openers.h"
+#include "tools/synthetic_rom.h"
+
+namespace {
+
+// Room after the table for 16384 entries and more, padded with 0xFF as games end.
+constexpr std::uint64_t Tail = 0x9000;
+
+SyntheticRom PaddedRom(const GameVersion& v) {
+    SyntheticRom image = DefaultRom(v.code, v.revision == AnyRevision ? 0 : v.revision);
+    image.words = GameWordsFor(v.EggMoveOffset);
+    image.padFrom = v.EggMoveOffset + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4 * Tail;
+    return image;
+}
+
+std::uint32_t Word(const Bytes& b, std::int64_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+class Growing : public ::testing::Test {
+  protected:
+    SaveResult Grow(int count, std::optional<std::int64_t> at = std::nullopt) {
+        rom = ReadRom(path);
+        EggMoveEntries entries = rom.list.EggMoveTable;
+        entries.resize(count, EndMarkEntry);
+        return WriteEggMoveTable(rom, entries, at);
+    }
+    TempDir dir;
+    std::string path = (dir / "rom.gba").string();
+    Rom rom;
+};
+
+// Only the new table with its terminator and the three words change, and the
+// game's words then say where the new table is and how long.
+TEST_F(Growing, EachReleaseWithKnownWordsGrowsIntoTheHighestFreePlace) {
+    for (const GameVersion& v : GameVersionTable) {
+        if (!v.words.tablePointer1) continue;
+        for (const int count : {EggMoveEntryCount + 1, EggMoveEntryCount + 100, MaxEntryCount}) {
+            SCOPED_TRACE(std::string(v.code) + " " + std::to_string(v.revision) + " to " +
+                         std::to_string(count));
+            const SyntheticRom image = PaddedRom(v);
+            WriteRom(path, image);
+            const Bytes before = ReadFileBytes(path);
+            ASSERT_EQ(Grow(count), SaveResult::Grown);
+            const Bytes after = ReadFileBytes(path);
+            ASSERT_EQ(after.size(), before.size());
+            const std::int64_t at = (before.size() - 2 * count - 2) / 4 * 4;
+            EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, static_cast<std::int32_t>(at),
+                                                count, true}));
+            EXPECT_EQ(Word(after, v.words.tablePointer1), RomBusAddress + at);
+            EXPECT_EQ(Word(after, v.words.tablePointer2), RomBusAddress + at);
+            EXPECT_EQ(Word(after, v.words.searchLimit), std::uint32_t(count - 1));
+            for (std::size_t i = 0; i < before.size(); ++i) {
+                const std::int64_t o = static_cast<std::int64_t>(i);
+                const bool word = (o >= v.words.tablePointer1 && o < v.words.tablePointer1 + 4) ||
+                                  (o >= v.words.tablePointer2 && o < v.words.tablePointer2 + 4) ||
+                                  (o >= v.words.searchLimit && o < v.words.searchLimit + 4);
+                if (word || (o >= at && o < at + 2 * count + 2)) continue;
+                ASSERT_EQ(after[i], before[i]) << "offset " << o;
+            }
+            const Rom grown = ReadRom(path);
+            EXPECT_EQ(grown.table, rom.table);
+            EXPECT_EQ(grown.afterTable, EndMarkEntry);
+            EXPECT_TRUE(std::equal(image.table.begin(), image.table.end(),
+                                   grown.list.EggMoveTable.begin()));
+            EXPECT_EQ(std::count(grown.list.EggMoveTable.begin(), grown.list.EggMoveTable.end(),
+                                 EndMarkEntry),
+                      count - EggMoveEntryCount);
+        }
+    }
+}
+
+TEST_F(Growing, AGrownTableGrowsAgainBelowItAndSavesInPlaceAtItsSize) {
+    WriteRom(path, PaddedRom(GameVersionTable[3]));
+    ASSERT_EQ(Grow(1200), SaveResult::Grown);
+    const std::int64_t first = rom.table.EggMoveOffset;
+    ASSERT_EQ(Grow(1300), SaveResult::Grown);
+    EXPECT_EQ(rom.table.EggMoveOffset, (first - 2 * 1300 - 2) / 4 * 4);
+    rom = ReadRom(path);
+    rom.list.EggMoveTable[5] = 20001;
+    const Bytes before = ReadFileBytes(path);
+    ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
+    const Bytes after = ReadFileBytes(path);
+    EXPECT_EQ(after[rom.table.EggMoveOffset + 10], 0x21);
+    EXPECT_EQ(std::mismatch(before.begin(), before.end(), after.begin()).first - before.begin(),
+              rom.table.EggMoveOffset + 10);
+}
+
+TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
+    const GameVersion& fireRed = GameVersionTable[3];
+    const auto spoiled = [&](auto change) {
+        SyntheticRom image = PaddedRom(fireRed);
+        change(image);
+        return image;
+    };
+    // The highest place a table of 1200 entries takes.
+    const std::int64_t top = (PaddedRom(fireRed).size - 2402) / 4 * 4;
+    const struct {
+        SyntheticRom image;
+        int count;
+        std::optional<std::int64_t> at;
+        SaveResult result;
+    } cases[] = {
+        {spoiled([](SyntheticRom& i) { i.code = "BPRF"; }), 1200, {}, SaveResult::CannotMove},
+        {spoiled([](SyntheticRom& i) { i.words.clear(); }), 1200, {}, SaveResult::CannotMove},
+        {spoiled([](SyntheticRom& i) { i.words[2] = 20000; }), 1200, {}, SaveResult::ReadOnly},
+        {spoiled([](SyntheticRom& i) { i.padFrom = 0; }), 1200, {}, SaveResult::NoRoom},
+        {PaddedRom(fireRed), 1138, {}, SaveResult::Saved},  // in place, at its size
+        {PaddedRom(fireRed), MaxEntryCount + 1, {}, SaveResult::Failed},
+        {PaddedRom(fireRed), 1200, top + 2, SaveResult::PlaceTaken},  // not 4-aligned
+        {PaddedRom(fireRed), 1200, top + 4, SaveResult::PlaceTaken},  // past the end
+        {PaddedRom(fireRed), 1200, top, SaveResult::Grown},
+        // Over the old table's terminator, which is 0xFF but taken.
+        {PaddedRom(fireRed), 1200, fireRed.EggMoveOffset + 2276, SaveResult::PlaceTaken},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        WriteRom(path, cases[i].image);
+        const Bytes before = ReadFileBytes(path);
+        EXPECT_EQ(Grow(cases[i].count, cases[i].at), cases[i].result) << "case " << i;
+        if (cases[i].result != SaveResult::Grown) EXPECT_EQ(ReadFileBytes(path), before) << i;
+    }
+}
+
+// Stopped after each write in turn, growing leaves a file the game and Quenmark
+// both read as before or as grown, and growing again completes the job.
+TEST_F(Growing, AFailureAfterAnyWriteLeavesTheOldTableOrTheNewOne) {
+    for (int writes = 0; writes < 2; ++writes) {
+        SCOPED_TRACE(writes);
+        WriteRom(path, PaddedRom(GameVersionTable[3]));
+        {
+            ScopedOpener failing(CountingOpener);
+            WritesAllowed = writes;
+            ASSERT_EQ(Grow(1300), SaveResult::Failed);
+        }
+        int warnings = 0;
+        Rom read;
+        ASSERT_EQ(LoadRom(read, path, {nullptr, [&] { ++warnings; }, nullptr}),
+                  LoadResult::Completed);
+        EXPECT_EQ(warnings, 0);
+        EXPECT_EQ(read.table.entryCount, EggMoveEntryCount);
+        EXPECT_EQ(read.list.EggMoveTable, DefaultRom().table);
+        ASSERT_EQ(Grow(1300), SaveResult::Grown);
+        EXPECT_EQ(ReadRom(path).table.entryCount, 1300);
+    }
+}
+
+}  // namespace
