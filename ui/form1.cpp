@@ -15,6 +15,7 @@
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
 #include "eggmoves/table.h"
+#include "rom/rom_file.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
 #include "ui/font.h"
@@ -93,6 +94,8 @@ void TForm1::BuildMenus() {
     Open1 = File1->addAction(QString(), this, &TForm1::Open1Click);
     Save1 = File1->addAction(QString(), this, &TForm1::Save1Click);
     Save1->setEnabled(false);
+    EnlargeTable1 = File1->addAction(QString(), this, &TForm1::EnlargeTable1Click);
+    EnlargeTable1->setEnabled(false);
     Exit1 = File1->addAction(QString(), this, &TForm1::Exit1Click);
 
     Options1 = MainMenu1->addMenu(QString());
@@ -162,6 +165,10 @@ MessageAnswer TForm1::ShowMessage(const StringPair& text, const StringPair& titl
     return prompter_.ShowMessage(this, Text(text), Text(title), buttons);
 }
 
+void TForm1::ShowMessage(const std::string& text, const StringPair& title) {
+    prompter_.ShowMessage(this, text, Text(title), MessageButtons::Ok);
+}
+
 // ---- Loading ----
 
 void TForm1::Open1Click() {
@@ -187,6 +194,7 @@ void TForm1::Open1Click() {
     if (result == LoadResult::Unsupported)
         ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
     // A load stopped at a declined repair leaves the list and the labels as they were.
+    EnlargeTable1->setEnabled(LoadedRom.complete);
     if (result == LoadResult::Completed) {
         FillListBox();
         SetLabelCaptions();
@@ -211,12 +219,46 @@ int TForm1::SelectedRow() const {
 
 // ---- Saving and export ----
 
+namespace {
+
+// One text for each SaveResult, in its order.
+const StringPair& SaveResultText(SaveResult result) {
+    static const StringPair* const texts[] = {
+        &SavedText,      &GrownText,      &NothingToSaveText, &ReadOnlySaveText,
+        &SaveFailedText, &CannotGrowText, &NoRoomText,        &NoRoomText};
+    return *texts[static_cast<std::size_t>(result)];
+}
+
+}  // namespace
+
 void TForm1::Save1Click() {
-    // One text for each SaveResult, in its order.
-    static const StringPair* const texts[] = {&SavedText, &NothingToSaveText, &ReadOnlySaveText,
-                                              &SaveFailedText};
-    const auto result = static_cast<std::size_t>(SaveEggMoveTable(LoadedRom));
-    ShowMessage(*texts[result], AttentionCaption, MessageButtons::Ok);
+    const SaveResult result = SaveEggMoveTable(LoadedRom);
+    std::string text = Text(SaveResultText(result));
+    if (result == SaveResult::Grown) {
+        const TableLocation& table = LoadedRom.table;
+        text.replace(text.find("%1"), 2, std::to_string(table.entryCount));
+        text.replace(text.find("%2"), 2,
+                     "0x" + QString::number(table.EggMoveOffset, 16).toUpper().toStdString());
+    }
+    ShowMessage(text, AttentionCaption);
+}
+
+void TForm1::EnlargeTable1Click() {
+    EggMoveList& list = LoadedRom.list;
+    if (const SaveResult problem = GrowthProblem(LoadedRom); problem != SaveResult::Saved) {
+        ShowMessage(SaveResultText(problem), AttentionCaption, MessageButtons::Ok);
+        return;
+    }
+    std::ifstream file = OpenRomFile(LoadedRom.path);
+    const int room = RoomToGrow(file, LoadedRom, static_cast<int>(list.EggMoveTable.size()));
+    if (room == 0) {
+        ShowMessage(NoRoomText, AttentionCaption, MessageButtons::Ok);
+        return;
+    }
+    const std::optional<int> count =
+        prompter_.AskCount(this, {Text(EnlargeCaption), Text(EnlargeCountText), Text(OkButtonText),
+                                  Text(CancelButtonText), room, std::min(100, room)});
+    if (count && EnlargeList(list, *count)) ShowEdit(true);
 }
 
 void TForm1::ExportButtonClick() {
@@ -272,6 +314,7 @@ void TForm1::SetMenuCaptions() {
     File1->setTitle(FromAnsi(Text(FileMenuText)));
     Open1->setText(FromAnsi(Text(OpenMenuText)));
     Save1->setText(FromAnsi(Text(SaveMenuText)));
+    EnlargeTable1->setText(FromAnsi(Text(EnlargeMenuText)));
     Exit1->setText(FromAnsi(Text(ExitMenuText)));
     Options1->setTitle(FromAnsi(Text(OptionsMenuText)));
     Language1->setTitle(FromAnsi(Text(LanguageMenuText)));

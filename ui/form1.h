@@ -27,6 +27,7 @@ class TForm1 : public QMainWindow {
     QMenu* File1;
     QAction* Open1;
     QAction* Save1;
+    QAction* EnlargeTable1;
     QAction* Exit1;
     QMenu* Options1;
     QMenu* Language1;
@@ -59,6 +60,7 @@ class TForm1 : public QMainWindow {
     // Handlers.
     void Open1Click();
     void Save1Click();
+    void EnlargeTable1Click();
     void Exit1Click();
     void English1Click();
     void Francais1Click();
@@ -86,6 +88,7 @@ class TForm1 : public QMainWindow {
     void ShowEdit(bool edited);
     MessageAnswer ShowMessage(const StringPair& text, const StringPair& title,
                               MessageButtons buttons);
+    void ShowMessage(const std::string& text, const StringPair& title);
 
     Prompter& prompter_;
 };

@@ -1,8 +1,13 @@
 #include "ui/prompter.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "ui/ansi.h"
 
@@ -41,4 +46,28 @@ bool QtPrompter::ExecuteFileDialog(QWidget* parent, FileDialog& dialog) {
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
     dialog.fileName = box.selectedFiles().first();
     return true;
+}
+
+std::optional<int> QtPrompter::AskCount(QWidget* parent, const CountQuestion& question) {
+    QDialog box(parent);
+    box.setWindowTitle(FromAnsi(question.title));
+    auto* layout = new QVBoxLayout(&box);
+    auto* label = new QLabel(FromAnsi(question.label), &box);
+    auto* count = new QSpinBox(&box);
+    count->setRange(1, question.most);
+    count->setValue(question.value);
+    label->setBuddy(count);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    // The language in force, not the system's.
+    buttons->button(QDialogButtonBox::Ok)->setText(FromAnsi(question.ok));
+    buttons->button(QDialogButtonBox::Cancel)->setText(FromAnsi(question.cancel));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    layout->addWidget(label);
+    layout->addWidget(count);
+    layout->addWidget(buttons);
+    count->selectAll();
+    count->setFocus();
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return count->value();
 }

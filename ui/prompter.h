@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -27,6 +28,13 @@ struct FileDialog {
     QString fileName;
 };
 
+// The texts and range of a question for a number, Windows-1252 texts.
+struct CountQuestion {
+    std::string title, label, ok, cancel;
+    int most = 1;
+    int value = 1;
+};
+
 class Prompter {
   public:
     virtual ~Prompter() = default;
@@ -36,6 +44,8 @@ class Prompter {
     // Modal; on confirm stores the chosen path in dialog.fileName and returns true.
     // A cancelled dialog leaves the name as it was.
     virtual bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) = 0;
+    // Modal: a number from 1 to most, proposed as value; nullopt when cancelled.
+    virtual std::optional<int> AskCount(QWidget*, const CountQuestion&) { return std::nullopt; }
 };
 
 class QtPrompter final : public Prompter {
@@ -43,4 +53,5 @@ class QtPrompter final : public Prompter {
     MessageAnswer ShowMessage(QWidget* parent, const std::string& text, const std::string& title,
                               MessageButtons buttons) override;
     bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) override;
+    std::optional<int> AskCount(QWidget* parent, const CountQuestion& question) override;
 };

@@ -9,6 +9,8 @@ StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
 StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText,
     AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
+StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
+    GrownText, CannotGrowText, NoRoomText;
 
 const std::string& Text(const StringPair& pair) {
     return pair.text[LanguageIndex];
@@ -76,6 +78,22 @@ const PairSource PairSources[] = {
      "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit. Quenmark montre la copie \xE0 l'endroit habituel, et n'\xE9" "crira rien dans cette rom."},
     {&ReadOnlySaveText, "Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.",
      "Rien n'a \xE9t\xE9 \xE9" "crit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."},
+    {&EnlargeMenuText, "Enlarge &Table...",
+     "Agrandir la &table..."},
+    {&EnlargeCaption, "Enlarge Table",
+     "Agrandir la table"},
+    {&EnlargeCountText, "Entries to add at the end of the list:",
+     "Entr\xE9" "es \xE0 ajouter \xE0 la fin de la liste :"},
+    {&OkButtonText, "OK",
+     "OK"},
+    {&CancelButtonText, "Cancel",
+     "Annuler"},
+    {&GrownText, "The file was successfully saved! The egg move list now holds %1 entries, at offset %2.",
+     "La rom a bien \xE9t\xE9 sauvegard\xE9" "e! La liste des attaques des oeufs contient maintenant %1 entr\xE9" "es, \xE0 l'adresse %2."},
+    {&CannotGrowText, "The egg move list of this rom cannot be enlarged: where its game points at the list is not known for this version, or not in this file. Nothing was changed.",
+     "La liste des attaques des oeufs de cette rom ne peut pas \xEAtre agrandie : l'endroit o\xF9 son jeu la cherche n'est pas connu pour cette version, ou pas dans ce fichier. Rien n'a \xE9t\xE9 modifi\xE9."},
+    {&NoRoomText, "There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.",
+     "Il n'y a pas d'espace libre dans cette rom (des octets tous \xE0 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",

@@ -23,6 +23,8 @@ extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
 extern StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText,
     VersionsText, AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
+extern StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
+    GrownText, CannotGrowText, NoRoomText;
 
 // The texts outside the pairs, the same in both languages.
 inline constexpr const char* WindowCaption = "Quenmark";

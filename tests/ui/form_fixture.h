@@ -33,7 +33,9 @@ class ScriptedPrompter final : public Prompter {
     std::deque<MessageAnswer> answers;         // for Yes/No boxes; OK boxes take none
     std::deque<std::optional<QString>> files;  // std::nullopt cancels the dialog
     std::vector<ShownMessage> messages;
-    std::vector<FileDialog> dialogs;  // as each was when shown
+    std::vector<FileDialog> dialogs;        // as each was when shown
+    std::deque<std::optional<int>> counts;  // std::nullopt cancels the question
+    std::vector<CountQuestion> countQuestions;
 
     MessageAnswer ShowMessage(QWidget*, const std::string& text, const std::string& title,
                               MessageButtons buttons) override {
@@ -48,6 +50,12 @@ class ScriptedPrompter final : public Prompter {
         const std::optional<QString> file = Next(files, std::optional<QString>());
         if (file) dialog.fileName = *file;
         return file.has_value();
+    }
+
+    std::optional<int> AskCount(QWidget*, const CountQuestion& question) override {
+        countQuestions.push_back(question);
+        EXPECT_FALSE(counts.empty()) << "unexpected question for a number";
+        return Next(counts, std::optional<int>());
     }
 
   private:

@@ -40,6 +40,48 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
     EXPECT_EQ(ReadFileBytes(path), original) << "edits stay in memory until saved";
 }
 
+// Enlarge adds end marks in memory, shown as empty lines and counted as nothing;
+// the save then moves the table into free space. Delete brings in an end mark too.
+TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
+    EXPECT_FALSE(form->EnlargeTable1->isEnabled());
+    SyntheticRom image = DefaultRom();
+    image.words = GameWordsFor(TableOffset("BPRE"));
+    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4000;  // room for a table of 1990 entries
+    const auto path = WriteRom(image);
+    Open(path);
+    ASSERT_TRUE(form->EnlargeTable1->isEnabled());
+    prompter.counts = {std::nullopt, 5};
+    form->EnlargeTable1->trigger();
+    EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount) << "cancelled";
+    form->EnlargeTable1->trigger();
+    const CountQuestion& asked = prompter.countQuestions.back();
+    EXPECT_EQ(std::tuple(asked.title, asked.most, asked.value),
+              std::tuple(std::string("Enlarge Table"), 852, 100));
+    form->ListBox1->setCurrentRow(0);
+    form->DeleteButtonClick();
+    EXPECT_EQ(Seen(1141, 1142),
+              "||Number of Pok\u00e9mon: 164|Number of Moves: 973|Number Total: 1137");
+    form->Save1Click();
+    EXPECT_EQ(prompter.messages.back().text,
+              "The file was successfully saved! The egg move list now holds 1143 entries, at "
+              "offset 0x25FEA0.");
+    const Rom saved = ReadRom(path.string());
+    EXPECT_EQ(saved.list.EggMoveTable.size(), 1143u);
+    EXPECT_EQ(saved.list.EggMoveTable[0], DefaultRom().table[1]);
+    EXPECT_EQ(saved.list.EggMoveTable[1137], EndMarkEntry);
+
+    // What cannot grow says why and changes nothing.
+    for (const std::uint64_t pad : {std::uint64_t{0}, image.padFrom}) {
+        image.words = pad ? std::vector<std::uint32_t>{} : GameWordsFor(TableOffset("BPRE"));
+        image.padFrom = pad;
+        Open(WriteRom(image), {MessageAnswer::Yes});
+        form->EnlargeTable1->trigger();
+        EXPECT_EQ(prompter.messages.back().text, Text(pad ? CannotGrowText : NoRoomText).c_str());
+        EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
+    }
+}
+
 TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     Open(WriteRom(DefaultRom()));
     const auto text = dir / "list.txt";

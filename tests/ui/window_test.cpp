@@ -51,13 +51,15 @@ QStringList Captions(const TForm1& f) {
 TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     const QStringList english =
         QString::fromUtf8(
-            "&File|&Open|&Save|E&xit|&Options|&Language|&English|&Français|&Help|&About|"
+            "&File|&Open|&Save|Enlarge "
+            "&Table...|E&xit|&Options|&Language|&English|&Français|&Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
             "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
-            "&Fichier|&Ouvrir|&Sauvegarder|&Quitter|&Options|&Langue|&English|&Français|&Aide|"
+            "&Fichier|&Ouvrir|&Sauvegarder|Agrandir la "
+            "&table...|&Quitter|&Options|&Langue|&English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
             "Nombre d'Attaques: 0|Nombre Total: 0|Quenmark")
