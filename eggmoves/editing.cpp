@@ -11,38 +11,52 @@ bool IsChoice(int choice) {
     return choice >= 0 && choice < EntryChoiceCount;
 }
 
-void PutChoice(EggMoveList& list, const RomNames& names, int row, int choice) {
-    StoreEntry(list, row, EntryForChoice(choice, names).entry, names);
+}  // namespace
+
+std::uint16_t PutEntry(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry) {
+    const std::uint16_t old = list.EggMoveTable[row];
+    UncountEntry(list, old);
+    StoreEntry(list, row, entry, names);
+    return old;
 }
 
-}  // namespace
+std::uint16_t InsertAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry) {
+    auto& table = list.EggMoveTable;
+    auto& lines = list.EggMoveListLines;
+    const std::uint16_t dropped = table.back();
+    UncountEntry(list, dropped);
+    std::move_backward(table.begin() + row, table.end() - 1, table.end());
+    std::move_backward(lines.begin() + row, lines.end() - 1, lines.end());
+    StoreEntry(list, row, entry, names);
+    return dropped;
+}
+
+std::uint16_t RemoveAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t last) {
+    auto& table = list.EggMoveTable;
+    auto& lines = list.EggMoveListLines;
+    const std::uint16_t removed = table[row];
+    UncountEntry(list, removed);
+    std::move(table.begin() + row + 1, table.end(), table.begin() + row);
+    std::move(lines.begin() + row + 1, lines.end(), lines.begin() + row);
+    StoreEntry(list, static_cast<int>(table.size()) - 1, last, names);
+    return removed;
+}
 
 bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
     if (!IsRow(list, row) || !IsChoice(choice)) return false;
-    UncountEntry(list, list.EggMoveTable[row]);
-    PutChoice(list, names, row, choice);
+    PutEntry(list, names, row, EntryForChoice(choice, names).entry);
     return true;
 }
 
 bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
     if (!IsRow(list, row) || !IsChoice(choice)) return false;
-    auto& table = list.EggMoveTable;
-    auto& lines = list.EggMoveListLines;
-    UncountEntry(list, table.back());
-    std::move_backward(table.begin() + row, table.end() - 1, table.end());
-    std::move_backward(lines.begin() + row, lines.end() - 1, lines.end());
-    PutChoice(list, names, row, choice);
+    InsertAt(list, names, row, EntryForChoice(choice, names).entry);
     return true;
 }
 
 bool DeleteEntry(EggMoveList& list, const RomNames& names, int row) {
     if (!IsRow(list, row)) return false;
-    auto& table = list.EggMoveTable;
-    auto& lines = list.EggMoveListLines;
-    UncountEntry(list, table[row]);
-    std::move(table.begin() + row + 1, table.end(), table.begin() + row);
-    std::move(lines.begin() + row + 1, lines.end(), lines.begin() + row);
-    StoreEntry(list, static_cast<int>(table.size()) - 1, EndMarkEntry, names);
+    RemoveAt(list, names, row, EndMarkEntry);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // counters by uncounting what leaves and counting what enters.
 #pragma once
 
+#include <cstdint>
+
 #include "eggmoves/table.h"
 
 // Each returns false, changing nothing, when the row or the choice is out of
@@ -14,3 +16,10 @@ bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice);
 bool DeleteEntry(EggMoveList& list, const RomNames& names, int row);
 // count end marks enter at the end, up to MaxEntryCount entries in all.
 bool EnlargeList(EggMoveList& list, int count);
+
+// The same by entry value, for rows known to be in range; each gives back the
+// entry that left the table.
+std::uint16_t PutEntry(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry);
+std::uint16_t InsertAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry);
+// The entry at row leaves, and last enters at the end.
+std::uint16_t RemoveAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t last);

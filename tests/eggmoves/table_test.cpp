@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "eggmoves/editing.h"
+#include "eggmoves/history.h"
 #include "tools/synthetic_rom.h"
 
 namespace {
@@ -83,7 +84,9 @@ TEST_F(Table, EachEditAtTheEdgesAndInside) {
                 for (int choice : {0, 224, 411, 412, 667, 765}) {
                     list = MakeList(entries, names);
                     std::vector<std::uint16_t> want(entries.begin(), entries.end());
-                    if (added) ASSERT_TRUE(EnlargeList(list, added));
+                    if (added) {
+                        ASSERT_TRUE(EnlargeList(list, added));
+                    }
                     want.resize(want.size() + added, EndMarkEntry);
                     const std::uint16_t chosen = EntryForChoice(choice, names).entry;
                     if (op == Op::Change) {
@@ -104,6 +107,64 @@ TEST_F(Table, EachEditAtTheEdgesAndInside) {
                 }
             }
         }
+}
+
+// Every kind of edit, done, undone to the load and redone, leaves exactly the
+// tables it went through; the saved point follows the history.
+TEST_F(Table, UndoAndRedoRetraceEveryKindOfEdit) {
+    EggMoveEntries imported = entries;
+    imported[3] = 20007;
+    const std::optional<Edit> edits[] = {ChangeEdit(list, names, 1, 0),
+                                         InsertEdit(list, names, 0, 765),
+                                         DeleteEdit(list, 2),
+                                         EnlargeEdit(list, 4),
+                                         ImportEdit(list, imported),
+                                         DeleteEdit(list, 0),
+                                         InsertEdit(list, names, 1137, 412)};
+    EditHistory history;
+    std::vector<EggMoveEntries> seen = {list.EggMoveTable};
+    for (const std::optional<Edit>& edit : edits) {
+        ASSERT_TRUE(edit);
+        if (edit->kind == EditKind::Import) {
+            Edit sized = *edit;
+            sized.table.resize(list.EggMoveTable.size(), EndMarkEntry);
+            DoEdit(history, list, names, sized);
+        } else {
+            DoEdit(history, list, names, *edit);
+        }
+        seen.push_back(list.EggMoveTable);
+        ExpectConsistent();
+    }
+    EXPECT_EQ(list.EggMoveTable.size(), std::size_t{EggMoveEntryCount + 4});
+    EXPECT_EQ(list.EggMoveTable[2], 20007) << "the import, then a delete at 0";
+    MarkSaved(history);
+    for (std::size_t i = seen.size() - 1; i-- > 0;) {
+        ASSERT_TRUE(UndoEdit(history, list, names));
+        ASSERT_EQ(list.EggMoveTable, seen[i]) << "undone to " << i;
+        ExpectConsistent();
+        EXPECT_TRUE(IsModified(history));
+    }
+    EXPECT_FALSE(UndoEdit(history, list, names));
+    EXPECT_EQ(NextRedo(history), EditKind::Change);
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        ASSERT_TRUE(RedoEdit(history, list, names));
+        ASSERT_EQ(list.EggMoveTable, seen[i]) << "redone to " << i;
+    }
+    EXPECT_FALSE(IsModified(history));
+    EXPECT_FALSE(RedoEdit(history, list, names));
+    EXPECT_EQ(NextUndo(history), EditKind::Insert);
+    // A new edit after an undo drops the redo, and the saved point with it.
+    UndoEdit(history, list, names);
+    DoEdit(history, list, names, *DeleteEdit(list, 5));
+    EXPECT_FALSE(NextRedo(history));
+    UndoEdit(history, list, names);
+    RedoEdit(history, list, names);
+    EXPECT_TRUE(IsModified(history));
+    // What would edit nothing makes no edit.
+    EXPECT_FALSE(ChangeEdit(list, names, -1, 0) || InsertEdit(list, names, 0, 766) ||
+                 DeleteEdit(list, static_cast<int>(list.EggMoveTable.size())) ||
+                 EnlargeEdit(list, 0) || EnlargeEdit(list, MaxEntryCount) ||
+                 ImportEdit(list, entries));
 }
 
 TEST_F(Table, OutOfRangeChangesNothing) {
