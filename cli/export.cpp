@@ -60,7 +60,7 @@ void AddExportCommand(CLI::App& app, int& status) {
     command->footer(
         "list is what the window's export writes: one Windows-1252 line per entry, a species\n"
         "as its name, a move as four spaces and its name, an illegal entry as an empty line.\n"
-        "csv is UTF-8 with the header row,value,kind,id,name: row 0 to 1137, value as 0x4E21,\n"
+        "csv is UTF-8 with the header row,value,kind,id,name: row 0 to N - 1, value as 0x4E21,\n"
         "kind one of species, move, end, illegal, id the species or move number, and the name\n"
         "as this ROM spells it. json holds what identify tells and the same rows.\n\n"
         "Nothing is ever written to the ROM, and no entry is repaired.\n\n"
