@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     CLI::App app(
         "Reads, checks, compares and writes the egg-move table of Generation III\n"
         "Pokemon ROM images (Ruby, Sapphire, Emerald, Fire Red, Leaf Green; English\n"
-        "and French), and grows it into free space: the companion of the Quenmark window.",
+        "and French; Ruby and Sapphire also German), and grows it into free space: the\n"
+        "companion of the Quenmark window.",
         "quenmark-cli");
     app.set_version_flag("--version", "quenmark-cli " QUENMARK_VERSION);
     app.require_subcommand(1);

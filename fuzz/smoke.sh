@@ -18,7 +18,7 @@ mkdir -p "$run/corpus" "$run/artifacts"
 # Seeds in the harness's input format (fuzz/load_fuzzer.cpp): release, version
 # byte, words, end of file, then table bytes.
 seed() { printf "$2" >"$run/corpus/$1"; }
-for row in {0..16}; do seed "clean-$row" "\\x$(printf %02x "$row")\\x00\\x01\\x00"; done
+for row in {0..20}; do seed "clean-$row" "\\x$(printf %02x "$row")\\x00\\x01\\x00"; done
 seed illegal '\x03\x00\x01\x00\x00\x00\x63\x01\x1f\x4e\xbc\x4f\x34\x12'
 seed declined '\x03\x00\x81\x00\x34\x12\x00\x00'
 seed end-mark '\x02\x00\x01\x00\x21\x4e\xff\xff\x00\x00\x99\x99'

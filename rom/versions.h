@@ -32,7 +32,7 @@ struct GameVersion {
 
 // A code's first row is its 1.0 release and also stands for any version byte that
 // no other row of that code knows.
-inline constexpr std::array<GameVersion, 16> GameVersionTable{{
+inline constexpr std::array<GameVersion, 20> GameVersionTable{{
     // clang-format off
     {"AXVE", 0, 0x1F716C, 0x1F8328, 0x2091DC, {0x41B44, 0x41BBC, 0x41BB8}, "Ruby", "English"},
     {"AXPE", 0, 0x1F70FC, 0x1F82B8, 0x20916C, {0x41B44, 0x41BBC, 0x41BB8}, "Sapphire", "English"},
@@ -50,6 +50,10 @@ inline constexpr std::array<GameVersion, 16> GameVersionTable{{
     {"AXPE", 2, 0x1F7114, 0x1F82D0, 0x209184, {0x41B64, 0x41BDC, 0x41BD8}, "Sapphire", "English"},
     {"BPRE", 1, 0x245F50, 0x24710C, 0x25EF7C, {0x45C64, 0x45CDC, 0x45CD8}, "Fire Red", "English"},
     {"BPGE", 1, 0x245F2C, 0x2470E8, 0x25EF5C, {0x45C64, 0x45CDC, 0x45CD8}, "Leaf Green", "English"},
+    {"AXVD", 0, 0x2040E8, 0x2052A4, 0x2161AC, {0x41E68, 0x41EE0, 0x41EDC}, "Ruby", "German"},
+    {"AXPD", 0, 0x20407C, 0x205238, 0x216140, {0x41E68, 0x41EE0, 0x41EDC}, "Sapphire", "German"},
+    {"AXVD", 1, 0x2040E8, 0x2052A4, 0x2161AC, {0x41E68, 0x41EE0, 0x41EDC}, "Ruby", "German"},
+    {"AXPD", 1, 0x20407C, 0x205238, 0x216140, {0x41E68, 0x41EE0, 0x41EDC}, "Sapphire", "German"},
     // clang-format on
 }};
 

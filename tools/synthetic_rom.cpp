@@ -69,6 +69,12 @@ SyntheticRom DefaultRom(std::string_view code, std::uint8_t revision) {
             rom.table.push_back(
                 static_cast<std::uint16_t>(1 + (group * 7 + m * 31) % MoveNameCount));
     }
+    if (code.size() == 4 && code[3] == 'D') {
+        // Only German names spell with the umlauts, so only these images carry them.
+        rom.species[2] = GameText("K\xC4UZCHEN");
+        rom.species[4] = GameText("M\xD6WCHEN");
+        rom.moves[7] = GameText("R\xDCSSELHIEB");  // move 8, the first of species 2
+    }
     return rom;
 }
 

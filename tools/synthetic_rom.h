@@ -31,7 +31,8 @@ struct SyntheticRom {
 
 // Names "SPECIES0".."SPECIES411" ("?" for the unused 252..276, as in the games)
 // and "MOVE1".."MOVE354", and a table of 165 species groups holding 973 moves in
-// all, every entry legal; no game words.
+// all, every entry legal; no game words. The German codes ("AXVD") name species 2
+// and 4 and move 8 with Ä, Ö and Ü instead.
 SyntheticRom DefaultRom(std::string_view code = "BPRE", std::uint8_t revision = 0);
 std::string DefaultSpeciesName(int species);
 std::string DefaultMoveName(int move);

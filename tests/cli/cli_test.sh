@@ -27,6 +27,7 @@ expect() {
 
 "$MAKE" BPRE en.gba
 "$MAKE" BPRF fr.gba
+"$MAKE" AXVD:1 de.gba words=082161AC,082161AC,471
 "$MAKE" BPRE:1 rev.gba words=0825EF7C,0825EF7C,471
 "$MAKE" BPRE foreign.gba words=0825EF0C,0825EF0C,500
 "$MAKE" BPRE cut.gba $((0x25EF0C + 100))
@@ -41,6 +42,7 @@ has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C
 expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
 has err "folder: is a folder, not a file"
 expect 0 '"version": null' identify --json fr.gba
+expect 0 "de.gba: AXVD Ruby (German) 1.1, table of 1138 entries at 0x2161AC, whole" identify de.gba
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   # Root reads any file, so the unreadable one is tried as nobody.
   cp en.gba secret.gba && chmod 600 secret.gba && chmod 755 "$WORK"
@@ -58,6 +60,10 @@ for format in list csv json; do run 0 export en.gba --format "$format" -o "en.$f
 iconv -f CP1252 -t UTF-8 en.list | sed 's/^    //' | grep -v '^MR' >list.names
 tail -n +2 en.csv | cut -d, -f5- | grep -v '^"MR' | cmp -s - list.names || fail "the list and CSV give other names"
 has en.csv '14,0x4E23,species,3,"MR. ""Q"", JR"'
+# The umlauts as Windows-1252: species 2 (row 7), move 8 (row 8), species 4 (row 21).
+run 0 export de.gba -o de.list
+sed -n '8p;9p;22p' de.list >umlauts
+printf 'K\xC4UZCHEN\n    R\xDCSSELHIEB\nM\xD6WCHEN\n' | cmp -s - umlauts || fail "umlauts: $(od -c umlauts)"
 expect 2 "is the ROM itself" export en.gba -o ./en.gba
 run 2 export junk.bin
 
