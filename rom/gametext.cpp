@@ -1,6 +1,7 @@
 #include "rom/gametext.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -27,9 +28,48 @@ constexpr std::array<const char*, 256> GameCharTexts{
     // clang-format on
 };
 
+// Each text padded to 8 bytes, so that decoding copies a fixed 8 and moves on by size.
+struct PaddedText {
+    char text[8];
+    std::uint8_t size;
+};
+
+constexpr std::array<PaddedText, 256> MakePaddedTexts() {
+    std::array<PaddedText, 256> padded{};
+    for (std::size_t code = 0; code < padded.size(); ++code) {
+        const char* text = GameCharTexts[code] ? GameCharTexts[code] : "?";
+        while (text[padded[code].size]) {
+            padded[code].text[padded[code].size] = text[padded[code].size];
+            ++padded[code].size;
+        }
+    }
+    return padded;
+}
+constexpr std::array<PaddedText, 256> PaddedTexts = MakePaddedTexts();
+
 }  // namespace
 
 std::string DecodeGameChar(std::uint8_t code) {
-    const char* text = GameCharTexts[code];
-    return text ? text : "?";
+    return std::string(PaddedTexts[code].text, PaddedTexts[code].size);
+}
+
+std::size_t GameTextSize(std::span<const std::uint8_t> bytes) {
+    std::size_t size = 0;
+    for (const std::uint8_t b : bytes) size += PaddedTexts[b].size;
+    return size;
+}
+
+void AppendGameText(std::string& text, std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t Flush = 4096;
+    char buffer[Flush + sizeof PaddedTexts[0].text];
+    std::size_t used = 0;
+    for (const std::uint8_t b : bytes) {
+        std::memcpy(buffer + used, PaddedTexts[b].text, sizeof PaddedTexts[b].text);
+        used += PaddedTexts[b].size;
+        if (used >= Flush) {
+            text.append(buffer, used);
+            used = 0;
+        }
+    }
+    text.append(buffer, used);
 }
