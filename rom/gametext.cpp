@@ -1,5 +1,6 @@
 #include "rom/gametext.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -60,16 +61,17 @@ std::size_t GameTextSize(std::span<const std::uint8_t> bytes) {
 }
 
 void AppendGameText(std::string& text, std::span<const std::uint8_t> bytes) {
-    constexpr std::size_t Flush = 4096;
-    char buffer[Flush + sizeof PaddedTexts[0].text];
-    std::size_t used = 0;
-    for (const std::uint8_t b : bytes) {
-        std::memcpy(buffer + used, PaddedTexts[b].text, sizeof PaddedTexts[b].text);
-        used += PaddedTexts[b].size;
-        if (used >= Flush) {
-            text.append(buffer, used);
-            used = 0;
+    // Decoded a piece at a time into a buffer that holds a piece of the longest texts.
+    constexpr std::size_t Piece = 512;
+    char buffer[Piece * sizeof PaddedTexts[0].text];
+    for (auto rest = bytes; !rest.empty();) {
+        const auto piece = rest.first(std::min(Piece, rest.size()));
+        char* out = buffer;
+        for (const std::uint8_t b : piece) {
+            std::memcpy(out, PaddedTexts[b].text, sizeof PaddedTexts[b].text);
+            out += PaddedTexts[b].size;
         }
+        text.append(buffer, out);
+        rest = rest.subspan(piece.size());
     }
-    text.append(buffer, used);
 }

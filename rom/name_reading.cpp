@@ -21,11 +21,11 @@ constexpr std::uint8_t Zeros[ZeroChunk] = {};
 // The index of the first byte that is not zero, or bytes.size(). memcmp against
 // zeros finds the chunk at library speed.
 std::size_t FirstNonZero(std::span<const std::uint8_t> bytes) {
-    for (std::size_t i = 0; i < bytes.size(); i += ZeroChunk) {
-        const auto chunk = bytes.subspan(i, std::min(ZeroChunk, bytes.size() - i));
+    for (auto rest = bytes; !rest.empty();) {
+        const auto chunk = rest.first(std::min(ZeroChunk, rest.size()));
         if (std::memcmp(chunk.data(), Zeros, chunk.size()) != 0)
-            return i +
-                   (std::ranges::find_if(chunk, [](std::uint8_t b) { return b; }) - chunk.begin());
+            return std::ranges::find_if(chunk, [](std::uint8_t b) { return b; }) - bytes.begin();
+        rest = rest.subspan(chunk.size());
     }
     return bytes.size();
 }
