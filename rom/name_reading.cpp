@@ -80,10 +80,10 @@ void NameTableReader::Read(std::int64_t offset, std::span<std::string> names) {
             if (ff) break;
         }
         name.reserve(size);
-        for (std::int64_t from = at; from < end;) {
-            const auto bytes = BytesFrom(from);
+        // Bytes run out before the end only if the file was cut meanwhile.
+        std::int64_t from = at;
+        for (auto bytes = BytesFrom(from); from < end && !bytes.empty(); bytes = BytesFrom(from)) {
             const auto text = bytes.first(std::min<std::uint64_t>(bytes.size(), end - from));
-            if (text.empty()) break;  // the file was cut meanwhile
             AppendGameText(name, text);
             from += text.size();
         }
