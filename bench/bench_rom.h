@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 
 #include "tools/synthetic_rom.h"
@@ -21,6 +24,30 @@ inline const std::string& BenchRom(std::uint64_t size) {
         rom.size = size;
         path = (dir / ("rom-" + std::to_string(size) + ".gba")).string();
         WriteRom(path, rom);
+    }
+    return path;
+}
+
+// Files made to cost the name reading the most: zeros to the end of 1 GiB (the
+// first species name's leading zeros, then the move table's, run to the end), and
+// 16 MiB of random bytes with no 0xFF (the first name is the rest of the file).
+// Only "BPRE" at 0xAC; written once per run.
+enum class Crafted { Zeros1GiB, NoFf16MiB };
+
+inline const std::string& CraftedRom(Crafted kind) {
+    static TempDir dir;
+    static std::string paths[2];
+    std::string& path = paths[static_cast<int>(kind)];
+    if (path.empty()) {
+        path = (dir / (kind == Crafted::Zeros1GiB ? "zeros.gba" : "no-ff.gba")).string();
+        std::string bytes(kind == Crafted::Zeros1GiB ? 0xB0 : 16 * MiB, '\0');
+        if (kind == Crafted::NoFf16MiB) {
+            std::mt19937 random(7);
+            for (char& b : bytes) b = static_cast<char>(random() % 0xFF);
+        }
+        bytes.replace(0xAC, 4, "BPRE");
+        std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+        if (kind == Crafted::Zeros1GiB) std::filesystem::resize_file(path, 1024 * MiB);
     }
     return path;
 }

@@ -20,6 +20,19 @@ void WindowLoad(benchmark::State& state, std::uint64_t size) {
 BENCHMARK_CAPTURE(WindowLoad, rom_16MiB, 16 * MiB)->Apply(Quoted);
 BENCHMARK_CAPTURE(WindowLoad, sparse_1GiB, 1024 * MiB)->Apply(Quoted);
 
+// The window's load of a crafted file, every repair declined: the load stops at
+// the first illegal entry, after both name tables, which are what these files make
+// costly.
+void CraftedLoad(benchmark::State& state, Crafted kind) {
+    Rom rom;
+    LoadCallbacks decline;
+    decline.repairAccepted = [] { return false; };
+    for (auto _ : state) benchmark::DoNotOptimize(LoadRom(rom, CraftedRom(kind), decline));
+    if (!rom.release.version) state.SkipWithError("the crafted ROM was not identified");
+}
+BENCHMARK_CAPTURE(CraftedLoad, zeros_1GiB, Crafted::Zeros1GiB)->Apply(Quoted);
+BENCHMARK_CAPTURE(CraftedLoad, no_ff_16MiB, Crafted::NoFf16MiB)->Apply(Quoted);
+
 void CommandLineRead(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ReadRom(BenchRom(16 * MiB)));
 }

@@ -28,6 +28,8 @@ row() { printf "%-52s %10s %-4s %s\n" "$1" "$2" "$3" "${4:+target $4 $3}"; }
 row "first window shown, from process start" "$(key startup_ms_median)" ms 150
 row "window's load of a 16 MiB ROM (LoadRom)" "$(ms core_bench WindowLoad/rom_16MiB)" ms 5
 row "the same, 1 GiB sparse ROM" "$(ms core_bench WindowLoad/sparse_1GiB)" ms 5
+row "load of 1 GiB of zeros (LoadRom)" "$(ms core_bench CraftedLoad/zeros_1GiB)" ms 250
+row "load of 16 MiB without a 0xFF (LoadRom)" "$(ms core_bench CraftedLoad/no_ff_16MiB)" ms 250
 row "command line's read of a 16 MiB ROM (ReadRom)" "$(ms core_bench CommandLineRead)" ms
 row "whole File, Open in the window" "$(ms window_bench Open1Click)" ms 10
 row "edit as seen: Change, with the repaint" "$(ms window_bench Edit/Change)" ms 2
@@ -37,5 +39,9 @@ row "export of the 1138 lines" "$(ms core_bench Export)" ms
 row "quenmark-cli check of 1000 ROMs of 16 MiB" "$(key cli_check_1000_ms)" ms 250
 row "  the same, 1000 sparse ROMs of 1 GiB" "$(key cli_check_1000_1GiB_ms)" ms 250
 row "quenmark-cli export of one ROM, whole process" "$(key cli_export_ms)" ms 5
+row "quenmark-cli identify of 1 GiB of zeros, CPU" "$(key cli_identify_zeros_cpu_ms)" ms 250
+row "  the same, peak memory" "$(key cli_identify_zeros_peak_mib)" MiB 64
+row "quenmark-cli identify of 16 MiB without a 0xFF, CPU" "$(key cli_identify_no-ff_cpu_ms)" ms 250
+row "  the same, peak memory" "$(key cli_identify_no-ff_peak_mib)" MiB 64
 row "peak memory, idle at start" "$(key peak_mib_idle)" MiB
 row "peak memory after a 16 MiB File, Open" "$(key peak_mib_loaded)" MiB 60

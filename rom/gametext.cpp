@@ -1,6 +1,8 @@
 #include "rom/gametext.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -27,9 +29,49 @@ constexpr std::array<const char*, 256> GameCharTexts{
     // clang-format on
 };
 
+// Each text padded to 8 bytes, so that decoding copies a fixed 8 and moves on by size.
+struct PaddedText {
+    char text[8];
+    std::uint8_t size;
+};
+
+constexpr std::array<PaddedText, 256> MakePaddedTexts() {
+    std::array<PaddedText, 256> padded{};
+    for (std::size_t code = 0; code < padded.size(); ++code) {
+        const char* text = GameCharTexts[code] ? GameCharTexts[code] : "?";
+        while (text[padded[code].size]) {
+            padded[code].text[padded[code].size] = text[padded[code].size];
+            ++padded[code].size;
+        }
+    }
+    return padded;
+}
+constexpr std::array<PaddedText, 256> PaddedTexts = MakePaddedTexts();
+
 }  // namespace
 
 std::string DecodeGameChar(std::uint8_t code) {
-    const char* text = GameCharTexts[code];
-    return text ? text : "?";
+    return std::string(PaddedTexts[code].text, PaddedTexts[code].size);
+}
+
+std::size_t GameTextSize(std::span<const std::uint8_t> bytes) {
+    std::size_t size = 0;
+    for (const std::uint8_t b : bytes) size += PaddedTexts[b].size;
+    return size;
+}
+
+void AppendGameText(std::string& text, std::span<const std::uint8_t> bytes) {
+    // Decoded a piece at a time into a buffer that holds a piece of the longest texts.
+    constexpr std::size_t Piece = 512;
+    char buffer[Piece * sizeof PaddedTexts[0].text];
+    for (auto rest = bytes; !rest.empty();) {
+        const auto piece = rest.first(std::min(Piece, rest.size()));
+        char* out = buffer;
+        for (const std::uint8_t b : piece) {
+            std::memcpy(out, PaddedTexts[b].text, sizeof PaddedTexts[b].text);
+            out += PaddedTexts[b].size;
+        }
+        text.append(buffer, out);
+        rest = rest.subspan(piece.size());
+    }
 }

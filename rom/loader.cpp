@@ -1,6 +1,6 @@
 #include "rom/loader.h"
 
-#include "rom/gametext.h"
+#include "rom/name_reading.h"
 #include "rom/repair.h"
 #include "rom/rom_file.h"
 
@@ -9,25 +9,7 @@ bool IsReadOnly(const Rom& rom) {
 }
 
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names) {
-    // Read in blocks: names are short, but a name runs as far as its 0xFF.
-    constexpr std::size_t Block = 4096;
-    std::int64_t at = offset;
-    std::size_t n = 0;
-    bool started = false;
-    while (n < names.size()) {
-        const Bytes block = ReadRomBytes(rom, at, Block);
-        at += Block;
-        for (std::size_t i = 0; i < Block && n < names.size(); ++i) {
-            const std::uint8_t b = block[i];
-            if (b == 0xFF) {
-                ++n;
-                started = false;
-            } else if (b != 0x00 || started) {
-                names[n] += DecodeGameChar(b);
-                started = true;
-            }
-        }
-    }
+    NameTableReader(rom).Read(offset, names);
 }
 
 EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int64_t offset, int count) {
@@ -50,10 +32,10 @@ void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Relea
     rom.complete = false;
     rom.table = LocateEggMoveTable(file, *release.version);
     const GameVersion& v = *release.version;
-    for (std::string& name : rom.names.SpeciesNames) name.clear();
-    for (std::string& name : rom.names.MoveNames) name.clear();
-    ReadNameTable(file, v.SpeciesNameOffset, rom.names.SpeciesNames);
-    ReadNameTable(file, v.MoveNameOffset, rom.names.MoveNames);
+    // One reader for both tables: it remembers the zeros it skipped.
+    NameTableReader names(file);
+    names.Read(v.SpeciesNameOffset, rom.names.SpeciesNames);
+    names.Read(v.MoveNameOffset, rom.names.MoveNames);
 }
 
 void ReadTail(Rom& rom, std::istream& file) {

@@ -12,16 +12,23 @@ std::ifstream OpenRomFile(const std::string& path) {
 }
 
 Bytes ReadRomBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
+    // A short read leaves the rest 0xFF.
     Bytes bytes(count, 0xFF);
+    ReadRomBlock(rom, offset, bytes);
+    return bytes;
+}
+
+std::size_t ReadRomBlock(std::istream& rom, std::int64_t offset, std::span<std::uint8_t> bytes) {
     rom.clear();
     if (offset < 0 || !rom.seekg(offset)) {
         rom.clear();
-        return bytes;
+        return 0;
     }
-    // A short read leaves the rest 0xFF; the stream stays usable for the next seek.
-    rom.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    rom.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const auto read = static_cast<std::size_t>(rom.gcount());
+    // The stream stays usable for the next seek.
     rom.clear();
-    return bytes;
+    return read;
 }
 
 std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset) {

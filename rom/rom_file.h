@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <istream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ std::ifstream OpenRomFile(const std::string& path);
 
 // count bytes from offset; those past the end of the file, or unreadable, are 0xFF.
 Bytes ReadRomBytes(std::istream& rom, std::int64_t offset, std::size_t count);
+
+// Reads into bytes as many as the file holds from offset, up to bytes.size(), and
+// returns how many: fewer only at the end of the file or where it cannot be read.
+std::size_t ReadRomBlock(std::istream& rom, std::int64_t offset, std::span<std::uint8_t> bytes);
 
 // The 32-bit little-endian word at offset, by the same rule.
 std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset);

@@ -6,6 +6,7 @@
 
 #include "rom/gametext.h"
 #include "rom/loader.h"
+#include "rom/name_reading.h"
 #include "rom/versions.h"
 #include "tools/synthetic_rom.h"
 
@@ -116,11 +117,46 @@ TEST(GameText, SelectedBytes) {
 }
 
 TEST(GameText, NamesEndAtFfSkipLeadingZerosAndKeepInnerOnes) {
-    std::array<std::string, 4> names;
-    std::istringstream rom(std::string("\xBB\xD6\xD7\x00\xA2\xFF\x00\x00\xBC\xFF\x00\xFF", 12));
-    ReadNameTable(rom, 0, names);
-    // The file ends before the last name's 0xFF: the missing byte ends it.
-    EXPECT_EQ(names, (std::array<std::string, 4>{"Abc 1", "B", "", ""}));
+    // The first read takes 16 KiB, runs of zeros of 4 KiB and more are remembered,
+    // and text is decoded 512 bytes at a time.
+    const auto runs = [](std::vector<std::pair<std::size_t, std::uint8_t>> runs) {
+        std::string bytes;
+        for (const auto& [count, byte] : runs) bytes.append(count, static_cast<char>(byte));
+        return bytes;
+    };
+    const std::string small("\xBB\xD6\xD7\x00\xA2\xFF\x00\x00\xBC\xFF\x00\xFF", 12);
+    // A name across the end of the first block.
+    const std::string across = runs({{16383, 0x00}, {1, 0xBB}, {1, 0xBC}, {1, 0xFF}});
+    const std::string zeros = runs({{40000, 0x00}});
+    const std::string twoNames =
+        runs({{20000, 0x00}, {1, 0xBB}, {1, 0xFF}, {9997, 0x00}, {1, 0xBC}, {1, 0xFF}});
+    // No 0xFF: the name is the rest of the file.
+    const std::string noFf = runs({{16000, 0x00}, {1000, 0x7C}, {1, 0x00}, {1, 0xBB}});
+    std::string right1000;
+    for (int i = 0; i < 1000; ++i) right1000 += "[Right]";
+    using Names = std::array<std::string, 3>;
+    const struct {
+        const std::string& bytes;
+        std::int64_t first, second;  // two tables read in turn by one reader
+        Names firstNames, secondNames;
+    } cases[] = {
+        {small, 0, 6, {"Abc 1", "B", ""}, {"B", "", ""}},
+        {across, 0, 16384, {"AB", "", ""}, {"B", "", ""}},
+        // Past the end of the file every byte counts as 0xFF.
+        {zeros, 0, 20000, {"", "", ""}, {"", "", ""}},
+        {twoNames, 0, 100, {"A", "B", ""}, {"A", "B", ""}},
+        {twoNames, 0, 20001, {"A", "B", ""}, {"", "B", ""}},
+        {noFf, 0, 16500, {right1000 + " A", "", ""}, {right1000.substr(3500) + " A", "", ""}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        std::istringstream rom(cases[i].bytes);
+        NameTableReader reader(rom);
+        Names first{"old", "old", "old"}, second = first;
+        reader.Read(cases[i].first, first);
+        reader.Read(cases[i].second, second);
+        EXPECT_EQ(first, cases[i].firstNames) << "case " << i;
+        EXPECT_EQ(second, cases[i].secondNames) << "case " << i;
+    }
 }
 
 }  // namespace
