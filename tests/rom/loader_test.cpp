@@ -124,21 +124,27 @@ TEST_F(Loading, FromTheEndMarkOnEntriesAreKeptAsTheFileHoldsThem) {
     EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
 }
 
+// Moved and enlarged by another tool: 1200 entries where the words say.
 TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     constexpr std::int32_t Moved = 0x600000;
     SyntheticRom image = DefaultRom("BPRE", 1);
     image.tableAt = Moved;
+    image.table.resize(1200, 20001);
     image.words = GameWordsFor(Moved);
+    image.words[2] = 1199;
     image.table[5] = 0x0000;
     Write(image);
     ASSERT_EQ(Load({true}), LoadResult::Completed);
-    EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, Moved, EggMoveEntryCount, true}));
+    EXPECT_EQ(warnings, 0);
+    EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, Moved, 1200, true}));
+    EXPECT_EQ(rom.list.EggMoveListLines.size(), 1200u);
     EXPECT_EQ(ReadFileBytes(path), With({{5, 1}}, Moved));
     const Bytes repaired = ReadFileBytes(path);
     ASSERT_TRUE(ChangeEntry(rom.list, rom.names, 0, 7));
+    ASSERT_TRUE(ChangeEntry(rom.list, rom.names, 1199, 8));
     ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
     before = repaired;
-    EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}}, Moved));
+    EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}, {1199, 20008}}, Moved));
 }
 
 // A save into a file that is no longer the ROM that was loaded, or that cannot be
