@@ -215,14 +215,7 @@ void TForm1::BuildControls() {
     FindEdit = Placed(new QLineEdit(client), FindEditPlace);
     FindEdit->hide();
     connect(FindEdit, &QLineEdit::textEdited, this, [this] { FindNext(false, true); });
-    connect(FindEdit, &QLineEdit::returnPressed, this, [this] { FindNext(); });
-    new QShortcut(
-        Qt::Key_Escape, FindEdit, this,
-        [this] {
-            FindEdit->hide();
-            ListBox1->setFocus();
-        },
-        Qt::WidgetShortcut);
+    FindEdit->installEventFilter(this);
     new QShortcut(Qt::Key_F3, this, this, [this] { FindNext(); });
     new QShortcut(Qt::SHIFT | Qt::Key_F3, this, this, [this] { FindNext(true); });
     new QShortcut(QKeySequence::Delete, ListBox1, this, &TForm1::DeleteButtonClick,
@@ -349,6 +342,27 @@ bool TForm1::MayDiscardEdits() {
         case MessageAnswer::Save:
             return SaveRom();
         case MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The find field's own keys: Return and F3 onwards, Shift+F3 back, Escape hides.
+    if (watched != FindEdit || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool shift = key->modifiers() & Qt::ShiftModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F3:
+            FindNext(shift && key->key() == Qt::Key_F3);
+            return true;
+        case Qt::Key_Escape:
+            FindEdit->hide();
+            ListBox1->setFocus();
             return true;
         default:
             return false;

@@ -24,10 +24,11 @@ window() {
   echo "$id"
 }
 
+# start_program [TITLE [ARGUMENT...]]: the main window titled TITLE (Quenmark).
 start_program() {
-  "$QUENMARK" >"$WORK/log" 2>&1 &
+  "$QUENMARK" "${@:2}" >"$WORK/log" 2>&1 &
   QPID=$!
-  MAIN=$(window Quenmark)
+  MAIN=$(window "${1:-Quenmark}")
 }
 
 # answer TITLE KEY...: presses the keys in that window (a box, or a file dialog
