@@ -9,7 +9,9 @@
 QuenmarkApplication::QuenmarkApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(new NoIconStyle);
     QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256})
+    // The sizes a title bar and a task switcher use: decoding the large ones would
+    // slow every start, and menus and file managers use the installed icons.
+    for (const int size : {32, 48})
         icon.addFile(QString(":/icons/%1/org.example.quenmark.png").arg(size));
     setWindowIcon(icon);
     setFont(ProgramFont());  // the boxes and dialogs too, not just the window

@@ -1,23 +1,34 @@
 #include "ui/form1.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QTimer>
+#include <QUndoStack>
 #include <utility>
 
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
 #include "eggmoves/table.h"
+#include "formats/table_files.h"
 #include "rom/rom_file.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
+#include "ui/edit_commands.h"
 #include "ui/font.h"
 #include "ui/strings.h"
 
@@ -39,6 +50,11 @@ constexpr Place ListBox1Place{184, 8, 160, 414};
 constexpr Place PokemonLabelPlace{8, 259, 100, 13};
 constexpr Place MovesLabelPlace{8, 278, 88, 13};
 constexpr Place TotalLabelPlace{8, 297, 68, 13};
+constexpr Place FindEditPlace{8, 401, 170, 21};
+
+constexpr int RecentFileCount = 8;
+// Larger than any table file could be: refused before it is read.
+constexpr qint64 LargestTableFile = 64 << 20;
 
 template <typename Widget>
 Widget* Placed(Widget* widget, const Place& p) {
@@ -57,6 +73,40 @@ QStringList Items(const Texts& texts) {
 
 std::string RomPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
+}
+
+// A path or name inside a program text (Windows-1252; Latin-1 is close enough).
+std::string WithName(const StringPair& pair, const char* mark, const QString& name) {
+    std::string text = Text(pair);
+    text.replace(text.find(mark), 2, name.toLatin1().toStdString());
+    return text;
+}
+
+QString BaseName(const std::string& path) {
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+}
+
+QStringList RecentFiles() {
+    return QSettings(SettingsOrganization, SettingsApplication).value("recentFiles").toStringList();
+}
+
+void SetRecentFiles(QStringList files) {
+    while (files.size() > RecentFileCount) files.removeLast();
+    QSettings(SettingsOrganization, SettingsApplication).setValue("recentFiles", files);
+}
+
+// Case and accents aside: "e" finds "\u00C9".
+QString Folded(const QString& text) {
+    QString folded;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing) folded += c;
+    return folded.toCaseFolded();
+}
+
+// The one local file of a drop, or an empty path.
+QString DroppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
 }
 
 }  // namespace
@@ -80,23 +130,57 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     SaveTextFileDialog1.defaultSuffix = "txt";
     SaveTextFileDialog1.fileName = "EggMoves.txt";
 
+    ImportDialog1.mode = FileDialog::Mode::Open;
+    ImportDialog1.filters = {"Egg Move Tables (*.txt *.csv *.json)", "All Files (*.*)"};
+    setAcceptDrops(true);
+
     FillStringPairs();
-    SetLanguage(0);
+    // The language chosen last; English the first time.
+    const bool french =
+        QSettings(SettingsOrganization, SettingsApplication).value("language").toInt() == 1;
+    SetLanguage(french ? 1 : 0);
+    (french ? Francais1 : English1)->setChecked(true);
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
+TForm1::~TForm1() {
+    // The stack clears itself as it goes, after the menus it would update.
+    UndoStack->disconnect();
+}
+
 void TForm1::BuildMenus() {
     MainMenu1 = menuBar();
     File1 = MainMenu1->addMenu(QString());
-    Open1 = File1->addAction(QString(), this, &TForm1::Open1Click);
-    Save1 = File1->addAction(QString(), this, &TForm1::Save1Click);
+    Open1 = File1->addAction(QString(), QKeySequence::Open, this, &TForm1::Open1Click);
+    // Filled as the menu opens, so the first window reads no settings for it.
+    OpenRecent1 = File1->addMenu(QString());
+    OpenRecent1->setEnabled(false);
+    connect(File1, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
+    Save1 = File1->addAction(QString(), QKeySequence::Save, this, &TForm1::Save1Click);
     Save1->setEnabled(false);
+    Import1 = File1->addAction(QString(), this, &TForm1::Import1Click);
+    Import1->setEnabled(false);
     EnlargeTable1 = File1->addAction(QString(), this, &TForm1::EnlargeTable1Click);
     EnlargeTable1->setEnabled(false);
-    Exit1 = File1->addAction(QString(), this, &TForm1::Exit1Click);
+    Exit1 =
+        File1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &TForm1::Exit1Click);
+
+    Edit1 = MainMenu1->addMenu(QString());
+    UndoStack = new QUndoStack(this);
+    Undo1 = Edit1->addAction(QString(), QKeySequence::Undo, UndoStack, &QUndoStack::undo);
+    Redo1 = Edit1->addAction(QString(), UndoStack, &QUndoStack::redo);
+    Redo1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Find1 = Edit1->addAction(QString(), QKeySequence::Find, this, &TForm1::Find1Click);
+    for (QAction* item : {Undo1, Redo1, Find1}) item->setEnabled(false);
+    connect(UndoStack, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
+    connect(UndoStack, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
+    connect(UndoStack, &QUndoStack::indexChanged, this, &TForm1::SetUndoCaptions);
+    connect(UndoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 
     Options1 = MainMenu1->addMenu(QString());
     Language1 = Options1->addMenu(QString());
@@ -128,6 +212,15 @@ void TForm1::BuildControls() {
     PokemonLabel = Placed(new QLabel(client), PokemonLabelPlace);
     MovesLabel = Placed(new QLabel(client), MovesLabelPlace);
     TotalLabel = Placed(new QLabel(client), TotalLabelPlace);
+    FindEdit = Placed(new QLineEdit(client), FindEditPlace);
+    FindEdit->hide();
+    connect(FindEdit, &QLineEdit::textEdited, this, [this] { FindNext(false, true); });
+    FindEdit->installEventFilter(this);
+    new QShortcut(Qt::Key_F3, this, this, [this] { FindNext(); });
+    new QShortcut(Qt::SHIFT | Qt::Key_F3, this, this, [this] { FindNext(true); });
+    new QShortcut(QKeySequence::Delete, ListBox1, this, &TForm1::DeleteButtonClick,
+                  Qt::WidgetShortcut);
+    new QShortcut(Qt::Key_Insert, ListBox1, this, &TForm1::InsertButtonClick, Qt::WidgetShortcut);
 
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(10);
@@ -172,10 +265,12 @@ void TForm1::ShowMessage(const std::string& text, const StringPair& title) {
 // ---- Loading ----
 
 void TForm1::Open1Click() {
-    if (FileOpen && ShowMessage(FileAlreadyOpenText, WarningCaption,
-                                MessageButtons::YesNoDefaultNo) == MessageAnswer::No)
-        return;
-    if (!prompter_.ExecuteFileDialog(this, OpenDialog1)) return;
+    if (!MayDiscardEdits() || !prompter_.ExecuteFileDialog(this, OpenDialog1)) return;
+    OpenFile(OpenDialog1.fileName);
+}
+
+void TForm1::OpenFile(const QString& path) {
+    OpenDialog1.fileName = path;
     if (!FileOpen) EnableControls();
 
     LoadCallbacks callbacks;
@@ -190,15 +285,109 @@ void TForm1::Open1Click() {
         return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
-    const LoadResult result = LoadRom(LoadedRom, RomPath(OpenDialog1.fileName), callbacks);
+    const LoadResult result = LoadRom(LoadedRom, RomPath(path), callbacks);
     if (result == LoadResult::Unsupported)
         ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
+    else {
+        // The edits were made to another table; repairs are not edits.
+        UndoStack->clear();
+        UndoStack->setClean();
+        setWindowTitle(QFileInfo(path).fileName() + "[*] " + QChar(0x2014) + " " + WindowCaption);
+    }
     // A load stopped at a declined repair leaves the list and the labels as they were.
     EnlargeTable1->setEnabled(LoadedRom.complete);
+    Import1->setEnabled(FileOpen);
+    Find1->setEnabled(FileOpen);
     if (result == LoadResult::Completed) {
         FillListBox();
         SetLabelCaptions();
+        QStringList recent = RecentFiles();
+        const QString full = QFileInfo(path).absoluteFilePath();
+        recent.removeAll(full);
+        recent.prepend(full);
+        SetRecentFiles(recent);
     }
+}
+
+void TForm1::FillRecentMenu() {
+    OpenRecent1->clear();
+    const QStringList recent = RecentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString& path = recent[i];
+        QString name = QFileInfo(path).fileName();
+        QAction* item =
+            OpenRecent1->addAction(QString("&%1 %2").arg(i + 1).arg(name.replace('&', "&&")), this,
+                                   [this, path] { OpenRecentFile(path); });
+        item->setStatusTip(path);
+    }
+    OpenRecent1->setEnabled(!recent.isEmpty());
+}
+
+void TForm1::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        QStringList recent = RecentFiles();
+        recent.removeAll(path);
+        SetRecentFiles(recent);
+        ShowMessage(WithName(NoLongerExistsText, "%1", path), AttentionCaption);
+        FillRecentMenu();
+        return;
+    }
+    if (MayDiscardEdits()) OpenFile(path);
+}
+
+bool TForm1::MayDiscardEdits() {
+    if (!isWindowModified()) return true;
+    switch (prompter_.ShowMessage(this, WithName(SaveChangesText, "%1", BaseName(LoadedRom.path)),
+                                  Text(WarningCaption), MessageButtons::SaveDiscardCancel)) {
+        case MessageAnswer::Save:
+            return SaveRom();
+        case MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The find field's own keys: Return and F3 onwards, Shift+F3 back, Escape hides.
+    if (watched != FindEdit || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool shift = key->modifiers() & Qt::ShiftModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F3:
+            FindNext(shift && key->key() == Qt::Key_F3);
+            return true;
+        case Qt::Key_Escape:
+            FindEdit->hide();
+            ListBox1->setFocus();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (MayDiscardEdits())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // The boxes come once the drop is over, so the source is not held.
+    QTimer::singleShot(0, this, [this, path] {
+        if (MayDiscardEdits()) OpenFile(path);
+    });
 }
 
 void TForm1::FillComboBox() {
@@ -232,6 +421,10 @@ const StringPair& SaveResultText(SaveResult result) {
 }  // namespace
 
 void TForm1::Save1Click() {
+    SaveRom();
+}
+
+bool TForm1::SaveRom() {
     const SaveResult result = SaveEggMoveTable(LoadedRom);
     std::string text = Text(SaveResultText(result));
     if (result == SaveResult::Grown) {
@@ -241,6 +434,33 @@ void TForm1::Save1Click() {
                      "0x" + QString::number(table.EggMoveOffset, 16).toUpper().toStdString());
     }
     ShowMessage(text, AttentionCaption);
+    const bool written = result == SaveResult::Saved || result == SaveResult::Grown;
+    if (written) UndoStack->setClean();
+    return written;
+}
+
+void TForm1::Import1Click() {
+    if (!prompter_.ExecuteFileDialog(this, ImportDialog1)) return;
+    const QString& path = ImportDialog1.fileName;
+    QFile file(path);
+    if (file.size() > LargestTableFile) {
+        ShowMessage(path.toLatin1().toStdString() + ": too large to be a table", AttentionCaption);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage(path.toLatin1().toStdString() + ": " + file.errorString().toStdString(),
+                    AttentionCaption);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    TableText table = ReadTable(std::string_view(bytes.constData(), bytes.size()),
+                                FormatOfPath(RomPath(path)), LoadedRom);
+    if (!table.problem.empty()) {
+        ShowMessage(WithName(LineText, "%2", QString::number(table.line)) + table.problem,
+                    AttentionCaption);
+        return;
+    }
+    Push(ImportEdit(LoadedRom, std::move(table.entries), [this] { ShowTable(); }));
 }
 
 void TForm1::EnlargeTable1Click() {
@@ -258,7 +478,7 @@ void TForm1::EnlargeTable1Click() {
     const std::optional<int> count =
         prompter_.AskCount(this, {Text(EnlargeCaption), Text(EnlargeCountText), Text(OkButtonText),
                                   Text(CancelButtonText), room, std::min(100, room)});
-    if (count && EnlargeList(list, *count)) ShowEdit(true);
+    if (count) Push(EnlargeEdit(LoadedRom, *count, [this] { ShowTable(); }));
 }
 
 void TForm1::ExportButtonClick() {
@@ -268,25 +488,56 @@ void TForm1::ExportButtonClick() {
 
 // ---- Editing ----
 
+// Without a selected row or a choice nothing is edited, and no step is pushed:
+// that would drop the steps that could be redone.
 void TForm1::ChangeButtonClick() {
-    ShowEdit(
-        ChangeEntry(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
+    if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
+    Push(ChangeEdit(LoadedRom, SelectedRow(), ComboBox1->currentIndex(), [this] { ShowTable(); }));
 }
 
 void TForm1::InsertButtonClick() {
-    ShowEdit(
-        InsertEntry(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
+    if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
+    Push(InsertEdit(LoadedRom, SelectedRow(), ComboBox1->currentIndex(), [this] { ShowTable(); }));
 }
 
 void TForm1::DeleteButtonClick() {
-    ShowEdit(DeleteEntry(LoadedRom.list, LoadedRom.names, SelectedRow()));
+    if (SelectedRow() < 0) return;
+    Push(DeleteEdit(LoadedRom, SelectedRow(), [this] { ShowTable(); }));
 }
 
-void TForm1::ShowEdit(bool edited) {
-    // Without a selected row or a choice nothing was edited, and nothing is redrawn.
-    if (!edited) return;
+void TForm1::Push(TableEdit* edit) {
+    UndoStack->push(edit);
+}
+
+void TForm1::ShowTable() {
     FillListBox();
     SetLabelCaptions();
+}
+
+// ---- Find ----
+
+void TForm1::Find1Click() {
+    FindEdit->show();
+    FindEdit->setFocus();
+    FindEdit->selectAll();
+}
+
+void TForm1::FindNext(bool backwards, bool from) {
+    const QString text = Folded(FindEdit->text());
+    const int count = ListBox1->count();
+    if (!FindEdit->isVisible() && !from) return;
+    bool found = text.isEmpty();
+    const int current = ListBox1->currentRow();
+    const int step = backwards ? -1 : 1;
+    int row = current < 0 ? (backwards ? count - 1 : 0) : from ? current : current + step;
+    for (int i = 0; !found && i < count; ++i, row += step) {
+        row = (row + count) % count;
+        if (Folded(ListBox1->item(row)->text()).contains(text)) {
+            ListBox1->setCurrentRow(row);
+            found = true;
+        }
+    }
+    FindEdit->setStyleSheet(found ? QString() : QStringLiteral("background: #f4c7c3"));
 }
 
 // ---- Languages and captions ----
@@ -296,11 +547,13 @@ void TForm1::English1Click() {
     // this item was checked before the click.
     if (LanguageIndex != 0) SetLanguage(0);
     English1->setChecked(true);
+    QSettings(SettingsOrganization, SettingsApplication).setValue("language", 0);
 }
 
 void TForm1::Francais1Click() {
     if (LanguageIndex != 1) SetLanguage(1);
     Francais1->setChecked(true);
+    QSettings(SettingsOrganization, SettingsApplication).setValue("language", 1);
 }
 
 void TForm1::SetLanguage(int index) {
@@ -313,14 +566,31 @@ void TForm1::SetLanguage(int index) {
 void TForm1::SetMenuCaptions() {
     File1->setTitle(FromAnsi(Text(FileMenuText)));
     Open1->setText(FromAnsi(Text(OpenMenuText)));
+    OpenRecent1->setTitle(FromAnsi(Text(OpenRecentMenuText)));
     Save1->setText(FromAnsi(Text(SaveMenuText)));
+    Import1->setText(FromAnsi(Text(ImportMenuText)));
     EnlargeTable1->setText(FromAnsi(Text(EnlargeMenuText)));
     Exit1->setText(FromAnsi(Text(ExitMenuText)));
+    Edit1->setTitle(FromAnsi(Text(EditMenuText)));
+    SetUndoCaptions();
+    Find1->setText(FromAnsi(Text(FindMenuText)));
     Options1->setTitle(FromAnsi(Text(OptionsMenuText)));
     Language1->setTitle(FromAnsi(Text(LanguageMenuText)));
     Help1->setTitle(FromAnsi(Text(HelpMenuText)));
     About1->setText(FromAnsi(Text(AboutMenuText)));
     VersionsCompatible1->setText(FromAnsi(Text(VersionsMenuText)));
+}
+
+void TForm1::SetUndoCaptions() {
+    // "Undo" and "Redo" followed by what they would undo or redo.
+    const auto caption = [](const StringPair& verb, const QUndoCommand* step) {
+        std::string text = Text(verb);
+        if (step) text += " " + Text(static_cast<const TableEdit*>(step)->Name());
+        return FromAnsi(text);
+    };
+    const int index = UndoStack->index();
+    Undo1->setText(caption(UndoMenuText, index > 0 ? UndoStack->command(index - 1) : nullptr));
+    Redo1->setText(caption(RedoMenuText, UndoStack->command(index)));
 }
 
 void TForm1::SetButtonCaptions() {

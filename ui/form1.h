@@ -10,25 +10,38 @@
 
 class QAction;
 class QComboBox;
+class QLineEdit;
+class QUndoStack;
 class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
 struct StringPair;
 
+// Where QSettings keeps the language and the recent files, as in the desktop id.
+inline constexpr const char* SettingsOrganization = "org.example";
+inline constexpr const char* SettingsApplication = "quenmark";
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit TForm1(Prompter& prompter, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Menus.
     QMenuBar* MainMenu1;
     QMenu* File1;
     QAction* Open1;
+    QMenu* OpenRecent1;
     QAction* Save1;
+    QAction* Import1;
     QAction* EnlargeTable1;
     QAction* Exit1;
+    QMenu* Edit1;
+    QAction* Undo1;
+    QAction* Redo1;
+    QAction* Find1;
     QMenu* Options1;
     QMenu* Language1;
     QAction* English1;
@@ -47,6 +60,10 @@ class TForm1 : public QMainWindow {
     QLabel* PokemonLabel;
     QLabel* MovesLabel;
     QLabel* TotalLabel;
+    QLineEdit* FindEdit;
+
+    // Every edit since the load; its clean state is the saved table.
+    QUndoStack* UndoStack;
 
     // The ROM the window shows: its names, table, lines and counters. Set by the
     // first file identified and never cleared: a ROM has been loaded at least once.
@@ -56,10 +73,16 @@ class TForm1 : public QMainWindow {
     // The dialogs: each holds the name confirmed last.
     FileDialog OpenDialog1;
     FileDialog SaveTextFileDialog1;
+    FileDialog ImportDialog1;
 
     // Handlers.
     void Open1Click();
     void Save1Click();
+    void Import1Click();
+    void Find1Click();
+    // The next row after the current one (before it, backwards) whose line holds
+    // the find text, around the ends; the current row itself when from is true.
+    void FindNext(bool backwards = false, bool from = false);
     void EnlargeTable1Click();
     void Exit1Click();
     void English1Click();
@@ -72,6 +95,13 @@ class TForm1 : public QMainWindow {
     void DeleteButtonClick();
 
     // Helpers.
+    // Loads path as File, Open does once its dialog is confirmed.
+    void OpenFile(const QString& path);
+    // Opens a file of the Open Recent list, or drops it from the list when gone.
+    void OpenRecentFile(const QString& path);
+    // With unsaved edits, asks whether to save them first: false to stay as is.
+    bool MayDiscardEdits();
+    void FillRecentMenu();
     void FillListBox();
     void SetLanguage(int index);
     void SetMenuCaptions();
@@ -80,12 +110,22 @@ class TForm1 : public QMainWindow {
     // The selected row of ListBox1, or -1.
     int SelectedRow() const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void BuildMenus();
+    void BuildFind();
+    void ShowTable();
+    bool SaveRom();
+    void SetUndoCaptions();
+    void Push(class TableEdit* edit);
     void BuildControls();
     void EnableControls();
     void FillComboBox();
-    void ShowEdit(bool edited);
     MessageAnswer ShowMessage(const StringPair& text, const StringPair& title,
                               MessageButtons buttons);
     void ShowMessage(const std::string& text, const StringPair& title);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/ansi.h"
+#include "ui/strings.h"
 
 MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
                                       const std::string& title, MessageButtons buttons) {
@@ -24,6 +25,19 @@ MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
         box.setEscapeButton(QMessageBox::Ok);
         box.exec();
         return MessageAnswer::Ok;
+    }
+    if (buttons == MessageButtons::SaveDiscardCancel) {
+        // The buttons speak the language in force, not the system's.
+        QPushButton* save = box.addButton(FromAnsi(Text(SaveButtonText)), QMessageBox::AcceptRole);
+        QPushButton* discard =
+            box.addButton(FromAnsi(Text(DiscardButtonText)), QMessageBox::DestructiveRole);
+        QPushButton* cancel =
+            box.addButton(FromAnsi(Text(CancelButtonText)), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save) return MessageAnswer::Save;
+        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);

@@ -9,14 +9,15 @@
 
 class QWidget;
 
-// The three button sets, with the values of the classic message-box flags.
+// The button sets, with the values of the classic message-box flags.
 enum class MessageButtons {
     Ok = 0,
-    YesNo = 4,  // Yes is the default button
+    SaveDiscardCancel = 3,  // Save is the default, Escape cancels
+    YesNo = 4,              // Yes is the default button
     YesNoDefaultNo = 0x104,
 };
 
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // A file dialog's settings and the name it holds: the one proposed when it is
 // shown, and after a confirmed show the full path the user chose.

@@ -6,11 +6,15 @@ StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuTe
     LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
 StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
-StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText,
-    AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
+StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
+    NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
     GrownText, CannotGrowText, NoRoomText;
+StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
+    ImportMenuText;
+StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
+StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
 
 const std::string& Text(const StringPair& pair) {
     return pair.text[LanguageIndex];
@@ -60,8 +64,6 @@ const PairSource PairSources[] = {
      "Nombre d'Attaques:"},
     {&TotalLabelText, "Number Total:",
      "Nombre Total:"},
-    {&FileAlreadyOpenText, "There's already a file open. Are you sure you want to open another? Any data not saved will be lost.",
-     "Un fichier est d\xE9ja ouvert. \xCAtes-vous s\xFBr de vouloir ouvrir un autre? Toutes les donn\xE9" "es non sauvegard\xE9" "es seront perdues."},
     {&UnsupportedRomText, "Sorry, but the rom you chose isn't supported by this program yet, or isn't a generation III Pok\xE9mon rom.",
      "D\xE9sol\xE9, mais la rom que vous avez choisie n'est pas compatible avec cette programme encore, ou n'est pas une rom Pok\xE9mon de la g\xE9n\xE9ration GBA."},
     {&SavedText, "The file was successfully saved!",
@@ -94,6 +96,38 @@ const PairSource PairSources[] = {
      "La liste des attaques des oeufs de cette rom ne peut pas \xEAtre agrandie : l'endroit o\xF9 son jeu la cherche n'est pas connu pour cette version, ou pas dans ce fichier. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&NoRoomText, "There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.",
      "Il n'y a pas d'espace libre dans cette rom (des octets tous \xE0 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a \xE9t\xE9 modifi\xE9."},
+    {&EditMenuText, "&Edit",
+     "&\xC9" "dition"},
+    {&UndoMenuText, "&Undo",
+     "&Annuler"},
+    {&RedoMenuText, "&Redo",
+     "&R\xE9tablir"},
+    {&FindMenuText, "&Find...",
+     "Rec&hercher..."},
+    {&OpenRecentMenuText, "Open &Recent",
+     "Ouvrir un fichier &r\xE9" "cent"},
+    {&ImportMenuText, "&Import...",
+     "&Importer..."},
+    {&ChangeEditText, "Change",
+     "Modifier"},
+    {&InsertEditText, "Insert",
+     "Ins\xE9rer"},
+    {&DeleteEditText, "Delete",
+     "Supprimer"},
+    {&ImportEditText, "Import",
+     "Importer"},
+    {&EnlargeEditText, "Enlarge",
+     "Agrandir"},
+    {&SaveChangesText, "Save the changes to %1?",
+     "Enregistrer les modifications de %1 ?"},
+    {&SaveButtonText, "&Save",
+     "&Enregistrer"},
+    {&DiscardButtonText, "&Discard",
+     "&Ne pas enregistrer"},
+    {&NoLongerExistsText, "The file no longer exists: %1",
+     "Le fichier n'existe plus : %1"},
+    {&LineText, "Line %2: ",
+     "Ligne %2 : "},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",
@@ -117,13 +151,13 @@ struct AboutPieces {
 
 const AboutPieces AboutPiecesByLanguage[2] = {
     // clang-format off
-    {"Version 1.21",
+    {"Version",
      "by the Quenmark developers",
      "October 25th, 2009",
      "This program edits the egg moves of a generation III Pok\xE9mon game.",
      "New versions of this program (and old ones too) can be found at",
      "Thanks to everyone who took apart and documented the Generation III ROM formats: their notes on the name tables, the character set and the egg move table made this program possible."},
-    {"Version 1.21",
+    {"Version",
      "par les d\xE9veloppeurs de Quenmark",
      "25 Octobre 2009",
      "Cette programme sert \xE0 \xE9" "diter les attaques des oeufs des Pok\xE9mon (par reproduction) de la g\xE9n\xE9ration GBA.",
@@ -138,8 +172,9 @@ const char* const ProgramName = "Quenmark";
 
 std::string BuildAboutText(int language) {
     const AboutPieces& p = AboutPiecesByLanguage[language];
-    return std::string(ProgramName) + "\n" + p.version + "\n" + p.author + "\n" + p.date + "\n\n" +
-           p.description + "\n\n" + p.whereToFind + " " + HomePage + ".\n\n" + p.thanks;
+    return std::string(ProgramName) + "\n" + p.version + " " + ProgramVersion + "\n" + p.author +
+           "\n" + p.date + "\n\n" + p.description + "\n\n" + p.whereToFind + " " + HomePage +
+           ".\n\n" + p.thanks;
 }
 
 void FillStringPairs() {

@@ -20,14 +20,22 @@ extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, Option
     LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
 extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
-extern StringPair FileAlreadyOpenText, UnsupportedRomText, SavedText, CorruptedEntryText,
-    VersionsText, AboutText, NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
+extern StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
+    NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 extern StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
     GrownText, CannotGrowText, NoRoomText;
+extern StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
+    ImportMenuText;
+// The edits as the Undo and Redo items name them.
+extern StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
+// %1 is a file name or path, %2 a line number.
+extern StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
 
 // The texts outside the pairs, the same in both languages.
 inline constexpr const char* WindowCaption = "Quenmark";
+// The version About shows and --version prints.
+inline constexpr const char* ProgramVersion = "1.21";
 inline constexpr const char* EnglishItemCaption = "&English";
 inline constexpr const char* FrenchItemCaption =
     "&Fran\xE7"

@@ -9,7 +9,7 @@ QPID="" MAIN=""
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 trap 'kill $QPID 2>/dev/null || true' EXIT
 unset QT_QPA_PLATFORM
-export XDG_RUNTIME_DIR=$WORK/runtime
+export XDG_RUNTIME_DIR=$WORK/runtime XDG_CONFIG_HOME=$WORK/config  # settings of its own
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
 fail() { echo "FAIL: $*" >&2 && cat "$WORK/log" >&2 2>/dev/null; exit 1; }
@@ -24,10 +24,11 @@ window() {
   echo "$id"
 }
 
+# start_program [TITLE [ARGUMENT...]]: the main window titled TITLE (Quenmark).
 start_program() {
-  "$QUENMARK" >"$WORK/log" 2>&1 &
+  "$QUENMARK" "${@:2}" >"$WORK/log" 2>&1 &
   QPID=$!
-  MAIN=$(window Quenmark)
+  MAIN=$(window "${1:-Quenmark}")
 }
 
 # answer TITLE KEY...: presses the keys in that window (a box, or a file dialog

@@ -58,7 +58,7 @@ hack=$WORK/hack.gba
 cp "$hack" "$WORK/hack-before.gba"
 focus_main && keys alt+o l f  # Options, Language, Français
 HELP_KEY=alt+a VERSIONS="Versions Compatibles"
-focus_main && keys alt+f o && answer Alerte y
+focus_main && keys alt+f o  # saved: no question
 choose_file Open "$hack"
 answer Alerte Return     # the warning
 answer Attention Return  # the repair question, Yes: in memory only

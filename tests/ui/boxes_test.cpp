@@ -31,7 +31,9 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     broken.table[900] = 0x2222;
     SyntheticRom hack = DefaultRom("BPRE", 1);
     hack.words = GameWordsFor(0x700000);  // a table that is not in this file
-    const auto replace = std::tuple{&FileAlreadyOpenText, &WarningCaption, B::YesNoDefaultNo};
+    const StringPair saveRom{
+        {"Save the changes to rom.gba?", "Enregistrer les modifications de rom.gba ?"}};
+    const auto save = std::tuple{&saveRom, &WarningCaption, B::SaveDiscardCancel};
 
     form->About1->trigger();
     form->VersionsCompatible1->trigger();
@@ -45,47 +47,49 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
           {{&UnsupportedRomText, &AttentionCaption, B::Ok},
            {&NothingToSaveText, &AttentionCaption, B::Ok}});
     Open(WriteRom(DefaultRom()));
-    prompter.answers = {A::No};
-    form->Open1Click();  // No: no file dialog either
+    prompter.files.push_back(std::nullopt);
+    form->Open1Click();  // nothing unsaved: no question, the dialog at once
+    EXPECT_TRUE(prompter.files.empty());
+    form->ListBox1->setCurrentRow(1);
+    form->ChangeButtonClick();
+    prompter.answers = {A::Cancel};
+    form->Open1Click();  // Cancel: no file dialog either
     form->Save1->trigger();
     {
         ScopedOpener refuse(RefusingOpener);
         form->Save1->trigger();
     }
-    Boxes("a ROM, then No to the replace question, Save, and a Save that fails", 0,
-          {replace,
+    Boxes("a ROM, an edit, Cancel to the save question, Save, and a Save that fails", 0,
+          {save,
            {&SavedText, &AttentionCaption, B::Ok},
            {&SaveFailedText, &AttentionCaption, B::Ok}});
-    Open(dir / "junk.gba", {A::Yes});
+    Open(dir / "junk.gba");
     form->Save1->trigger();
-    Boxes("a file of no release over the ROM, which Save still writes", 0,
-          {replace,
-           {&UnsupportedRomText, &AttentionCaption, B::Ok},
-           {&SavedText, &AttentionCaption, B::Ok}});
+    Boxes(
+        "a file of no release over the ROM, which Save still writes", 0,
+        {{&UnsupportedRomText, &AttentionCaption, B::Ok}, {&SavedText, &AttentionCaption, B::Ok}});
 
     form->Francais1->trigger();
     form->About1->trigger();
     broken.species[2] = GameText("NEW");
-    Open(WriteRom(broken, "bad.gba"), {A::Yes, A::Yes, A::No});
+    Open(WriteRom(broken, "bad.gba"), {A::Yes, A::No});
     EXPECT_EQ(form->ComboBox1->itemText(2), "NEW");
     EXPECT_EQ(form->ListBox1->item(2)->text(), "    MOVE32") << "stopped: the old ROM's list";
     form->Save1->trigger();
     Boxes("in French: About, two repair questions, Yes then No, and Save", 1,
           {{&AboutText, &AboutCaption, B::Ok},
-           replace,
            {&CorruptedEntryText, &AttentionCaption, B::YesNo},
            {&CorruptedEntryText, &AttentionCaption, B::YesNo},
            {&NothingToSaveText, &AttentionCaption, B::Ok}});
     hack.table[2] = 0x0000;
     const auto hackPath = WriteRom(hack, "hack.gba");
     const Bytes hackBefore = ReadFileBytes(hackPath);
-    Open(hackPath, {A::Yes, A::Yes});
+    Open(hackPath, {A::Yes});
     EXPECT_EQ(Seen(2, 2), QString::fromUtf8("    MOVE1|Nombre de Pokémon: 165|"
                                             "Nombre d'Attaques: 973|Nombre Total: 1138"));
     form->Save1->trigger();
     Boxes("a ROM whose game reads another table, its repair in memory, then Save", 1,
-          {replace,
-           {&ForeignTableText, &WarningCaption, B::Ok},
+          {{&ForeignTableText, &WarningCaption, B::Ok},
            {&CorruptedEntryText, &AttentionCaption, B::YesNo},
            {&ReadOnlySaveText, &AttentionCaption, B::Ok}});
     EXPECT_EQ(ReadFileBytes(hackPath), hackBefore) << "nothing reaches the file";

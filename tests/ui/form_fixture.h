@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -30,7 +31,8 @@ struct ShownMessage {
 
 class ScriptedPrompter final : public Prompter {
   public:
-    std::deque<MessageAnswer> answers;         // for Yes/No boxes; OK boxes take none
+    // For Yes/No and Save/Discard/Cancel boxes; OK boxes take none.
+    std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> files;  // std::nullopt cancels the dialog
     std::vector<ShownMessage> messages;
     std::vector<FileDialog> dialogs;        // as each was when shown
@@ -62,7 +64,7 @@ class ScriptedPrompter final : public Prompter {
     template <typename T>
     static T Next(std::deque<T>& queue, T none) {
         if (queue.empty()) return none;
-        T next = queue.front();
+        T next = std::move(queue.front());
         queue.pop_front();
         return next;
     }
@@ -72,6 +74,7 @@ class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         LanguageIndex = 0;
+        QSettings(SettingsOrganization, SettingsApplication).clear();
         form = std::make_unique<TForm1>(prompter);
     }
 

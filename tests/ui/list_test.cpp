@@ -75,7 +75,7 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
     for (const std::uint64_t pad : {std::uint64_t{0}, image.padFrom}) {
         image.words = pad ? std::vector<std::uint32_t>{} : GameWordsFor(TableOffset("BPRE"));
         image.padFrom = pad;
-        Open(WriteRom(image), {MessageAnswer::Yes});
+        Open(WriteRom(image));
         form->EnlargeTable1->trigger();
         EXPECT_EQ(prompter.messages.back().text, Text(pad ? CannotGrowText : NoRoomText).c_str());
         EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);

@@ -24,7 +24,9 @@ TEST_F(FormTest, StartsDisabledWithEveryControlInItsPlace) {
         EXPECT_EQ(control->size(), place.isEmpty() ? control->size() : place.size());
         EXPECT_FALSE(control->isEnabled());
     }
-    EXPECT_FALSE(form->Save1->isEnabled());
+    for (const QAction* item : {form->Save1, form->Import1, form->Undo1, form->Redo1, form->Find1,
+                                form->OpenRecent1->menuAction()})
+        EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
     EXPECT_TRUE(form->Open1->isEnabled() && form->Exit1->isEnabled());
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     form->show();
@@ -51,15 +53,17 @@ QStringList Captions(const TForm1& f) {
 TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     const QStringList english =
         QString::fromUtf8(
-            "&File|&Open|&Save|Enlarge "
-            "&Table...|E&xit|&Options|&Language|&English|&Français|&Help|&About|"
+            "&File|&Open|Open &Recent|&Save|&Import...|Enlarge "
+            "&Table...|E&xit|&Edit|&Undo|&Redo|&Find...|&Options|&Language|&English|&Français|&"
+            "Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
             "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
-            "&Fichier|&Ouvrir|&Sauvegarder|Agrandir la "
-            "&table...|&Quitter|&Options|&Langue|&English|&Français|&Aide|"
+            "&Fichier|&Ouvrir|Ouvrir un fichier &récent|&Sauvegarder|&Importer...|Agrandir la "
+            "&table...|&Quitter|&Édition|&Annuler|&Rétablir|Rec&hercher...|&Options|&Langue|&"
+            "English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
             "Nombre d'Attaques: 0|Nombre Total: 0|Quenmark")
@@ -83,8 +87,8 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
 // letters outside Latin-1 included. The captions are in the window's tests.
 TEST(StringPairs, TextsDecodeAsWritten) {
     FillStringPairs();
-    EXPECT_EQ(FromAnsi("\x8C\x9C" + FileAlreadyOpenText.text[1].substr(0, 29)),
-              QString::fromUtf8("ŒœUn fichier est déja ouvert. Ê"));
+    EXPECT_EQ(FromAnsi("\x8C\x9C" + SaveFailedText.text[1].substr(0, 29)),
+              QString::fromUtf8("ŒœLa rom n'a pas pu être sauveg"));
     for (int language : {0, 1}) {
         const QStringList lines = FromAnsi(BuildAboutText(language)).split('\n');
         ASSERT_EQ(lines.size(), 10);
@@ -98,11 +102,18 @@ TEST(StringPairs, TextsDecodeAsWritten) {
 // The real Qt box: no icon anywhere, plain text, the default button, and Escape
 // answering No.
 TEST(QtPrompterBox, ButtonSetsAndEscape) {
-    const std::pair<MessageButtons, QMessageBox::StandardButton> cases[] = {
-        {MessageButtons::Ok, QMessageBox::Ok},
-        {MessageButtons::YesNoDefaultNo, QMessageBox::No},
+    struct Case {
+        MessageButtons buttons;
+        QMessageBox::StandardButton defaultButton;  // NoButton: the language's Save
+        MessageAnswer escape;
     };
-    for (const auto& [buttons, defaultButton] : cases) {
+    FillStringPairs();
+    const Case cases[] = {
+        {MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageButtons::YesNoDefaultNo, QMessageBox::No, MessageAnswer::No},
+        {MessageButtons::SaveDiscardCancel, QMessageBox::NoButton, MessageAnswer::Cancel},
+    };
+    for (const auto& [buttons, defaultButton, escape] : cases) {
         QString seen;
         QTimer::singleShot(0, [&, defaultButton = defaultButton] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -110,12 +121,15 @@ TEST(QtPrompterBox, ButtonSetsAndEscape) {
             const bool plain = box->icon() == QMessageBox::NoIcon &&
                                box->textFormat() == Qt::PlainText &&
                                box->defaultButton()->icon().isNull();
-            if (plain && box->defaultButton() == box->button(defaultButton)) seen = box->text();
+            const bool byDefault = defaultButton == QMessageBox::NoButton
+                                       ? box->defaultButton()->text() == "&Save"
+                                       : box->defaultButton() == box->button(defaultButton);
+            if (plain && byDefault) seen = box->text();
             QTest::keyClick(box, Qt::Key_Escape);
         });
         QtPrompter prompter;
         const MessageAnswer answer = prompter.ShowMessage(nullptr, "a < b \xE9", "T", buttons);
-        EXPECT_EQ(answer, buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No);
+        EXPECT_EQ(answer, escape);
         EXPECT_EQ(seen, QString::fromUtf8("a < b é"));
     }
 }

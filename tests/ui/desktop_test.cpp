@@ -1,0 +1,188 @@
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QUndoStack>
+#include <fstream>
+
+#include "tests/support/openers.h"
+#include "tests/ui/form_fixture.h"
+
+namespace {
+
+using A = MessageAnswer;
+
+void Edit(TForm1& form) {
+    form.ListBox1->setCurrentRow(1);
+    form.ChangeButtonClick();
+}
+
+// Each answer to the question on closing with unsaved edits, and a Save that fails.
+TEST_F(FormTest, TheSaveQuestionOnCloseForEachAnswer) {
+    struct Case {
+        A answer;
+        bool failingSave, closes, written;
+    };
+    const Case cases[] = {{A::Save, false, true, true},
+                          {A::Save, true, false, false},
+                          {A::Discard, false, true, false},
+                          {A::Cancel, false, false, false}};
+    for (const auto& [answer, failingSave, closes, written] : cases) {
+        const auto path = WriteRom(DefaultRom());
+        const Bytes before = ReadFileBytes(path);
+        form = std::make_unique<TForm1>(prompter);
+        Open(path);
+        EXPECT_TRUE(form->close()) << "nothing unsaved: no question";
+        EXPECT_EQ(form->windowTitle(), QString::fromUtf8("rom.gba[*] — Quenmark"));
+        Edit(*form);
+        EXPECT_TRUE(form->isWindowModified());
+        prompter.messages.clear();
+        prompter.answers = {answer};
+        {
+            std::optional<ScopedOpener> refuse;
+            if (failingSave) refuse.emplace(RefusingOpener);
+            EXPECT_EQ(form->close(), closes);
+        }
+        EXPECT_EQ(prompter.messages.front(),
+                  (ShownMessage{"Save the changes to rom.gba?", "Warning",
+                                MessageButtons::SaveDiscardCancel}));
+        EXPECT_EQ(ReadFileBytes(path) != before, written);
+        EXPECT_EQ(form->isWindowModified(), !written);
+    }
+}
+
+// Every kind of edit is one step: undone to the start and redone to the end, with
+// the list, the counters, the items' texts and the modified mark.
+TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
+    SyntheticRom image = DefaultRom();
+    image.words = GameWordsFor(TableOffset("BPRE"));
+    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4000;
+    Open(WriteRom(image));
+    const QString list = QString::fromStdString((dir / "list.txt").string());
+    const auto state = [&] { return Seen(0, form->ListBox1->count() - 1); };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"Change", [&] { Edit(*form); }},
+        {"Insert",
+         [&] {
+             form->ListBox1->setCurrentRow(2);
+             form->InsertButtonClick();
+         }},
+        {"Delete",
+         [&] {
+             form->ListBox1->setCurrentRow(0);
+             form->DeleteButtonClick();
+         }},
+        {"Enlarge",
+         [&] {
+             prompter.counts = {5};
+             form->EnlargeTable1->trigger();
+         }},
+        {"Import",
+         [&] {
+             prompter.files = {list, list};
+             form->ExportButtonClick();
+             form->Import1->trigger();  // the same table, still a step
+         }},
+    };
+    std::vector<QString> states{state()};
+    for (const auto& [name, edit] : steps) {
+        edit();
+        EXPECT_EQ(form->Undo1->text(), QString("&Undo ") + name);
+        EXPECT_TRUE(form->isWindowModified());
+        states.push_back(state());
+    }
+    EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount + 5);
+    for (int i = std::size(steps) - 1; i >= 0; --i) {
+        form->Undo1->trigger();
+        EXPECT_EQ(state(), states[i]) << steps[i].first;
+        EXPECT_EQ(form->Redo1->text(), QString("&Redo ") + steps[i].first);
+        EXPECT_EQ(form->isWindowModified(), i > 0);
+    }
+    EXPECT_FALSE(form->Undo1->isEnabled());
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        form->Redo1->trigger();
+        EXPECT_EQ(state(), states[i + 1]) << steps[i].first;
+    }
+    EXPECT_FALSE(form->Redo1->isEnabled());
+    form->Save1Click();
+    EXPECT_FALSE(form->isWindowModified()) << "saved";
+    form->Undo1->trigger();
+    EXPECT_TRUE(form->isWindowModified());
+    form->Francais1->trigger();
+    EXPECT_EQ(form->Undo1->text(), "&Annuler Agrandir");
+    EXPECT_EQ(form->Redo1->text(), "&R\u00e9tablir Importer");
+    prompter.answers = {A::Discard};
+    Open(dir / "rom.gba", {A::Discard});
+    EXPECT_FALSE(form->Undo1->isEnabled() || form->isWindowModified()) << "a load clears";
+}
+
+// Find ignores case and accents, goes both ways around the ends, and says when
+// nothing matches.
+TEST_F(FormTest, FindOverAccentedNames) {
+    EXPECT_FALSE(form->Find1->isEnabled());
+    Open(WriteRom(DefaultRom()));
+    form->show();
+    form->Find1->trigger();
+    ASSERT_TRUE(form->FindEdit->isVisible());
+    QTest::keyClicks(form->FindEdit, "POKEM");
+    int first = form->SelectedRow();
+    EXPECT_EQ(form->ListBox1->item(first)->text(), QString::fromUtf8("Pokémon"));
+    form->FindEdit->clear();
+    QTest::keyClicks(form->FindEdit, "move1");
+    EXPECT_EQ(form->SelectedRow(), first + 1);
+    QTest::keyClick(form->FindEdit, Qt::Key_Return);
+    first = first + 1;
+    const int second = form->SelectedRow();
+    EXPECT_GT(second, first);
+    QTest::keyClick(form->FindEdit, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(form->SelectedRow(), first);
+    QTest::keyClick(form->FindEdit, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_GT(form->SelectedRow(), second) << "around the start to the last match";
+    EXPECT_TRUE(form->FindEdit->styleSheet().isEmpty());
+    const int last = form->SelectedRow();
+    QTest::keyClicks(form->FindEdit, "zz");
+    EXPECT_EQ(form->SelectedRow(), last);
+    EXPECT_FALSE(form->FindEdit->styleSheet().isEmpty()) << "no match shows";
+    QTest::keyClick(form->FindEdit, Qt::Key_Escape);
+    EXPECT_FALSE(form->FindEdit->isVisible());
+}
+
+// A refused file shows its line and reason, in the language in force, and
+// changes nothing.
+TEST_F(FormTest, ImportRefusalsInABox) {
+    EXPECT_FALSE(form->Import1->isEnabled());
+    Open(WriteRom(DefaultRom()));
+    std::ofstream(dir / "bad.csv") << "row,value\n0,nonsense\n";
+    for (const char* line : {"Line ", "Ligne "}) {
+        prompter.files = {QString::fromStdString((dir / "bad.csv").string())};
+        form->Import1->trigger();
+        EXPECT_EQ(prompter.messages.back().title, Text(AttentionCaption));
+        EXPECT_TRUE(prompter.messages.back().text.starts_with(line))
+            << prompter.messages.back().text;
+        EXPECT_FALSE(form->isWindowModified() || form->Undo1->isEnabled());
+        form->Francais1->trigger();
+    }
+}
+
+// The recent files, most recent first, and the language, kept between windows;
+// a file gone is dropped from the list with a box.
+TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
+    const auto a = WriteRom(DefaultRom(), "a.gba");
+    Open(a);
+    Open(WriteRom(DefaultRom(), "b&c.gba"));
+    form->Francais1->trigger();
+    form = std::make_unique<TForm1>(prompter);
+    EXPECT_TRUE(LanguageIndex == 1 && form->Francais1->isChecked());
+    emit form->File1->aboutToShow();
+    QList<QAction*> items = form->OpenRecent1->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->text(), "&1 b&&c.gba");
+    EXPECT_EQ(items[1]->text(), "&2 a.gba");
+    EXPECT_EQ(items[1]->statusTip(), QString::fromStdString(a.string()));
+    std::filesystem::remove(a);
+    items[1]->trigger();
+    EXPECT_EQ(prompter.messages.back().text, "Le fichier n'existe plus : " + a.string());
+    EXPECT_EQ(form->OpenRecent1->actions().size(), 1);
+}
+
+}  // namespace
