@@ -460,7 +460,7 @@ void TForm1::Import1Click() {
                     AttentionCaption);
         return;
     }
-    Push(ImportEdit(LoadedRom, std::move(table.entries), [this] { ShowTable(); }));
+    Push(ImportEdit(LoadedRom.list, std::move(table.entries)));
 }
 
 void TForm1::EnlargeTable1Click() {
@@ -478,7 +478,7 @@ void TForm1::EnlargeTable1Click() {
     const std::optional<int> count =
         prompter_.AskCount(this, {Text(EnlargeCaption), Text(EnlargeCountText), Text(OkButtonText),
                                   Text(CancelButtonText), room, std::min(100, room)});
-    if (count) Push(EnlargeEdit(LoadedRom, *count, [this] { ShowTable(); }));
+    if (count) Push(EnlargeEdit(LoadedRom.list, *count));
 }
 
 void TForm1::ExportButtonClick() {
@@ -492,21 +492,23 @@ void TForm1::ExportButtonClick() {
 // that would drop the steps that could be redone.
 void TForm1::ChangeButtonClick() {
     if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
-    Push(ChangeEdit(LoadedRom, SelectedRow(), ComboBox1->currentIndex(), [this] { ShowTable(); }));
+    Push(ChangeEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::InsertButtonClick() {
     if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
-    Push(InsertEdit(LoadedRom, SelectedRow(), ComboBox1->currentIndex(), [this] { ShowTable(); }));
+    Push(InsertEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::DeleteButtonClick() {
     if (SelectedRow() < 0) return;
-    Push(DeleteEdit(LoadedRom, SelectedRow(), [this] { ShowTable(); }));
+    Push(DeleteEdit(LoadedRom.list, SelectedRow()));
 }
 
-void TForm1::Push(TableEdit* edit) {
-    UndoStack->push(edit);
+void TForm1::Push(std::optional<Edit> edit) {
+    // Without a selected row or a choice nothing is edited, and the steps that
+    // could be redone stay.
+    if (edit) UndoStack->push(new TableEdit(LoadedRom, std::move(*edit), [this] { ShowTable(); }));
 }
 
 void TForm1::ShowTable() {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
 
+#include "eggmoves/history.h"
 #include "rom/loader.h"
 #include "ui/prompter.h"
 
@@ -122,7 +124,7 @@ class TForm1 : public QMainWindow {
     void ShowTable();
     bool SaveRom();
     void SetUndoCaptions();
-    void Push(class TableEdit* edit);
+    void Push(std::optional<Edit> edit);
     void BuildControls();
     void EnableControls();
     void FillComboBox();
