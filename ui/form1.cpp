@@ -19,6 +19,7 @@
 #include "rom/saver.h"
 #include "ui/ansi.h"
 #include "ui/font.h"
+#include "ui/qt_translation.h"
 #include "ui/strings.h"
 
 namespace {
@@ -305,6 +306,7 @@ void TForm1::Francais1Click() {
 
 void TForm1::SetLanguage(int index) {
     LanguageIndex = index;
+    UseQtTranslation(index);
     SetMenuCaptions();
     SetButtonCaptions();
     SetLabelCaptions();

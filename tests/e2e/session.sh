@@ -58,8 +58,9 @@ hack=$WORK/hack.gba
 cp "$hack" "$WORK/hack-before.gba"
 focus_main && keys alt+o l f  # Options, Language, Français
 HELP_KEY=alt+a VERSIONS="Versions Compatibles"
-focus_main && keys alt+f o && answer Alerte y
-choose_file Open "$hack"
+# The box speaks French too: Oui, under its mnemonic O.
+focus_main && keys alt+f o && answer Alerte o
+choose_file Ouvrir "$hack"  # the dialog in French as well
 answer Alerte Return     # the warning
 answer Attention Return  # the repair question, Yes: in memory only
 save
