@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
@@ -14,13 +13,24 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-using Edit = std::function<void(Lines&)>;
 // The rows a read changes, and their new entries.
 using Changed = std::map<int, std::uint16_t>;
+
+// One change to an exported file: line is an index into its lines (the CSV's
+// header is 0, so row r is r + 1); cell 0 to 4 replaces that CSV cell (row,
+// value, kind, id, name), Line the whole line, Erase drops it, Append adds text.
+enum { Line = -1, Erase = -2, Append = -3 };
+struct Edit {
+    int line, cell;
+    std::string text;
+};
+using Edits = std::vector<Edit>;
 
 constexpr std::uint16_t Species(int s) {
     return static_cast<std::uint16_t>(SpeciesEntryBase + s);
 }
+// Row 2 holds MOVE32, under species 1.
+constexpr int R = 2;
 
 // A synthetic ROM whose names hold what editors and spreadsheets meet: an accent,
 // a comma and quotes, names alike but for their case, two moves a letter apart.
@@ -51,346 +61,249 @@ class Formats : public ::testing::Test {
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
-    static std::string Joined(const Lines& lines, std::string_view end = "\n") {
+    static std::string Joined(const Lines& lines, const std::string& end = "\n") {
         std::string text;
-        for (const std::string& line : lines) text += line + std::string(end);
+        for (const std::string& line : lines) text += line + end;
         return text;
     }
-    static std::string Edited(TableFormat format, const Edit& edit) {
+    static std::string Edited(TableFormat format, const Edits& edits) {
         Lines lines = Split(Written(format));
-        edit(lines);
+        for (const auto& [line, cell, text] : edits) {
+            if (cell == Append) lines.push_back(text);
+            if (cell == Erase) lines.erase(lines.begin() + line);
+            if (cell == Line) lines[line] = text;
+            if (cell < 0) continue;
+            std::string& edited = lines[line];
+            std::size_t start = 0;
+            for (int c = 0; c < cell; ++c) start = edited.find(',', start) + 1;
+            edited.replace(start, std::min(edited.find(',', start), edited.size()) - start, text);
+        }
         return Joined(lines);
     }
     static Changed ChangesOf(const TableText& table) {
         Changed changed;
-        const EggMoveEntries& now = rom->list.EggMoveTable;
         for (std::size_t i = 0; i < table.entries.size(); ++i)
-            if (i >= now.size() || table.entries[i] != now[i])
+            if (i >= rom->list.EggMoveTable.size() || table.entries[i] != rom->list.EggMoveTable[i])
                 changed[static_cast<int>(i)] = table.entries[i];
         return changed;
     }
-    // The CSV line of row r, with one cell replaced (0 row, 1 value, 2 kind, 3 id, 4 name).
-    static void SetCell(Lines& lines, int r, int cell, const std::string& text) {
-        std::string& line = lines[r + 1];
-        std::size_t start = 0;
-        for (int c = 0; c < cell; ++c) start = line.find(',', start) + 1;
-        const std::size_t end = std::min(line.find(',', start), line.size());
-        line.replace(start, end - start, text);
+    // A file that is read: what it changes; a file that is refused: its line and why.
+    static void ExpectRead(const std::string& text, TableFormat format, const Changed& changed,
+                           const std::string& name) {
+        const TableText table = ReadTable(text, format, *rom);
+        EXPECT_EQ(table.problem, "") << name;
+        EXPECT_EQ(ChangesOf(table), changed) << name;
+    }
+    static void ExpectRefused(const std::string& text, TableFormat format, int line,
+                              const std::string& problem) {
+        const TableText table = ReadTable(text, format, *rom);
+        EXPECT_EQ(table.line, line) << problem;
+        EXPECT_NE(table.problem.find(problem), std::string::npos) << table.problem;
+        EXPECT_TRUE(table.entries.empty()) << problem;
     }
 
     static inline Rom* rom = nullptr;
 };
 
-// Row 2 holds MOVE32 and belongs to species 1.
-constexpr int Row = 2;
-
 TEST_F(Formats, OrderLineEndsAndMarksChangeNothing) {
-    std::mt19937 random(7);
-    const auto body = [](Lines& lines,
-                         const std::function<void(Lines::iterator, Lines::iterator)>& f) {
-        f(lines.begin() + 1, lines.end());
-    };
-    const auto byName = [](const std::string& a, const std::string& b) {
+    const Lines csv = Split(Written(TableFormat::Csv));
+    Lines byName = csv, shuffled = csv, descending = csv, semicolons = {"row;value"};
+    std::stable_sort(byName.begin() + 1, byName.end(), [](const auto& a, const auto& b) {
         return a.substr(a.rfind(',')) < b.substr(b.rfind(','));
-    };
-    const std::pair<const char*, std::function<std::string()>> cases[] = {
-        {"sorted by name",
-         [&] {
-             return Edited(TableFormat::Csv, [&](Lines& l) {
-                 body(l, [&](auto a, auto b) { std::stable_sort(a, b, byName); });
-             });
-         }},
-        {"sorted by value, descending",
-         [&] {
-             return Edited(TableFormat::Csv, [&](Lines& l) {
-                 body(l, [](auto a, auto b) { std::sort(a, b, std::greater<>()); });
-             });
-         }},
-        {"shuffled",
-         [&] {
-             return Edited(TableFormat::Csv, [&](Lines& l) {
-                 body(l, [&](auto a, auto b) { std::shuffle(a, b, random); });
-             });
-         }},
-        {"semicolons",
-         [&] {
-             return Edited(TableFormat::Csv, [](Lines& l) {
-                 l[0] = "row;value";
-                 for (std::size_t i = 1; i < l.size(); ++i)
-                     l[i] = std::to_string(i - 1) + ";" + Hex(rom->list.EggMoveTable[i - 1]);
-             });
-         }},
-        {"CSV with CRLF", [] { return Joined(Split(Written(TableFormat::Csv)), "\r\n"); }},
-        {"CSV with CR", [] { return Joined(Split(Written(TableFormat::Csv)), "\r"); }},
-        {"CSV with a byte order mark", [] { return "\xEF\xBB\xBF" + Written(TableFormat::Csv); }},
-        {"JSON reversed",
-         [] {
-             return Edited(TableFormat::Json, [](Lines& l) {
-                 const auto first = std::find(l.begin(), l.end(), "  \"rows\": [") + 1;
-                 const auto last = l.end() - 2;
-                 std::reverse(first, last);
-                 for (auto i = first; i != last; ++i)
-                     if (i->ends_with(',')) i->pop_back();
-                 for (auto i = first; i + 1 != last; ++i) *i += ',';
-             });
-         }},
-        {"JSON with CR", [] { return Joined(Split(Written(TableFormat::Json)), "\r"); }},
-    };
-    for (const auto& [name, make] : cases) {
-        const std::string text = make();
-        const TableFormat format = SniffFormat(text);
-        const TableText table = ReadTable(text, format, *rom);
-        EXPECT_EQ(table.problem, "") << name;
-        EXPECT_EQ(table.entries, rom->list.EggMoveTable) << name;
-    }
+    });
+    std::shuffle(shuffled.begin() + 1, shuffled.end(), std::mt19937(7));
+    std::sort(descending.begin() + 1, descending.end(), std::greater<>());
+    for (std::size_t r = 0; r < rom->list.EggMoveTable.size(); ++r)
+        semicolons.push_back(std::to_string(r) + ";" + Hex(rom->list.EggMoveTable[r]));
+    nlohmann::json json = nlohmann::json::parse(Written(TableFormat::Json));
+    std::reverse(json["rows"].begin(), json["rows"].end());
+    for (const std::string& text :
+         {Joined(byName), Joined(shuffled), Joined(descending), Joined(semicolons),
+          Joined(csv, "\r\n"), Joined(csv, "\r"), "\xEF\xBB\xBF" + Joined(csv), json.dump(1),
+          Joined(Split(json.dump(2)), "\r")})
+        ExpectRead(text, SniffFormat(text), {}, text.substr(0, 40));
 }
 
 TEST_F(Formats, TheEditedCellWins) {
     const struct {
-        const char* name;
-        Edit edit;
+        Edits edits;
         Changed changed;
     } cases[] = {
-        {"value", [](Lines& l) { SetCell(l, Row, 1, "0x0007"); }, {{Row, 7}}},
-        {"value in decimal", [](Lines& l) { SetCell(l, Row, 1, "20005"); }, {{Row, Species(5)}}},
-        {"a name in the value cell", [](Lines& l) { SetCell(l, Row, 1, "move7"); }, {{Row, 7}}},
-        {"id", [](Lines& l) { SetCell(l, Row, 3, "7"); }, {{Row, 7}}},
-        {"kind and id",
-         [](Lines& l) {
-             SetCell(l, Row, 3, "411");
-             SetCell(l, Row, 2, "species");
-         },
-         {{Row, Species(411)}}},
-        {"name", [](Lines& l) { SetCell(l, Row, 4, "DRAGON CLAW"); }, {{Row, 200}}},
-        {"name without case", [](Lines& l) { SetCell(l, Row, 4, "dragon dance"); }, {{Row, 201}}},
-        {"a species name",
-         [](Lines& l) { SetCell(l, Row, 4, "Pok\xC3\xA9mon"); },
-         {{Row, Species(1)}}},
-        {"value and name agree",
-         [](Lines& l) {
-             SetCell(l, Row, 1, "0x0009");
-             SetCell(l, Row, 4, "MOVE9");
-         },
-         {{Row, 9}}},
-        {"empty cells",
-         [](Lines& l) {
-             for (int cell = 1; cell < 5; ++cell) SetCell(l, Row, cell, "");
-         },
-         {}},
-        {"the name in another case", [](Lines& l) { SetCell(l, Row, 4, "move32"); }, {}},
-        {"JSON value as a number",
-         [](Lines& l) { l[13] = "{\"row\": 2, \"value\": 7},"; },
-         {{Row, 7}}},
+        {{{R + 1, 1, "0x0007"}}, {{R, 7}}},
+        {{{R + 1, 1, "20005"}}, {{R, Species(5)}}},
+        {{{R + 1, 1, "move7"}}, {{R, 7}}},  // a name in the value cell
+        {{{R + 1, 3, "7"}}, {{R, 7}}},
+        {{{R + 1, 3, "411"}, {R + 1, 2, "species"}}, {{R, Species(411)}}},
+        {{{R + 1, 4, "DRAGON CLAW"}}, {{R, 200}}},
+        {{{R + 1, 4, "dragon dance"}}, {{R, 201}}},
+        {{{R + 1, 4, "Pok\xC3\xA9mon"}}, {{R, Species(1)}}},
+        {{{R + 1, 1, "0x0009"}, {R + 1, 4, "MOVE9"}}, {{R, 9}}},
+        {{{R + 1, 1, ""}, {R + 1, 2, ""}, {R + 1, 3, ""}, {R + 1, 4, ""}}, {}},
+        {{{R + 1, 4, "move32"}}, {}},  // the name as it is, in another case
     };
-    for (const auto& [name, edit, changed] : cases) {
-        const std::string text = Edited(
-            std::string_view(name).starts_with("JSON") ? TableFormat::Json : TableFormat::Csv,
-            edit);
-        const TableText table = ReadTable(text, SniffFormat(text), *rom);
-        EXPECT_EQ(table.problem, "") << name;
-        EXPECT_EQ(ChangesOf(table), changed) << name;
-    }
+    for (const auto& [edits, changed] : cases)
+        ExpectRead(Edited(TableFormat::Csv, edits), TableFormat::Csv, changed, edits[0].text);
+    ExpectRead(Edited(TableFormat::Json, {{13, Line, R"({"row": 2, "value": 7},)"}}),
+               TableFormat::Json, {{R, 7}}, "a JSON value as a number");
 }
 
 TEST_F(Formats, RowsAndCellsRefused) {
     const struct {
         TableFormat format;
-        Edit edit;
+        Edits edits;
         int line;
         const char* problem;
     } cases[] = {
-        {TableFormat::Csv, [](Lines& l) { l.erase(l.begin() + 6); }, 7, "row 5 is missing"},
-        {TableFormat::Csv, [](Lines& l) { l.pop_back(); }, 1139, "row 1137 is missing"},
-        {TableFormat::Csv, [](Lines& l) { l.push_back(l[7]); }, 1140,
-         "row 6 is here again (first on line 8)"},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, 4, 0, "1138"); }, 6,
-         "row 1138 is past the table's last row, 1137"},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, 4, 0, "four"); }, 6,
-         "\"four\" is no row number"},
+        {TableFormat::Csv, {{6, Erase, ""}}, 7, "row 5 is missing"},
+        {TableFormat::Csv, {{1138, Erase, ""}}, 1139, "row 1137 is missing"},
         {TableFormat::Csv,
-         [](Lines& l) {
-             SetCell(l, Row, 1, "0x0007");
-             SetCell(l, Row, 3, "8");
-             SetCell(l, Row, 4, "MOVE9");
-         },
+         {{0, Append, "6,0x0001"}},
+         1140,
+         "row 6 is here again (first on line 8)"},
+        {TableFormat::Csv, {{5, 0, "1138"}}, 6, "row 1138 is past the table's last row, 1137"},
+        {TableFormat::Csv, {{5, 0, "four"}}, 6, "\"four\" is no row number"},
+        {TableFormat::Csv,
+         {{R + 1, 1, "0x0007"}, {R + 1, 3, "8"}, {R + 1, 4, "MOVE9"}},
          4,
          "row 2: its cells name different entries: value says 0x0007 MOVE7, id says 0x0008 MOVE8, "
          "name says 0x0009 MOVE9"},
         {TableFormat::Csv,
-         [](Lines& l) {
-             SetCell(l, Row, 1, "0xFFFF");
-             SetCell(l, Row, 4, "MOVE7");
-         },
-         4, "value says 0xFFFF (end mark), id says 0x0020 MOVE32, name says 0x0007 MOVE7"},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, Row, 3, "355"); }, 4,
+         {{R + 1, 1, "0xFFFF"}, {R + 1, 4, "MOVE7"}},
+         4,
+         "value says 0xFFFF (end mark), id says 0x0020 MOVE32, name says 0x0007 MOVE7"},
+        {TableFormat::Csv,
+         {{R + 1, 3, "355"}},
+         4,
          "id \"355\" of kind \"move\" is no species or move"},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, Row, 3, "0"); }, 4,
-         "id \"0\" of kind \"move\""},
+        {TableFormat::Csv, {{R + 1, 3, "0"}}, 4, "id \"0\" of kind \"move\""},
         {TableFormat::Csv,
-         [](Lines& l) {
-             SetCell(l, Row, 3, "412");
-             SetCell(l, Row, 2, "species");
-         },
-         4, "id \"412\" of kind \"species\""},
+         {{R + 1, 3, "412"}, {R + 1, 2, "species"}},
+         4,
+         "id \"412\" of kind \"species\""},
+        {TableFormat::Csv, {{R + 1, 3, "1"}, {R + 1, 2, "end"}}, 4, "of kind \"end\""},
         {TableFormat::Csv,
-         [](Lines& l) {
-             SetCell(l, Row, 3, "1");
-             SetCell(l, Row, 2, "end");
-         },
-         4, "of kind \"end\""},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, Row, 4, "DRAGN CLAW"); }, 4,
+         {{R + 1, 4, "DRAGN CLAW"}},
+         4,
          "row 2: this ROM has no species or move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
-        {TableFormat::Csv, [](Lines& l) { SetCell(l, Row, 1, "0x0000"); }, 4,
-         "0x0000 is not a legal entry, and row 2"},
-        {TableFormat::Csv, [](Lines& l) { l[9] += ",\"MOVE"; }, 10, "a quoted field is not closed"},
-        {TableFormat::Csv, [](Lines& l) { l[0] = "number,value"; }, 1,
-         "the header has no \"row\" column"},
-        {TableFormat::Csv, [](Lines& l) { l[0] = "row,kind"; }, 1,
-         "the header has no \"value\", \"id\" or \"name\" column"},
-        {TableFormat::Csv, [](Lines& l) { l.clear(); }, 1, "the file is empty"},
-        {TableFormat::Json, [](Lines& l) { l.resize(40); }, 41, "not JSON"},
-        {TableFormat::Json, [](Lines& l) { l = {"[]"}; }, 1, "no \"rows\" array"},
-        {TableFormat::Json, [](Lines& l) { l[13] = "{\"row\": 2,\n\"value\": \"}{\"},"; }, 14,
+        {TableFormat::Csv, {{R + 1, 1, "0x0000"}}, 4, "0x0000 is not a legal entry, and row 2"},
+        {TableFormat::Csv, {{9, 4, "\"MOVE"}}, 10, "a quoted field is not closed"},
+        {TableFormat::Csv, {{0, Line, "number,value"}}, 1, "the header has no \"row\" column"},
+        {TableFormat::Csv,
+         {{0, Line, "row,kind"}},
+         1,
+         "the header has no \"value\", \"id\" or \"name\""},
+        {TableFormat::Json, {{40, Line, "}"}}, 41, "not JSON"},
+        {TableFormat::Json,
+         {{13, Line, "{\"row\": 2,\n\"value\": \"}{\"},"}},
+         14,
          "row 2: this ROM has no species or move \"}{\""},
-        {TableFormat::Json, [](Lines& l) { l[13] = "{\"row\": 2, \"name\": \"\\\"{\"}, 7,"; }, 15,
+        {TableFormat::Json,
+         {{13, Line, R"({"row": 2, "name": "\"{"}, 7,)"}},
+         15,
          "a row that is not an object"},
     };
-    for (const auto& [format, edit, line, problem] : cases) {
-        const TableText table = ReadTable(Edited(format, edit), format, *rom);
-        EXPECT_EQ(table.line, line) << problem;
-        EXPECT_NE(table.problem.find(problem), std::string::npos) << table.problem;
-        EXPECT_TRUE(table.entries.empty()) << problem;
-    }
+    for (const auto& [format, edits, line, problem] : cases)
+        ExpectRefused(Edited(format, edits), format, line, problem);
+    ExpectRefused("", TableFormat::Csv, 1, "the file is empty");
+    ExpectRefused("[]", TableFormat::Json, 1, "no \"rows\" array");
 }
 
 TEST_F(Formats, TheListForgivesWhatEditorsDo) {
-    const auto eachLine = [](const std::function<void(std::string&)>& f) {
-        return [f](Lines& l) { std::for_each(l.begin(), l.end(), f); };
+    Lines lower = Split(Written(TableFormat::List)), spaced = lower, tabbed = lower;
+    for (std::string& line : lower)
+        std::transform(line.begin(), line.end(), line.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (std::string& line : spaced) line += " \t ";
+    for (std::string& line : tabbed)
+        if (line.starts_with("    ")) line.replace(0, 4, "\t");
+    const std::pair<std::string, Changed> cases[] = {
+        {Joined(lower), {}},
+        {Joined(spaced), {}},
+        {Joined(tabbed), {}},
+        {Edited(TableFormat::List, {{0, Append, ""}, {0, Append, "  "}}), {}},
+        {Edited(TableFormat::List, {{R, Line, "    dragon claw "}}), {{R, 200}}},
+        {Edited(TableFormat::List, {{R, Line, "\tMOVE7"}}), {{R, 7}}},
+        {Edited(TableFormat::List, {{R, Line, "pok\xE9mon"}}), {{R, Species(1)}}},
     };
-    const struct {
-        const char* name;
-        Edit edit;
-        Changed changed;
-    } cases[] = {
-        {"lower case",
-         eachLine([](std::string& s) {
-             for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-         }),
-         {}},
-        {"trailing spaces and tabs", eachLine([](std::string& s) { s += " \t "; }), {}},
-        {"tab indents",
-         eachLine([](std::string& s) {
-             if (s.starts_with("    ")) s.replace(0, 4, "\t");
-         }),
-         {}},
-        {"blank lines at the end",
-         [](Lines& l) {
-             l.insert(l.end(), {"", "  "});
-         },
-         {}},
-        {"a move edited", [](Lines& l) { l[Row] = "    dragon claw "; }, {{Row, 200}}},
-        {"a move edited after a tab", [](Lines& l) { l[Row] = "\tMOVE7"; }, {{Row, 7}}},
-        {"a species edited", [](Lines& l) { l[Row] = "pok\xE9mon"; }, {{Row, Species(1)}}},
-    };
-    for (const auto& [name, edit, changed] : cases) {
-        const std::string text = Edited(TableFormat::List, edit);
-        for (const std::string& variant :
-             {text, "\xEF\xBB\xBF" + Utf8(text), Joined(Split(text), "\r\n"),
-              Joined(Split(text), "\r")}) {
-            const TableText table = ReadTable(variant, TableFormat::List, *rom);
-            EXPECT_EQ(table.problem, "") << name;
-            EXPECT_EQ(ChangesOf(table), changed) << name;
-        }
-    }
+    for (const auto& [text, changed] : cases)
+        for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text),
+                                           Joined(Split(text), "\r\n"), Joined(Split(text), "\r")})
+            ExpectRead(variant, TableFormat::List, changed, text.substr(0, 40));
 }
 
 TEST_F(Formats, ListLinesRefused) {
     const struct {
-        Edit edit;
+        Edits edits;
         int line;
         const char* problem;
     } cases[] = {
-        {[](Lines& l) { l[4] = "    DRAGN CLAW"; }, 5,
+        {{{4, Line, "    DRAGN CLAW"}},
+         5,
          "this ROM has no move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
-        {[](Lines& l) { l[4] = "    MOVE7x"; }, 5, "did you mean MOVE7, MOVE70 or MOVE71?"},
-        {[](Lines& l) {
-             l[4] = "    MOVE7";
-             l[5] = "    QWERTYUIOP";
-         },
-         6, "this ROM has no move \"QWERTYUIOP\""},
-        {[](Lines& l) { l[4] = "    fly"; }, 5, "more than one move \"fly\" when case is ignored"},
-        {[](Lines& l) { l[4] = "?"; }, 5, "more than one species \"?\", and this row holds none"},
-        {[](Lines& l) { l[4] = "  MOVE7"; }, 5,
-         "a move line starts with exactly four spaces or a tab"},
-        {[](Lines& l) { l[4] = "\t MOVE7"; }, 5, "exactly four spaces or a tab"},
-        {[](Lines& l) { l[4] = "    SPECIES5"; }, 5, "this ROM has no move \"SPECIES5\""},
-        {[](Lines& l) { l[4] = ""; }, 5, "an empty line"},
-        {[](Lines& l) { l.pop_back(); }, 1138,
-         "the file describes 1137 entries; the table holds 1138"},
-        {[](Lines& l) { l.push_back("SPECIES4"); }, 1139, "the file describes 1139 entries"},
+        {{{4, Line, "    MOVE7x"}}, 5, "did you mean MOVE7, MOVE70 or MOVE71?"},
+        {{{4, Line, "    MOVE7"}, {5, Line, "    QWERTYUIOP"}},
+         6,
+         "this ROM has no move \"QWERTYUIOP\""},
+        {{{4, Line, "    fly"}}, 5, "more than one move \"fly\" when case is ignored"},
+        {{{4, Line, "?"}}, 5, "more than one species \"?\", and this row holds none"},
+        {{{4, Line, "  MOVE7"}}, 5, "a move line starts with exactly four spaces or a tab"},
+        {{{4, Line, "\t MOVE7"}}, 5, "exactly four spaces or a tab"},
+        {{{4, Line, "    SPECIES5"}}, 5, "this ROM has no move \"SPECIES5\""},
+        {{{4, Line, ""}}, 5, "an empty line"},
+        {{{1137, Erase, ""}}, 1138, "the file describes 1137 entries; the table holds 1138"},
+        {{{0, Append, "SPECIES4"}}, 1139, "the file describes 1139 entries"},
     };
-    for (const auto& [edit, line, problem] : cases) {
-        const TableText table = ReadTable(Edited(TableFormat::List, edit), TableFormat::List, *rom);
-        EXPECT_EQ(table.line, line) << problem;
-        EXPECT_NE(table.problem.find(problem), std::string::npos) << table.problem;
-        // No name near enough, no suggestion.
+    for (const auto& [edits, line, problem] : cases) {
+        ExpectRefused(Edited(TableFormat::List, edits), TableFormat::List, line, problem);
+        // Where no name is near enough, no suggestion either.
         if (std::string_view(problem).ends_with('"')) {
-            EXPECT_TRUE(table.problem.ends_with('"')) << table.problem;
+            EXPECT_TRUE(ReadTable(Edited(TableFormat::List, edits), TableFormat::List, *rom)
+                            .problem.ends_with('"'));
         }
     }
 }
 
-TEST_F(Formats, GrownRowsFollowTheTable) {
-    const auto rows = [](std::initializer_list<int> added) {
-        return Edited(TableFormat::Csv, [added](Lines& l) {
-            for (const int r : added) l.push_back(std::to_string(r) + ",0x0009");
-        });
-    };
-    const TableText grown = ReadTable(rows({1139, 1138}), TableFormat::Csv, *rom, 1140);
-    EXPECT_EQ(ChangesOf(grown), (Changed{{1138, 9}, {1139, 9}}));
-    EXPECT_EQ(ReadTable(rows({1140}), TableFormat::Csv, *rom, 1141).problem, "row 1138 is missing");
-    const TableText tooMany = ReadTable(rows({1138}), TableFormat::Csv, *rom);
-    EXPECT_EQ(tooMany.rows, 1139);
-    const std::vector<RowChange> changes = Changes(*rom, grown.entries);
-    ASSERT_EQ(changes.size(), 2u);
-    EXPECT_EQ(ChangeLine(changes[0]), "1138: SPECIES165: (end mark) -> MOVE9 (0xFFFF -> 0x0009)");
-    EXPECT_EQ(ChangeJson(changes[1]).dump(),
+TEST_F(Formats, GrownRowsAndChangesInWords) {
+    const std::string grown =
+        Edited(TableFormat::Csv, {{0, Append, "1139,0x0009"}, {0, Append, "1138,9"}});
+    const TableText table = ReadTable(grown, TableFormat::Csv, *rom, 1140);
+    EXPECT_EQ(ChangesOf(table), (Changed{{1138, 9}, {1139, 9}}));
+    EXPECT_EQ(
+        ReadTable(Edited(TableFormat::Csv, {{0, Append, "1140,9"}}), TableFormat::Csv, *rom, 1141)
+            .problem,
+        "row 1138 is missing");
+    EXPECT_EQ(ReadTable(grown, TableFormat::Csv, *rom).rows, 1140);
+    EggMoveEntries entries = table.entries;
+    entries[0] = Species(3);
+    entries[R] = 0x0163;
+    const std::vector<RowChange> changes = Changes(*rom, entries);
+    ASSERT_EQ(changes.size(), 4u);
+    const char* lines[] = {"0: Pok\xC3\xA9mon: Pok\xC3\xA9mon -> MR. \"Q\", JR (0x4E21 -> 0x4E23)",
+                           "2: Pok\xC3\xA9mon: MOVE32 -> (illegal) (0x0020 -> 0x0163)",
+                           "1138: SPECIES165: (end mark) -> MOVE9 (0xFFFF -> 0x0009)"};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(ChangeLine(changes[i]), lines[i]);
+    EXPECT_EQ(ChangeJson(changes[3]).dump(),
               R"x({"row":1139,"species":"SPECIES165","old":"(end mark)","new":"MOVE9",)x"
               R"x("oldValue":"0xFFFF","newValue":"0x0009"})x");
 }
 
-TEST_F(Formats, ChangesInWords) {
-    EggMoveEntries entries = rom->list.EggMoveTable;
-    entries[0] = Species(3);
-    entries[Row] = 0x0163;
-    EXPECT_EQ(ChangeLine(Changes(*rom, entries)[0]),
-              "0: Pok\xC3\xA9mon: Pok\xC3\xA9mon -> MR. \"Q\", JR (0x4E21 -> 0x4E23)");
-    EXPECT_EQ(ChangeLine(Changes(*rom, entries)[1]),
-              "2: Pok\xC3\xA9mon: MOVE32 -> (illegal) (0x0020 -> 0x0163)");
-}
-
 TEST(FormatChoice, ByNameAndByContent) {
+    using enum TableFormat;
     const std::pair<const char*, TableFormat> names[] = {
-        {"eggmoves.csv", TableFormat::Csv},
-        {"EGGMOVES.CSV", TableFormat::Csv},
-        {"a.Json", TableFormat::Json},
-        {"dir.csv/notes.txt", TableFormat::List},
-        {"x.json.txt", TableFormat::List},
-        {"csv", TableFormat::List},
-        {"", TableFormat::List},
-        {"j.json", TableFormat::Json},
+        {"eggmoves.csv", Csv}, {"EGGMOVES.CSV", Csv}, {"a.Json", Json}, {"j.json", Json},
+        {"d.csv/n.txt", List}, {"x.json.txt", List},  {"csv", List},    {"", List},
     };
     for (const auto& [name, format] : names) EXPECT_EQ(FormatOfPath(name), format) << name;
     const std::pair<const char*, TableFormat> texts[] = {
-        {"{\"rows\": []}", TableFormat::Json},
-        {"\xEF\xBB\xBF\r\n {", TableFormat::Json},
-        {"row,value,kind\n0,0x4E21,species", TableFormat::Csv},
-        {"\xEF\xBB\xBFname;value;row\r\n", TableFormat::Csv},
-        {"row,kind\n", TableFormat::List},
-        {"rows,values\n", TableFormat::List},
-        {"value\n", TableFormat::List},
-        {"SPECIES1\n    MOVE1\n{", TableFormat::List},
-        {"", TableFormat::List},
+        {"{\"rows\": []}", Json},
+        {"\xEF\xBB\xBF\r\n {", Json},
+        {"row,value,kind\n0", Csv},
+        {"\xEF\xBB\xBFname;value;row\r\n", Csv},
+        {"row,kind\n", List},
+        {"rows,values\n", List},
+        {"value\n", List},
+        {"SPECIES1\n    MOVE1\n{", List},
+        {"", List},
     };
     for (const auto& [text, format] : texts) EXPECT_EQ(SniffFormat(text), format) << text;
 }
