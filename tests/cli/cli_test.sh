@@ -41,6 +41,9 @@ has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C
 expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
 has err "folder: is a folder, not a file"
 expect 0 '"version": null' identify --json fr.gba
+# Illegal entries are counted up to the end mark only.
+"$MAKE" BPRE ill.gba 3=0163 1000=FFFF 1001=0163
+expect 0 "973 moves, 1 illegal" identify ill.gba
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   # Root reads any file, so the unreadable one is tried as nobody.
   cp en.gba secret.gba && chmod 600 secret.gba && chmod 755 "$WORK"
@@ -98,6 +101,14 @@ run 0 diff en.gba fr.gba
 "$MAKE" BPRF fr2.gba 1=0007 2=0001 8=4EE8
 expect 1 "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32" diff en.gba fr2.gba
 has out "species 200 SPECIES200: added, with 5 moves: MOVE39, MOVE70"
+# Names from each ROM when they differ; the order only when asked; a file that cannot be compared.
+"$MAKE" BPRE demo.gba demo 2=0007
+expect 1 "species 1 Pokémon / BRAMBIT: moves added: SHADE JAB; moves removed: MOVE32" diff en.gba demo.gba
+"$MAKE" BPRE swap.gba 1=0020 2=0001
+run 0 diff en.gba swap.gba
+expect 1 'order: A\nB, MOVE32, MOVE63, MOVE94, MOVE125, MOVE156 -> MOVE32, A\nB, MOVE63' diff en.gba swap.gba --order
+expect 2 "missing.gba: no such file" diff en.gba missing.gba
+expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
 
 echo "== import"
@@ -121,6 +132,16 @@ sed '5s/.*/    NO SUCH MOVE/' en.list >name.list
 expect 2 'name.list:5: this ROM has no move "NO SUCH MOVE"' import work.gba name.list
 has err "; nothing was written"
 cmp -s work.gba en.gba || fail "a refused list changed the ROM"
+truncate -s 17M huge.txt
+while IFS='|' read -r file reason; do
+  expect 2 "$file: $reason" import work.gba "$file"
+done <<'CASES'
+huge.txt|is too large to be a table
+folder|is a folder, not a file
+/dev/null|is not a regular file
+missing.csv|no such file
+CASES
+cmp -s work.gba en.gba || fail "a table file that cannot be read changed the ROM"
 for rom in foreign.gba cut.gba junk.bin; do
   cp "$rom" before
   run 2 import "$rom" en.csv
