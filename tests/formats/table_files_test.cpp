@@ -12,6 +12,7 @@
 
 namespace {
 
+using enum TableFormat;
 using Lines = std::vector<std::string>;
 // The rows a read changes, and their new entries.
 using Changed = std::map<int, std::uint16_t>;
@@ -106,7 +107,7 @@ class Formats : public ::testing::Test {
 };
 
 TEST_F(Formats, OrderLineEndsAndMarksChangeNothing) {
-    const Lines csv = Split(Written(TableFormat::Csv));
+    const Lines csv = Split(Written(Csv));
     Lines byName = csv, shuffled = csv, descending = csv, semicolons = {"row;value"};
     std::stable_sort(byName.begin() + 1, byName.end(), [](const auto& a, const auto& b) {
         return a.substr(a.rfind(',')) < b.substr(b.rfind(','));
@@ -115,7 +116,7 @@ TEST_F(Formats, OrderLineEndsAndMarksChangeNothing) {
     std::sort(descending.begin() + 1, descending.end(), std::greater<>());
     for (std::size_t r = 0; r < rom->list.EggMoveTable.size(); ++r)
         semicolons.push_back(std::to_string(r) + ";" + Hex(rom->list.EggMoveTable[r]));
-    nlohmann::json json = nlohmann::json::parse(Written(TableFormat::Json));
+    nlohmann::json json = nlohmann::json::parse(Written(Json));
     std::reverse(json["rows"].begin(), json["rows"].end());
     for (const std::string& text :
          {Joined(byName), Joined(shuffled), Joined(descending), Joined(semicolons),
@@ -142,9 +143,9 @@ TEST_F(Formats, TheEditedCellWins) {
         {{{R + 1, 4, "move32"}}, {}},  // the name as it is, in another case
     };
     for (const auto& [edits, changed] : cases)
-        ExpectRead(Edited(TableFormat::Csv, edits), TableFormat::Csv, changed, edits[0].text);
-    ExpectRead(Edited(TableFormat::Json, {{13, Line, R"({"row": 2, "value": 7},)"}}),
-               TableFormat::Json, {{R, 7}}, "a JSON value as a number");
+        ExpectRead(Edited(Csv, edits), Csv, changed, edits[0].text);
+    ExpectRead(Edited(Json, {{13, Line, R"({"row": 2, "value": 7},)"}}), Json, {{R, 7}},
+               "a JSON value as a number");
 }
 
 TEST_F(Formats, RowsAndCellsRefused) {
@@ -154,62 +155,39 @@ TEST_F(Formats, RowsAndCellsRefused) {
         int line;
         const char* problem;
     } cases[] = {
-        {TableFormat::Csv, {{6, Erase, ""}}, 7, "row 5 is missing"},
-        {TableFormat::Csv, {{1138, Erase, ""}}, 1139, "row 1137 is missing"},
-        {TableFormat::Csv,
-         {{0, Append, "6,0x0001"}},
-         1140,
-         "row 6 is here again (first on line 8)"},
-        {TableFormat::Csv, {{5, 0, "1138"}}, 6, "row 1138 is past the table's last row, 1137"},
-        {TableFormat::Csv, {{5, 0, "four"}}, 6, "\"four\" is no row number"},
-        {TableFormat::Csv,
-         {{R + 1, 1, "0x0007"}, {R + 1, 3, "8"}, {R + 1, 4, "MOVE9"}},
-         4,
-         "row 2: its cells name different entries: value says 0x0007 MOVE7, id says 0x0008 MOVE8, "
-         "name says 0x0009 MOVE9"},
-        {TableFormat::Csv,
-         {{R + 1, 1, "0xFFFF"}, {R + 1, 4, "MOVE7"}},
-         4,
+        // clang-format off
+        {Csv, {{6, Erase, ""}}, 7, "row 5 is missing"},
+        {Csv, {{1138, Erase, ""}}, 1139, "row 1137 is missing"},
+        {Csv, {{0, Append, "6,0x0001"}}, 1140, "row 6 is here again (first on line 8)"},
+        {Csv, {{5, 0, "1138"}}, 6, "row 1138 is past the table's last row, 1137"},
+        {Csv, {{5, 0, "four"}}, 6, "\"four\" is no row number"},
+        {Csv, {{R + 1, 1, "0x0007"}, {R + 1, 3, "8"}, {R + 1, 4, "MOVE9"}}, 4, "row 2: its cells "
+         "name different entries: value says 0x0007 MOVE7, id says 0x0008 MOVE8, name says 0x0009 MOVE9"},
+        {Csv, {{R + 1, 1, "0xFFFF"}, {R + 1, 4, "MOVE7"}}, 4,
          "value says 0xFFFF (end mark), id says 0x0020 MOVE32, name says 0x0007 MOVE7"},
-        {TableFormat::Csv,
-         {{R + 1, 3, "355"}},
-         4,
-         "id \"355\" of kind \"move\" is no species or move"},
-        {TableFormat::Csv, {{R + 1, 3, "0"}}, 4, "id \"0\" of kind \"move\""},
-        {TableFormat::Csv,
-         {{R + 1, 3, "412"}, {R + 1, 2, "species"}},
-         4,
-         "id \"412\" of kind \"species\""},
-        {TableFormat::Csv, {{R + 1, 3, "1"}, {R + 1, 2, "end"}}, 4, "of kind \"end\""},
-        {TableFormat::Csv,
-         {{R + 1, 4, "DRAGN CLAW"}},
-         4,
+        {Csv, {{R + 1, 3, "355"}}, 4, "id \"355\" of kind \"move\" is no species or move"},
+        {Csv, {{R + 1, 3, "0"}}, 4, "id \"0\" of kind \"move\""},
+        {Csv, {{R + 1, 3, "412"}, {R + 1, 2, "species"}}, 4, "id \"412\" of kind \"species\""},
+        {Csv, {{R + 1, 3, "1"}, {R + 1, 2, "end"}}, 4, "of kind \"end\""},
+        {Csv, {{R + 1, 4, "DRAGN CLAW"}}, 4,
          "row 2: this ROM has no species or move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
-        {TableFormat::Csv, {{R + 1, 1, "0x0000"}}, 4, "0x0000 is not a legal entry, and row 2"},
-        {TableFormat::Csv, {{9, 4, "\"MOVE"}}, 10, "a quoted field is not closed"},
-        {TableFormat::Csv, {{0, Line, "number,value"}}, 1, "the header has no \"row\" column"},
-        {TableFormat::Csv,
-         {{0, Line, "row,kind"}},
-         1,
-         "the header has no \"value\", \"id\" or \"name\""},
-        {TableFormat::Json, {{40, Line, "}"}}, 41, "not JSON"},
-        {TableFormat::Json,
-         {{13, Line, "{\"row\": 2,\n\"value\": \"}{\"},"}},
-         14,
-         "row 2: this ROM has no species or move \"}{\""},
-        {TableFormat::Json,
-         {{13, Line, R"({"row": 2, "name": "\"{"}, 7,)"}},
-         15,
-         "a row that is not an object"},
+        {Csv, {{R + 1, 1, "0x0000"}}, 4, "0x0000 is not a legal entry, and row 2"},
+        {Csv, {{9, 4, "\"MOVE"}}, 10, "a quoted field is not closed"},
+        {Csv, {{0, Line, "number,value"}}, 1, "the header has no \"row\" column"},
+        {Csv, {{0, Line, "row,kind"}}, 1, "the header has no \"value\", \"id\" or \"name\""},
+        {Json, {{40, Line, "}"}}, 41, "not JSON"},
+        {Json, {{13, Line, "{\"row\": 2,\n\"value\": \"}{\"},"}}, 14, "row 2: this ROM has no species or move \"}{\""},
+        {Json, {{13, Line, R"({"row": 2, "name": "\"{"}, 7,)"}}, 15, "a row that is not an object"},
+        // clang-format on
     };
     for (const auto& [format, edits, line, problem] : cases)
         ExpectRefused(Edited(format, edits), format, line, problem);
-    ExpectRefused("", TableFormat::Csv, 1, "the file is empty");
-    ExpectRefused("[]", TableFormat::Json, 1, "no \"rows\" array");
+    ExpectRefused("", Csv, 1, "the file is empty");
+    ExpectRefused("[]", Json, 1, "no \"rows\" array");
 }
 
 TEST_F(Formats, TheListForgivesWhatEditorsDo) {
-    Lines lower = Split(Written(TableFormat::List)), spaced = lower, tabbed = lower;
+    Lines lower = Split(Written(List)), spaced = lower, tabbed = lower;
     for (std::string& line : lower)
         std::transform(line.begin(), line.end(), line.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -220,15 +198,15 @@ TEST_F(Formats, TheListForgivesWhatEditorsDo) {
         {Joined(lower), {}},
         {Joined(spaced), {}},
         {Joined(tabbed), {}},
-        {Edited(TableFormat::List, {{0, Append, ""}, {0, Append, "  "}}), {}},
-        {Edited(TableFormat::List, {{R, Line, "    dragon claw "}}), {{R, 200}}},
-        {Edited(TableFormat::List, {{R, Line, "\tMOVE7"}}), {{R, 7}}},
-        {Edited(TableFormat::List, {{R, Line, "pok\xE9mon"}}), {{R, Species(1)}}},
+        {Edited(List, {{0, Append, ""}, {0, Append, "  "}}), {}},
+        {Edited(List, {{R, Line, "    dragon claw "}}), {{R, 200}}},
+        {Edited(List, {{R, Line, "\tMOVE7"}}), {{R, 7}}},
+        {Edited(List, {{R, Line, "pok\xE9mon"}}), {{R, Species(1)}}},
     };
     for (const auto& [text, changed] : cases)
         for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text),
                                            Joined(Split(text), "\r\n"), Joined(Split(text), "\r")})
-            ExpectRead(variant, TableFormat::List, changed, text.substr(0, 40));
+            ExpectRead(variant, List, changed, text.substr(0, 40));
 }
 
 TEST_F(Formats, ListLinesRefused) {
@@ -237,13 +215,10 @@ TEST_F(Formats, ListLinesRefused) {
         int line;
         const char* problem;
     } cases[] = {
-        {{{4, Line, "    DRAGN CLAW"}},
-         5,
-         "this ROM has no move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
+        // clang-format off
+        {{{4, Line, "    DRAGN CLAW"}}, 5, "this ROM has no move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
         {{{4, Line, "    MOVE7x"}}, 5, "did you mean MOVE7, MOVE70 or MOVE71?"},
-        {{{4, Line, "    MOVE7"}, {5, Line, "    QWERTYUIOP"}},
-         6,
-         "this ROM has no move \"QWERTYUIOP\""},
+        {{{4, Line, "    MOVE7"}, {5, Line, "    QWERTYUIOP"}}, 6, "this ROM has no move \"QWERTYUIOP\""},
         {{{4, Line, "    fly"}}, 5, "more than one move \"fly\" when case is ignored"},
         {{{4, Line, "?"}}, 5, "more than one species \"?\", and this row holds none"},
         {{{4, Line, "  MOVE7"}}, 5, "a move line starts with exactly four spaces or a tab"},
@@ -252,27 +227,24 @@ TEST_F(Formats, ListLinesRefused) {
         {{{4, Line, ""}}, 5, "an empty line"},
         {{{1137, Erase, ""}}, 1138, "the file describes 1137 entries; the table holds 1138"},
         {{{0, Append, "SPECIES4"}}, 1139, "the file describes 1139 entries"},
+        // clang-format on
     };
     for (const auto& [edits, line, problem] : cases) {
-        ExpectRefused(Edited(TableFormat::List, edits), TableFormat::List, line, problem);
+        ExpectRefused(Edited(List, edits), List, line, problem);
         // Where no name is near enough, no suggestion either.
         if (std::string_view(problem).ends_with('"')) {
-            EXPECT_TRUE(ReadTable(Edited(TableFormat::List, edits), TableFormat::List, *rom)
-                            .problem.ends_with('"'));
+            EXPECT_TRUE(ReadTable(Edited(List, edits), List, *rom).problem.ends_with('"'));
         }
     }
 }
 
 TEST_F(Formats, GrownRowsAndChangesInWords) {
-    const std::string grown =
-        Edited(TableFormat::Csv, {{0, Append, "1139,0x0009"}, {0, Append, "1138,9"}});
-    const TableText table = ReadTable(grown, TableFormat::Csv, *rom, 1140);
+    const std::string grown = Edited(Csv, {{0, Append, "1139,0x0009"}, {0, Append, "1138,9"}});
+    const TableText table = ReadTable(grown, Csv, *rom, 1140);
     EXPECT_EQ(ChangesOf(table), (Changed{{1138, 9}, {1139, 9}}));
-    EXPECT_EQ(
-        ReadTable(Edited(TableFormat::Csv, {{0, Append, "1140,9"}}), TableFormat::Csv, *rom, 1141)
-            .problem,
-        "row 1138 is missing");
-    EXPECT_EQ(ReadTable(grown, TableFormat::Csv, *rom).rows, 1140);
+    EXPECT_EQ(ReadTable(Edited(Csv, {{0, Append, "1140,9"}}), Csv, *rom, 1141).problem,
+              "row 1138 is missing");
+    EXPECT_EQ(ReadTable(grown, Csv, *rom).rows, 1140);
     EggMoveEntries entries = table.entries;
     entries[0] = Species(3);
     entries[R] = 0x0163;
@@ -288,34 +260,27 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
 }
 
 TEST(FormatChoice, ByNameAndByContent) {
-    using enum TableFormat;
     const std::pair<const char*, TableFormat> names[] = {
         {"eggmoves.csv", Csv}, {"EGGMOVES.CSV", Csv}, {"a.Json", Json}, {"j.json", Json},
         {"d.csv/n.txt", List}, {"x.json.txt", List},  {"csv", List},    {"", List},
     };
     for (const auto& [name, format] : names) EXPECT_EQ(FormatOfPath(name), format) << name;
     const std::pair<const char*, TableFormat> texts[] = {
-        {"{\"rows\": []}", Json},
-        {"\xEF\xBB\xBF\r\n {", Json},
-        {"row,value,kind\n0", Csv},
-        {"\xEF\xBB\xBFname;value;row\r\n", Csv},
-        {"row,kind\n", List},
-        {"rows,values\n", List},
-        {"value\n", List},
-        {"SPECIES1\n    MOVE1\n{", List},
-        {"", List},
+        // clang-format off
+        {"{\"rows\": []}", Json}, {"\xEF\xBB\xBF\r\n {", Json}, {"row,value,kind\n0", Csv},
+        {"\xEF\xBB\xBFname;value;row\r\n", Csv}, {"row,kind\n", List}, {"rows,values\n", List},
+        {"value\n", List}, {"SPECIES1\n    MOVE1\n{", List}, {"", List},
+        // clang-format on
     };
     for (const auto& [text, format] : texts) EXPECT_EQ(SniffFormat(text), format) << text;
 }
 
 TEST(Text, Utf8OfWindows1252) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"A~\x7F", "A~\x7F"},
-        {"\x80", "\xE2\x82\xAC"},
-        {"\x81\x9D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {"\x9F", "\xC5\xB8"},
-        {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"},
-        {"\x8C\x9C", "\xC5\x92\xC5\x93"},
+        // clang-format off
+        {"A~\x7F", "A~\x7F"}, {"\x80", "\xE2\x82\xAC"}, {"\x81\x9D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\x9F", "\xC5\xB8"}, {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"}, {"\x8C\x9C", "\xC5\x92\xC5\x93"},
+        // clang-format on
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(Utf8(in), out) << in;
 }
