@@ -45,6 +45,7 @@ class Formats : public ::testing::Test {
         image.moves[200] = GameText("DRAGON DANCE");
         image.moves[201] = GameText("Fly");
         image.moves[202] = GameText("FLY");
+        image.moves[203] = GameText("ZAP");
         const TempDir dir;
         WriteRom(dir / "rom.gba", image);
         rom = new Rom(ReadRom((dir / "rom.gba").string()));
@@ -202,6 +203,8 @@ TEST_F(Formats, TheListForgivesWhatEditorsDo) {
         {Edited(List, {{R, Line, "    dragon claw "}}), {{R, 200}}},
         {Edited(List, {{R, Line, "\tMOVE7"}}), {{R, 7}}},
         {Edited(List, {{R, Line, "pok\xE9mon"}}), {{R, Species(1)}}},
+        {Edited(List, {{R, Line, "POK\xC9MON"}, {R + 1, Line, "    zap"}}),
+         {{R, Species(1)}, {R + 1, 204}}},
     };
     for (const auto& [text, changed] : cases)
         for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text),
@@ -267,7 +270,7 @@ TEST(FormatChoice, ByNameAndByContent) {
     for (const auto& [name, format] : names) EXPECT_EQ(FormatOfPath(name), format) << name;
     const std::pair<const char*, TableFormat> texts[] = {
         // clang-format off
-        {"{\"rows\": []}", Json}, {"\xEF\xBB\xBF\r\n {", Json}, {"row,value,kind\n0", Csv},
+        {"{\"rows\": []}", Json}, {"\xEF\xBB\xBF\r\n\t {", Json}, {"row,value,kind\n0", Csv},
         {"\xEF\xBB\xBFname;value;row\r\n", Csv}, {"row,kind\n", List}, {"rows,values\n", List},
         {"value\n", List}, {"SPECIES1\n    MOVE1\n{", List}, {"", List},
         // clang-format on
