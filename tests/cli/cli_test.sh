@@ -92,6 +92,8 @@ words=0825EF0C,0825EF0C,3EA|1|c.gba:1002: warning: SPECIES144: its moves run on 
 3=0163|1|c.gba:3: error: Pokémon: 0x0163 is not a legal entry|2
 999=0163 1000=FFFF 1001=0000|2|c.gba:1001: warning: (past the end mark): 0x0000 past the end mark|2
 CASES
+"$MAKE" BPRE c.gba 0=0005
+expect 2 '"speciesName": "(no species)"' check c.gba --json
 expect 1 "foreign.gba: warning: the game in this ROM reads an egg-move table of another size" check foreign.gba
 expect 2 "cut.gba: error: the file ends inside the egg-move table" check cut.gba en.gba
 
