@@ -91,13 +91,14 @@ std::string Described(const RomNames& names, std::uint16_t entry) {
 TableText Take(const std::vector<std::uint16_t>& values, const std::vector<int>& lines,
                const Rom& rom, int largest) {
     const int count = static_cast<int>(values.size());
-    if (count < Size(rom) || count > std::max(largest, Size(rom))) {
-        const int line = count > Size(rom) ? lines[Size(rom)]
-                         : lines.empty()   ? 1
-                                           : lines.back() + 1;
-        TableText refused =
-            Refuse(line, "the file describes " + std::to_string(count) +
-                             " entries; the table holds " + std::to_string(Size(rom)));
+    // Too few rows are refused after the last line, too many at the first extra one.
+    const bool tooMany = count > std::max(largest, Size(rom));
+    if (tooMany || count < Size(rom)) {
+        TableText refused = Refuse(tooMany         ? lines[Size(rom)]
+                                   : lines.empty() ? 1
+                                                   : lines.back() + 1,
+                                   "the file describes " + std::to_string(count) +
+                                       " entries; the table holds " + std::to_string(Size(rom)));
         refused.rows = count;
         return refused;
     }

@@ -185,6 +185,7 @@ TEST_F(Formats, RowsAndCellsRefused) {
         ExpectRefused(Edited(format, edits), format, line, problem);
     ExpectRefused("", Csv, 1, "the file is empty");
     ExpectRefused("[]", Json, 1, "no \"rows\" array");
+    ExpectRefused("", List, 1, "the file describes 0 entries");
 }
 
 TEST_F(Formats, TheListForgivesWhatEditorsDo) {
