@@ -460,7 +460,7 @@ TableText ReadJson(std::string_view text, const Rom& rom, int largest) {
         const auto upTo = text.substr(0, std::min<std::size_t>(e.byte, text.size()));
         return Refuse(1 + static_cast<int>(std::count(upTo.begin(), upTo.end(), '\n')), "not JSON");
     }
-    if (!doc.is_object() || !doc.contains("rows") || !doc["rows"].is_array())
+    if (!doc.is_object() || !doc["rows"].is_array())
         return Refuse(1, "no \"rows\" array in the document");
     const std::vector<int> objects = ObjectLines(text);
     std::vector<Cells> rows;

@@ -184,7 +184,8 @@ TEST_F(Formats, RowsAndCellsRefused) {
     for (const auto& [format, edits, line, problem] : cases)
         ExpectRefused(Edited(format, edits), format, line, problem);
     ExpectRefused("", Csv, 1, "the file is empty");
-    ExpectRefused("[]", Json, 1, "no \"rows\" array");
+    for (const char* json : {"[]", "{}", "{\"rows\": {}}"})
+        ExpectRefused(json, Json, 1, "no \"rows\" array");
     ExpectRefused("", List, 1, "the file describes 0 entries");
 }
 
