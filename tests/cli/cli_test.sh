@@ -112,6 +112,7 @@ expect 1 'order: A\nB, MOVE32, MOVE63, MOVE94, MOVE125, MOVE156 -> MOVE32, A\nB,
 expect 2 "missing.gba: no such file" diff en.gba missing.gba
 expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
+[ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"
 
 echo "== import"
 cp en.gba work.gba
