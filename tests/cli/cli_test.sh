@@ -117,14 +117,17 @@ expect 1 '"change": "added"' diff en.gba fr2.gba --json
 echo "== import"
 cp en.gba work.gba
 for file in en.list en.csv en.json UP.CSV; do
+  touch -d @0 work.gba
   expect 0 "0 rows change" import work.gba "$file"
   cmp -s work.gba en.gba || fail "a $file round trip changed the ROM"
+  [ "$(stat -c %Y work.gba)" = 0 ] || fail "a $file round trip wrote to the ROM"
 done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
 expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - --dry-run <edit.csv
 expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
 cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
+expect 0 '"written": false' import work.gba edit.csv --json
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
 [ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"

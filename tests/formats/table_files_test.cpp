@@ -121,8 +121,8 @@ TEST_F(Formats, OrderLineEndsAndMarksChangeNothing) {
     std::reverse(json["rows"].begin(), json["rows"].end());
     for (const std::string& text :
          {Joined(byName), Joined(shuffled), Joined(descending), Joined(semicolons),
-          Joined(csv, "\r\n"), Joined(csv, "\r"), "\xEF\xBB\xBF" + Joined(csv), json.dump(1),
-          Joined(Split(json.dump(2)), "\r")})
+          Joined(csv, "\r\n") + "\r\n\r\n", Joined(csv, "\r"), "\xEF\xBB\xBF" + Joined(csv),
+          json.dump(1), Joined(Split(json.dump(2)), "\r")})
         ExpectRead(text, SniffFormat(text), {}, text.substr(0, 40));
 }
 
