@@ -16,12 +16,12 @@ jobs=${QUENMARK_JOBS:-2}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 
-# Compiler, CMake, Qt 6 Widgets with its xcb and offscreen platforms, the command
-# line's parser and JSON, the man page and icon makers; the package adds dpkg's
+# Compiler, CMake, Qt 6 Widgets with its xcb and offscreen platforms and its own
+# French texts, the command line's parser and JSON, the man page and icon makers; the package adds dpkg's
 # tools and its validators, the tests GoogleTest, Google Benchmark, clang's
 # fuzzing runtime and an X server.
 packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libcli11-dev
-  nlohmann-json3-dev help2man librsvg2-bin)
+  nlohmann-json3-dev help2man librsvg2-bin qt6-translations-l10n)
 [ "$mode" = run ] || packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev libx11-dev clang libclang-rt-14-dev xvfb xauth xdotool)

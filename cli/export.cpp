@@ -14,7 +14,8 @@ namespace {
 struct Options {
     std::string rom;
     std::string output;
-    std::string format = "list";
+    std::string format;
+    bool partial = false;
 };
 
 int Run(const Options& options) {
@@ -23,13 +24,20 @@ int Run(const Options& options) {
     if (!input.rom.release.version) return Complain(options.rom, UnsupportedProblem(input.rom));
     if (!options.output.empty() && SameFile(options.output, options.rom))
         return Complain(options.output, "is the ROM itself; name another file");
+    if (!input.rom.regionWhole && !options.partial)
+        return Complain(options.rom,
+                        "ends inside the egg-move table; --partial exports the rows it holds");
     if (IsReadOnly(input.rom))
         std::cerr << "quenmark-cli: " << options.rom
                   << ": note: the game reads another table; this is the copy at the usual place\n";
 
     std::ostringstream text;
-    WriteTable(text, input.rom, *ParseFormat(options.format));
-    if (options.output.empty() || options.output == "-") {
+    const bool toFile = !options.output.empty() && options.output != "-";
+    WriteTable(text, input.rom,
+               !options.format.empty() ? *ParseFormat(options.format)
+               : toFile                ? FormatOfPath(options.output)
+                                       : TableFormat::List);
+    if (!toFile) {
         std::cout << text.str() << std::flush;
         return std::cout ? Success : Unusable;
     }
@@ -55,8 +63,12 @@ void AddExportCommand(CLI::App& app, int& status) {
     command->add_option("ROM", options->rom, "ROM image file")->required();
     command->add_option("-o,--output", options->output, "Write to FILE instead of standard output")
         ->option_text("FILE");
-    command->add_option("--format", options->format, "list (the default), csv or json")
+    command
+        ->add_option("--format", options->format,
+                     "list, csv or json (default: by FILE's name; a list on standard output)")
         ->check(CLI::IsMember({"list", "csv", "json"}));
+    command->add_flag("--partial", options->partial,
+                      "Export a ROM that ends inside its table: the rows it holds");
     command->footer(
         "list is what the window's export writes: one Windows-1252 line per entry, a species\n"
         "as its name, a move as four spaces and its name, an illegal entry as an empty line.\n"
@@ -64,7 +76,7 @@ void AddExportCommand(CLI::App& app, int& status) {
         "kind one of species, move, end, illegal, id the species or move number, and the name\n"
         "as this ROM spells it. json holds what identify tells and the same rows.\n\n"
         "Nothing is ever written to the ROM, and no entry is repaired.\n\n"
-        "Exit status: 0 on success, 2 when the ROM cannot be read or is no supported release,\n"
-        "or the output cannot be written.");
+        "Exit status: 0 on success, 2 when the ROM cannot be read, is no supported release or\n"
+        "(without --partial) ends inside its table, or the output cannot be written.");
     command->callback([options, &status] { status = Run(*options); });
 }

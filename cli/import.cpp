@@ -18,6 +18,7 @@ struct Options {
     std::string format;
     bool dryRun = false;
     bool grow = false;
+    bool json = false;
 };
 
 int Run(const Options& options) {
@@ -35,8 +36,9 @@ int Run(const Options& options) {
     std::string text, problem;
     if (!ReadTextFile(options.file, text, problem)) return Complain(options.file, problem);
 
-    const TableFormat format =
-        options.format.empty() ? FormatOfPath(options.file) : *ParseFormat(options.format);
+    const TableFormat format = !options.format.empty() ? *ParseFormat(options.format)
+                               : options.file == "-"   ? SniffFormat(text)
+                                                       : FormatOfPath(options.file);
     const TableText table = ReadTable(text, format, rom, options.grow ? MaxEntryCount : 0);
     if (!table.problem.empty())
         return Complain(
@@ -47,24 +49,27 @@ int Run(const Options& options) {
                      : "") +
                 "; nothing was written");
 
-    const EggMoveEntries& now = rom.list.EggMoveTable;
-    const bool grows = table.entries.size() > now.size();
-    int changes = 0;
-    for (std::size_t i = 0; i < table.entries.size(); ++i) {
-        const std::uint16_t before = i < now.size() ? now[i] : EndMarkEntry;
-        const std::uint16_t after = table.entries[i];
-        if (before == after) continue;
-        ++changes;
-        if (options.dryRun) std::cout << i << ": " << Hex(before) << " -> " << Hex(after) << '\n';
+    const std::vector<RowChange> changes = Changes(rom, table.entries);
+    const int count = static_cast<int>(changes.size());
+    const bool grows = table.entries.size() > rom.list.EggMoveTable.size();
+    if (options.json) {
+        nlohmann::ordered_json out = {{"changes", nlohmann::ordered_json::array()},
+                                      {"entries", table.entries.size()},
+                                      {"grows", grows},
+                                      {"written", !options.dryRun && (count > 0 || grows)}};
+        for (const RowChange& change : changes) out["changes"].push_back(ChangeJson(change));
+        std::cout << out.dump(2) << '\n';
+    } else {
+        for (const RowChange& change : changes) std::cout << ChangeLine(change) << '\n';
+        std::cout << count << (count == 1 ? " row changes" : " rows change")
+                  << (grows ? "; the table grows to " + std::to_string(table.entries.size()) +
+                                  " entries"
+                            : "")
+                  << (options.dryRun ? "; nothing was written (dry run)" : "") << '\n';
     }
-    std::cout << changes << (changes == 1 ? " row changes" : " rows change")
-              << (grows
-                      ? "; the table grows to " + std::to_string(table.entries.size()) + " entries"
-                      : "")
-              << (options.dryRun ? "; nothing was written (dry run)" : "") << '\n';
-    if (options.dryRun || (changes == 0 && !grows)) return Success;
+    if (options.dryRun || (count == 0 && !grows)) return Success;
     const SaveResult result = WriteEggMoveTable(rom, table.entries);
-    if (result == SaveResult::Grown)
+    if (result == SaveResult::Grown && !options.json)
         std::cout << "the table now holds " << TablePlaceText(rom.table) << '\n';
     if (result == SaveResult::Saved || result == SaveResult::Grown) return Success;
     return Complain(options.rom, GrowthRefusal(result));
@@ -83,20 +88,24 @@ void AddImportCommand(CLI::App& app, int& status) {
         ->required();
     command->add_option("--format", options->format, "list, csv or json (default: by FILE's name)")
         ->check(CLI::IsMember({"list", "csv", "json"}));
-    command->add_flag("--dry-run", options->dryRun,
-                      "Tell which rows would change (row: old -> new), write nothing");
+    command->add_flag("--dry-run", options->dryRun, "Tell which rows would change, write nothing");
+    command->add_flag("--json", options->json, "Tell the changes as JSON");
     command->add_flag("--grow", options->grow,
                       "Let a FILE with more rows than the table grow it, as grow does");
     command->footer(
-        "FILE is a CSV or JSON file as export writes them (only the value column counts), or a\n"
-        "list as the window exports it (Windows-1252): a species name, or four spaces and a\n"
-        "move name, as this ROM spells them. A line that reads as its row does now keeps that\n"
-        "row, so names that several species share keep working; an empty line keeps a row\n"
-        "that is illegal or at or after the end mark. FILE must describe exactly as many\n"
-        "entries as the table holds (identify tells how many), each legal or the same as\n"
-        "its row now; anything else is refused as a whole, with its line and reason. With\n"
-        "--grow, a FILE with more rows moves the table into free space as grow does, sized\n"
-        "to the file's rows; an empty line there is an end mark.\n\n"
+        "FILE's format comes from its name (.csv, .json in any case; anything else is a list)\n"
+        "or, for standard input, from its start: JSON with {, CSV with a header naming row\n"
+        "and value. CSV and JSON rows go by their row column, in any order, so a sorted or\n"
+        "filtered spreadsheet is safe; every row from 0 to N - 1 must be there once. A row\n"
+        "takes the entry that its value, id (with kind) or name cell says where that cell\n"
+        "differs from the row now; cells that differ must agree; empty cells say nothing.\n"
+        "A list is as the window exports it (Windows-1252, or UTF-8 after a byte order\n"
+        "mark): a species name, or four spaces (or a tab) and a move name, in any case when\n"
+        "only one name matches. A name several species share keeps a row holding one of\n"
+        "them; an empty line keeps a row that is illegal or at or after the end mark. Each\n"
+        "change is told as ROW: SPECIES: OLD -> NEW (0xOLD -> 0xNEW). Anything wrong is\n"
+        "refused as a whole, with its line and reason. With --grow, a FILE with more rows\n"
+        "moves the table into free space as grow does, sized to the file's rows.\n\n"
         "Only the table's bytes are written, in place (or, when it grows, the new table and\n"
         "the game's pointers to it): the ROM is never created, truncated or extended.\n"
         "Nothing is written to a ROM of no supported release, one that ends inside its\n"

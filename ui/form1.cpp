@@ -30,6 +30,7 @@
 #include "ui/ansi.h"
 #include "ui/edit_commands.h"
 #include "ui/font.h"
+#include "ui/qt_translation.h"
 #include "ui/strings.h"
 
 namespace {
@@ -560,6 +561,7 @@ void TForm1::Francais1Click() {
 
 void TForm1::SetLanguage(int index) {
     LanguageIndex = index;
+    UseQtTranslation(index);
     SetMenuCaptions();
     SetButtonCaptions();
     SetLabelCaptions();

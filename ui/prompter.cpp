@@ -55,7 +55,6 @@ bool QtPrompter::ExecuteFileDialog(QWidget* parent, FileDialog& dialog) {
     box.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     box.setNameFilters(dialog.filters);
     box.setDefaultSuffix(dialog.defaultSuffix);
-    if (!open) box.setOption(QFileDialog::DontConfirmOverwrite);
     if (!dialog.fileName.isEmpty()) box.selectFile(dialog.fileName);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
     dialog.fileName = box.selectedFiles().first();

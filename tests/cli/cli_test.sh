@@ -43,6 +43,9 @@ expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
 has err "folder: is a folder, not a file"
 expect 0 '"version": null' identify --json fr.gba
 expect 0 "de.gba: AXVD Ruby (German) 1.1, table of 1138 entries at 0x2161AC, whole" identify de.gba
+# Illegal entries are counted up to the end mark only.
+"$MAKE" BPRE ill.gba 3=0163 1000=FFFF 1001=0163
+expect 0 "973 moves, 1 illegal" identify ill.gba
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   # Root reads any file, so the unreadable one is tried as nobody.
   cp en.gba secret.gba && chmod 600 secret.gba && chmod 755 "$WORK"
@@ -53,7 +56,12 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
 fi
 
 echo "== export"
-for format in list csv json; do run 0 export en.gba --format "$format" -o "en.$format"; done
+# The format by the output's name, or as asked.
+for format in list csv json; do run 0 export en.gba -o "en.$format"; done
+run 0 export en.gba --format csv -o en.txt
+cmp -s en.txt en.csv || fail "--format did not choose the CSV"
+run 0 export en.gba -o UP.CSV
+cmp -s UP.CSV en.csv || fail "an uppercase .CSV is not a CSV"
 [ "$(wc -l <en.list)" = 1138 ] || fail "the list has $(wc -l <en.list) lines"
 [ "$(head -c 8 en.list | od -An -tx1 | tr -d ' \n')" = 506f6be96d6f6e0a ] || fail "the list is not Windows-1252"
 # The list and CSV tell the same names; the round trips below, the same values.
@@ -66,6 +74,9 @@ sed -n '8p;9p;22p' de.list >umlauts
 printf 'K\xC4UZCHEN\n    R\xDCSSELHIEB\nM\xD6WCHEN\n' | cmp -s - umlauts || fail "umlauts: $(od -c umlauts)"
 expect 2 "is the ROM itself" export en.gba -o ./en.gba
 run 2 export junk.bin
+expect 2 "ends inside the egg-move table; --partial" export cut.gba -o cut.csv
+[ -e cut.csv ] && fail "a refused export wrote"
+run 0 export cut.gba --partial
 
 echo "== check"
 # make_test_rom entries|how many findings|the first one|the exit status
@@ -87,6 +98,8 @@ words=0825EF0C,0825EF0C,3EA|1|c.gba:1002: warning: SPECIES144: its moves run on 
 3=0163|1|c.gba:3: error: Pokémon: 0x0163 is not a legal entry|2
 999=0163 1000=FFFF 1001=0000|2|c.gba:1001: warning: (past the end mark): 0x0000 past the end mark|2
 CASES
+"$MAKE" BPRE c.gba 0=0005
+expect 2 '"speciesName": "(no species)"' check c.gba --json
 expect 1 "foreign.gba: warning: the game in this ROM reads an egg-move table of another size" check foreign.gba
 expect 2 "cut.gba: error: the file ends inside the egg-move table" check cut.gba en.gba
 
@@ -96,38 +109,51 @@ run 0 diff en.gba fr.gba
 "$MAKE" BPRF fr2.gba 1=0007 2=0001 8=4EE8
 expect 1 "species 1 Pokémon: moves added: MOVE7; moves removed: MOVE32" diff en.gba fr2.gba
 has out "species 200 SPECIES200: added, with 5 moves: MOVE39, MOVE70"
+# Names from each ROM when they differ; the order only when asked; a file that cannot be compared.
+"$MAKE" BPRE demo.gba demo 2=0007
+expect 1 "species 1 Pokémon / BRAMBIT: moves added: SHADE JAB; moves removed: MOVE32" diff en.gba demo.gba
+"$MAKE" BPRE swap.gba 1=0020 2=0001
+run 0 diff en.gba swap.gba
+expect 1 'order: A\nB, MOVE32, MOVE63, MOVE94, MOVE125, MOVE156 -> MOVE32, A\nB, MOVE63' diff en.gba swap.gba --order
+expect 2 "missing.gba: no such file" diff en.gba missing.gba
+expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
+[ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"
 
 echo "== import"
 cp en.gba work.gba
-for format in list csv json; do
-  expect 0 "0 rows change" import work.gba "en.$format"
-  cmp -s work.gba en.gba || fail "a $format round trip changed the ROM"
+for file in en.list en.csv en.json UP.CSV; do
+  touch -d @0 work.gba
+  expect 0 "0 rows change" import work.gba "$file"
+  cmp -s work.gba en.gba || fail "a $file round trip changed the ROM"
+  [ "$(stat -c %Y work.gba)" = 0 ] || fail "a $file round trip wrote to the ROM"
 done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
-expect 0 "2: 0x0020 -> 0x4E22" import work.gba - --format csv --dry-run <edit.csv
+expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - --dry-run <edit.csv
+expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
 cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
+expect 0 '"written": false' import work.gba edit.csv --json
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
 [ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"
 
-# A refused file leaves the ROM as it was. FILE|its content, made by a command|the reason.
+# A refused file leaves the ROM as it was (the reasons are the formats' tests).
 cp en.gba work.gba
-while IFS='|' read -r file make reason; do
-  eval "$make" >"$file"
-  expect 2 "$reason" import work.gba "$file"
-  cmp -s work.gba en.gba || fail "a refused $file changed the ROM"
+sed '5s/.*/    NO SUCH MOVE/' en.list >name.list
+expect 2 'name.list:5: this ROM has no move "NO SUCH MOVE"' import work.gba name.list
+has err "; nothing was written"
+cmp -s work.gba en.gba || fail "a refused list changed the ROM"
+truncate -s 17M huge.txt
+while IFS='|' read -r file reason; do
+  expect 2 "$file: $reason" import work.gba "$file"
 done <<'CASES'
-short.list|head -n 1137 en.list|short.list:1138: the file describes 1137 entries
-name.list|sed '5s/.*/    NO SUCH MOVE/' en.list|name.list:5: this ROM has no move "NO SUCH MOVE"
-same.list|sed '5s/.*/?/' en.list|same.list:5: this ROM has more than one species "?"
-indent.list|sed '5s/^    /  /' en.list|indent.list:5: a move line starts with exactly four spaces
-illegal.csv|sed '10s/0x[0-9A-F]*/0x0000/' en.csv|illegal.csv:10: 0x0000 is not a legal entry
-quote.csv|sed '10s/,MOVE/,"MOVE/' en.csv|quote.csv:10: a quoted field is not closed
-column.csv|sed '1s/value/valeur/' en.csv|column.csv:1: the header has no "value" column
-cut.json|head -n 40 en.json|cut.json:41: not JSON
+huge.txt|is too large to be a table
+folder|is a folder, not a file
+/dev/null|is not a regular file
+missing.csv|no such file
 CASES
+cmp -s work.gba en.gba || fail "a table file that cannot be read changed the ROM"
 for rom in foreign.gba cut.gba junk.bin; do
   cp "$rom" before
   run 2 import "$rom" en.csv

@@ -59,7 +59,7 @@ cp "$hack" "$WORK/hack-before.gba"
 focus_main && keys alt+o l f  # Options, Language, Français
 HELP_KEY=alt+a VERSIONS="Versions Compatibles"
 focus_main && keys alt+f o  # saved: no question
-choose_file Open "$hack"
+choose_file Ouvrir "$hack"  # the dialog in French as well
 answer Alerte Return     # the warning
 answer Attention Return  # the repair question, Yes: in memory only
 save

@@ -1,4 +1,6 @@
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -50,6 +52,16 @@ QStringList Captions(const TForm1& f) {
     return captions << f.windowTitle();
 }
 
+// The standard buttons' texts, as Qt writes them in the language in force.
+QString StandardButtons() {
+    QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Ok |
+                         QDialogButtonBox::Cancel);
+    QStringList texts;
+    for (QAbstractButton* button : box.buttons()) texts << button->text().remove('&');
+    texts.sort();
+    return texts.join('|');
+}
+
 TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     const QStringList english =
         QString::fromUtf8(
@@ -72,6 +84,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     EXPECT_TRUE(form->English1->isChecked() && !form->Francais1->isChecked());
     form->Francais1->trigger();
     EXPECT_EQ(Captions(*form), french);
+    EXPECT_EQ(StandardButtons(), "Annuler|Non|OK|Oui");
     // A click on the language in force refreshes nothing.
     form->PokemonLabel->setText("untouched");
     form->Francais1->trigger();
@@ -79,6 +92,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     EXPECT_TRUE(form->Francais1->isChecked() && !form->English1->isChecked());
     form->English1->trigger();
     EXPECT_EQ(Captions(*form), english);
+    EXPECT_EQ(StandardButtons(), "Cancel|No|OK|Yes");
     EXPECT_TRUE(form->English1->isChecked() && !form->Francais1->isChecked());
     EXPECT_FALSE(form->Save1->isEnabled()) << "a switch enables nothing";
 }
@@ -164,8 +178,8 @@ TEST(QtPrompterDialog, ProposesTheNameItHoldsAndTakesNoneOnCancel) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            // The window asks its own replace question; the dialog must not ask another.
-            if (box->testOption(QFileDialog::DontConfirmOverwrite))
+            // The dialog itself asks before an export replaces a file.
+            if (!box->testOption(QFileDialog::DontConfirmOverwrite))
                 proposed = box->selectedFiles().value(0);
             QTest::keyClick(box, confirm ? Qt::Key_Return : Qt::Key_Escape);
             if (box->isVisible()) box->close();  // a dialog with no name would stay open
