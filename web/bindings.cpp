@@ -24,14 +24,14 @@ namespace {
 // Reads and writes the bytes of a string in place: a write past its end fails,
 // as it does on a file opened for update.
 class ImageBuffer : public std::streambuf {
-   public:
+  public:
     explicit ImageBuffer(std::string& image) {
         char* begin = image.data();
         setg(begin, begin, begin + image.size());
         setp(begin, begin + image.size());
     }
 
-   protected:
+  protected:
     pos_type seekoff(off_type offset, std::ios::seekdir dir, std::ios::openmode which) override {
         const off_type size = egptr() - eback();
         const off_type base = dir == std::ios::beg ? 0
@@ -53,17 +53,18 @@ class ImageBuffer : public std::streambuf {
 };
 
 class ImageStream : public std::iostream {
-   public:
+  public:
     explicit ImageStream(std::string& image) : std::iostream(nullptr), buffer_(image) {
         rdbuf(&buffer_);
     }
 
-   private:
+  private:
     ImageBuffer buffer_;
 };
 
 struct Session {
-    std::string image;  // the whole ROM as the page holds it
+    std::string image;    // the whole ROM as the page holds it
+    std::string opening;  // the ROM the page is opening, until it is loaded
     Rom rom;
     EditHistory history;
 };
@@ -91,11 +92,19 @@ val Bytes(const std::string& bytes) {
                                             reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
-// What the page must ask before the load: the release, the read-only warning and
-// how many repair questions may come.
-val Inspect(const std::string& bytes) {
-    std::string copy = bytes;
-    ImageStream file(copy);
+// Room for a ROM of size bytes, which the page copies in at once: embind would
+// pass a 16 MiB array one byte at a time.
+val OpeningBuffer(int size) {
+    std::string& opening = Current().opening;
+    opening.assign(static_cast<std::size_t>(std::max(0, size)), '\0');
+    return val(emscripten::typed_memory_view(opening.size(),
+                                             reinterpret_cast<unsigned char*>(opening.data())));
+}
+
+// What the page must ask before it loads the ROM being opened: the release, the
+// read-only warning and how many repair questions may come.
+val Inspect() {
+    ImageStream file(Current().opening);
     const Rom rom = ReadRom(file, "rom");
     val out = val::object();
     out.set("supported", rom.release.version != nullptr);
@@ -108,9 +117,10 @@ val Inspect(const std::string& bytes) {
 }
 
 // File, Open: askRepair is called once per illegal entry and answers true for Yes.
-std::string Load(const std::string& bytes, const std::string& name, val askRepair) {
+std::string Load(const std::string& name, val askRepair) {
     Session& s = Current();
-    s.image = bytes;
+    s.image = std::move(s.opening);
+    s.opening.clear();
     s.rom = Rom{};
     s.history = EditHistory{};
     OpenForUpdate = OpenImage;
@@ -294,6 +304,7 @@ int FindRow(const std::string& text, int from) {
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quenmark) {
+    emscripten::function("openingBuffer", &OpeningBuffer);
     emscripten::function("inspect", &Inspect);
     emscripten::function("load", &Load);
     emscripten::function("complete", &Complete);

@@ -2,11 +2,12 @@
 # Builds dist/quenmark.html: the core and web/bindings.cpp compiled by Debian's
 # emscripten into one script with the WebAssembly inside, joined with the page's
 # markup, styles and script into one file that works from file://.
-#   web/build.sh [BUILD_DIR]     (default: build-web)
+#   web/build.sh [BUILD_DIR [OUTPUT]]     (default: build-web dist/quenmark.html)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build-web}
-mkdir -p "$out/include" dist
+page=${2:-dist/quenmark.html}
+mkdir -p "$out/include" "$(dirname "$page")"
 # Debian's emscripten finds its acorn module only there.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 # nlohmann-json is header-only; the rest of /usr/include must not reach emscripten.
@@ -31,5 +32,5 @@ fi
 em++ -O2 -fexceptions "${objects[@]}" --bind -s SINGLE_FILE=1 -s MODULARIZE=1 \
   -s EXPORT_NAME=QuenmarkCore -s ENVIRONMENT=web -s ALLOW_MEMORY_GROWTH=1 \
   -s INITIAL_MEMORY=67108864 -s FILESYSTEM=0 -o "$out/core.js"
-node web/assemble.js web/quenmark.html "$out/core.js" dist/quenmark.html
-echo "== dist/quenmark.html ($(stat -c %s dist/quenmark.html) bytes)"
+node web/assemble.js web/quenmark.html "$out/core.js" "$page"
+echo "== $page ($(stat -c %s "$page") bytes)"

@@ -242,22 +242,27 @@ async function openRom(file) {
   }
   const bytes = new Uint8Array(await file.arrayBuffer());
   const started = performance.now();
-  const seen = core.inspect(bytes);
+  core.openingBuffer(bytes.length).set(bytes);
+  const seen = core.inspect();
   if (!seen.supported) {
     await tell('attention', text('unsupported'));
     return;
   }
-  if (seen.readOnly) await tell('warning', text('foreignTable'));
-  // The questions come before the load, one per illegal entry, up to the first No;
+  // The warning and the questions come before the load, one per illegal entry, up to the first No;
   // the core then asks for each answer in turn.
   const answers = [];
-  for (let i = 0; i < seen.questions; ++i) {
-    const yes = await ask('attention', text('corrupted'), ['yes', 'no']) === 0;
-    answers.push(yes);
-    if (!yes) break;
+  let waited = 0;  // the time the user took to answer, which is not the page's
+  if (seen.readOnly || seen.questions) {
+    const before = performance.now();
+    if (seen.readOnly) await tell('warning', text('foreignTable'));
+    for (let i = 0; i < seen.questions; ++i) {
+      const yes = await ask('attention', text('corrupted'), ['yes', 'no']) === 0;
+      answers.push(yes);
+      if (!yes) break;
+    }
+    waited = performance.now() - before;
   }
-  const asked = performance.now();
-  core.load(bytes, file.name, () => answers.shift() === true);
+  core.load(file.name, () => answers.shift() === true);
   romName = file.name;
   fileOpen = true;
   enable(true);
@@ -265,7 +270,7 @@ async function openRom(file) {
   selected = -1;
   $('list').scrollTop = 0;
   showTable();
-  times.open = performance.now() - asked + (seen.questions ? 0 : asked - started);
+  times.open = performance.now() - started - waited;
   document.body.dataset.opened = String(++opens);
 }
 
