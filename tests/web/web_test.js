@@ -51,10 +51,13 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   // The open dialog's title and text, answered with the button named answer.
   const answer = async (title, answer = 'OK') => {
     await dialog.waitFor();
-    assert.equal(await dialog.getByRole('heading').textContent(), title);
-    const said = await dialog.locator('p').textContent();
-    await dialog.getByRole('button', { name: answer, exact: true }).click();
-    await dialog.waitFor({ state: 'detached' });
+    // This dialog by its title's id: the next may open as soon as it closes.
+    const id = await dialog.getAttribute('aria-labelledby');
+    const box = page.locator(`dialog[aria-labelledby="${id}"]`);
+    assert.equal(await box.getByRole('heading').textContent(), title);
+    const said = await box.locator('p').textContent();
+    await box.getByRole('button', { name: answer, exact: true }).click();
+    await box.waitFor({ state: 'detached' });
     return said;
   };
   const button = (name) => page.getByRole('button', { name, exact: true });
