@@ -24,7 +24,6 @@ run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');
 run(makeRom, 'BPRE', 'other.gba', ...grow, '0=4E25', '1=0005', '2=0007');
 run(makeRom, 'BPRE', 'foreign.gba', 'words=0825EF0C,0825EF0C,500');
 for (const code of ['AXVE', 'BPEE', 'BPGF']) run(makeRom, code, `${code}.gba`);
-fs.writeFileSync(at('notes.gba'), 'not a rom at all');
 fs.writeFileSync(at('huge.gba'), '');
 fs.truncateSync(at('huge.gba'), 32 * 1024 * 1024 + 1);
 fs.writeFileSync(at('other.csv'), run(cli, 'export', '--format', 'csv', 'other.gba'));
@@ -84,7 +83,11 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   // Files that are no ROM, or whose table the game does not read.
   await open('huge.gba');
   assert.match(await answer('Attention'), /larger than 32 MiB/);
-  await open('notes.gba');
+  await page.evaluate(() => {
+    const files = new DataTransfer();
+    files.items.add(new File(['not a rom at all'], 'dropped.gba'));
+    document.dispatchEvent(new DragEvent('drop', { dataTransfer: files, cancelable: true }));
+  });
   assert.match(await answer('Attention'), /isn't supported/);
   await open('foreign.gba');
   assert.match(await answer('Warning'), /another size or at another place/);
@@ -145,8 +148,11 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   // An import of another table's CSV, and its undo.
   await page.locator('#table-input').setInputFiles(at('other.csv'));
   assert.ok((await exportList()).equals(run(cli, 'export', 'other.gba')));
-  await button('Undo').click();
+  await page.keyboard.press('Control+z');
   assert.ok((await exportList()).equals(exported));
+  fs.writeFileSync(at('bad.json'), '{"rows": [');
+  await page.locator('#table-input').setInputFiles(at('bad.json'));
+  assert.match(await answer('Attention'), /^The file was refused at line \d+: .+\. Nothing was changed\.$/);
 
   // Check's findings, then Enlarge Table and the grown save.
   await button('Check').click();
