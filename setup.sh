@@ -57,7 +57,7 @@ build_package() {
 }
 
 if [ "$mode" = web ]; then
-  exec bash web/build.sh build-web dist/quenmark.html
+  exec bash web/make_page.sh build-web dist/quenmark.html
 fi
 
 if [ "$mode" != test ]; then

@@ -276,7 +276,7 @@ async function openRom(file) {
 
 function fillChoices() {
   const select = $('choices');
-  select.replaceChildren(...core.choices().map((name, i) => new Option(name.trim(), String(i))));
+  select.replaceChildren(...core.choices().map((name, i) => new Option(name, String(i))));
   select.selectedIndex = 0;
 }
 

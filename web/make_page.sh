@@ -2,7 +2,7 @@
 # Builds dist/quenmark.html: the core and web/bindings.cpp compiled by Debian's
 # emscripten into one script with the WebAssembly inside, joined with the page's
 # markup, styles and script into one file that works from file://.
-#   web/build.sh [BUILD_DIR [OUTPUT]]     (default: build-web dist/quenmark.html)
+#   web/make_page.sh [BUILD_DIR [OUTPUT]]     (default: build-web dist/quenmark.html)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build-web}
