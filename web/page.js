@@ -140,6 +140,15 @@ function ask(titleKey, message, buttonKeys, defaultButton = 0, field = null) {
       row.append(button);
     });
     dialog.append(row);
+    // Enter in the dialog's field is its first button, as in the window's boxes.
+    // Its default action would reach the button that gets the focus back.
+    if (field) {
+      field.addEventListener('keydown', (e) => {
+        if (e.key !== 'Enter') return;
+        e.preventDefault();
+        row.children[0].click();
+      });
+    }
     dialog.addEventListener('close', () => {
       dialog.remove();
       resolve(dialog.returnValue === '' ? -1 : Number(dialog.returnValue));
