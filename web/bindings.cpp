@@ -127,15 +127,8 @@ std::string Load(const std::string& name, val askRepair) {
     ImageStream file(s.image);
     LoadCallbacks callbacks;
     callbacks.repairAccepted = [&askRepair] { return askRepair().as<bool>(); };
-    switch (LoadRom(s.rom, file, name, callbacks)) {
-        case LoadResult::Unsupported:
-            return "unsupported";
-        case LoadResult::Declined:
-            return "declined";
-        case LoadResult::Completed:
-            break;
-    }
-    return "completed";
+    static const char* const results[] = {"unsupported", "declined", "completed"};
+    return results[static_cast<int>(LoadRom(s.rom, file, name, callbacks))];
 }
 
 bool Complete() {
@@ -166,6 +159,7 @@ val Choices() {
     return Strings(choices, 0, choices.size());
 }
 
+// An action that would edit nothing (no row selected, say) changes nothing.
 bool Apply(std::optional<Edit> edit) {
     if (!edit) return false;
     Session& s = Current();
@@ -173,18 +167,18 @@ bool Apply(std::optional<Edit> edit) {
     return true;
 }
 
-bool Change(int row, int choice) {
+void Change(int row, int choice) {
     const Rom& rom = Current().rom;
-    return Apply(ChangeEdit(rom.list, rom.names, row, choice));
+    Apply(ChangeEdit(rom.list, rom.names, row, choice));
 }
 
-bool Insert(int row, int choice) {
+void Insert(int row, int choice) {
     const Rom& rom = Current().rom;
-    return Apply(InsertEdit(rom.list, rom.names, row, choice));
+    Apply(InsertEdit(rom.list, rom.names, row, choice));
 }
 
-bool Delete(int row) {
-    return Apply(DeleteEdit(Current().rom.list, row));
+void Delete(int row) {
+    Apply(DeleteEdit(Current().rom.list, row));
 }
 
 // Why the table cannot grow (a SaveResult), or 0 (Saved) when it can.
@@ -202,14 +196,14 @@ bool Enlarge(int count) {
     return count <= Room() && Apply(EnlargeEdit(Current().rom.list, count));
 }
 
-bool Undo() {
+void Undo() {
     Session& s = Current();
-    return UndoEdit(s.history, s.rom.list, s.rom.names);
+    UndoEdit(s.history, s.rom.list, s.rom.names);
 }
 
-bool Redo() {
+void Redo() {
     Session& s = Current();
-    return RedoEdit(s.history, s.rom.list, s.rom.names);
+    RedoEdit(s.history, s.rom.list, s.rom.names);
 }
 
 // "change", "insert", "delete", "import", "enlarge", or "" for none.

@@ -23,6 +23,7 @@ const grow = ['0x1000000', 'words=game', 'pad=EB0B20'];
 run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');
 run(makeRom, 'BPRE', 'other.gba', ...grow, '0=4E25', '1=0005', '2=0007');
 run(makeRom, 'BPRE', 'foreign.gba', 'words=0825EF0C,0825EF0C,500');
+run(makeRom, 'BPRE', 'cut.gba', '0x25F000');
 for (const code of ['AXVE', 'BPEE', 'BPGF']) run(makeRom, code, `${code}.gba`);
 fs.writeFileSync(at('huge.gba'), '');
 fs.truncateSync(at('huge.gba'), 32 * 1024 * 1024 + 1);
@@ -75,8 +76,10 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   };
   const exportList = () => download(() => button('Export List as .txt').click(), 'EggMoves.txt');
   const saveRom = async (message) => {
+    assert.equal(await page.title(), '* fire.gba', 'the title marks the edits');
     const saved = await download(() => button('Save').click(), 'fire.gba');
     assert.match(await answer('Attention'), message);
+    assert.equal(await page.title(), 'fire.gba');
     return saved;
   };
 
@@ -96,13 +99,16 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   await button('Save').click();
   assert.match(await answer('Attention'), /^Nothing was written/);
 
-  // Other releases read as the command line reads them.
-  for (const code of ['AXVE', 'BPEE', 'BPGF']) {
+  // Other releases, and a ROM cut inside its table, read as the command line reads
+  // them; the cut one is never written.
+  for (const code of ['AXVE', 'BPEE', 'BPGF', 'cut']) {
     await open(`${code}.gba`);
     assert.match(await answer('Warning', 'Yes'), /already a file open/);
     await opened();
     assert.ok((await exportList()).equals(run(cli, 'export', `${code}.gba`)), code);
   }
+  await button('Save').click();
+  assert.match(await answer('Attention'), /could not be saved/);
 
   // The 16 MiB ROM: the repair question, the list and the counters.
   await open('fire.gba');
