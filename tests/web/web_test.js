@@ -107,8 +107,11 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
     await opened();
     assert.ok((await exportList()).equals(run(cli, 'export', `${code}.gba`)), code);
   }
+  await row(0).click();
+  await button('Change Entry').click();
   await button('Save').click();
   assert.match(await answer('Attention'), /could not be saved/);
+  assert.equal(await page.title(), '* cut.gba', 'a failed save leaves the edits marked');
 
   // The 16 MiB ROM: the repair question, the list and the counters.
   await open('fire.gba');
