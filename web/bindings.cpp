@@ -139,8 +139,8 @@ int RowCount() {
     return static_cast<int>(Current().rom.list.EggMoveListLines.size());
 }
 
+// Any range: rows past either end are left out.
 val Rows(int first, int count) {
-    if (first < 0 || count < 0) return val::array();
     return Strings(Current().rom.list.EggMoveListLines, static_cast<std::size_t>(first),
                    static_cast<std::size_t>(count));
 }
@@ -160,11 +160,8 @@ val Choices() {
 }
 
 // An action that would edit nothing (no row selected, say) changes nothing.
-bool Apply(std::optional<Edit> edit) {
-    if (!edit) return false;
-    Session& s = Current();
-    DoEdit(s.history, s.rom.list, s.rom.names, std::move(*edit));
-    return true;
+void Apply(std::optional<Edit> edit) {
+    if (edit) DoEdit(Current().history, Current().rom.list, Current().rom.names, std::move(*edit));
 }
 
 void Change(int row, int choice) {
@@ -192,8 +189,8 @@ int Room() {
     return RoomToGrow(file, s.rom, static_cast<int>(s.rom.list.EggMoveTable.size()));
 }
 
-bool Enlarge(int count) {
-    return count <= Room() && Apply(EnlargeEdit(Current().rom.list, count));
+void Enlarge(int count) {
+    if (count <= Room()) Apply(EnlargeEdit(Current().rom.list, count));
 }
 
 void Undo() {
@@ -252,7 +249,7 @@ val Import(const std::string& text, const std::string& fileName) {
     val out = val::object();
     out.set("line", table.line);
     out.set("problem", table.problem);
-    out.set("done", table.problem.empty() && Apply(ImportEdit(s.rom.list, table.entries)));
+    if (table.problem.empty()) Apply(ImportEdit(s.rom.list, table.entries));
     return out;
 }
 
