@@ -3,13 +3,14 @@
 #   ./setup.sh run       installs what is missing, builds, and starts the program
 #   ./setup.sh test      installs what is missing, builds, and runs the whole test suite
 #   ./setup.sh package   installs what is missing and builds the Debian package into dist/
+#   ./setup.sh web       installs what is missing and builds the web page dist/quenmark.html
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-  run | test | package) ;;
-  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
+  run | test | package | web) ;;
+  *) echo "usage: $0 run|test|package|web" >&2; exit 2 ;;
 esac
 
 jobs=${QUENMARK_JOBS:-2}
@@ -17,14 +18,26 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 
 # Compiler, CMake, Qt 6 Widgets with its xcb and offscreen platforms and its own
-# French texts, the command line's parser and JSON, the man page and icon makers; the package adds dpkg's
-# tools and its validators, the tests GoogleTest, Google Benchmark, clang's
-# fuzzing runtime and an X server.
+# French texts, the command line's parser and JSON, the man page and icon makers;
+# the package adds dpkg's tools and its validators, the tests GoogleTest, Google
+# Benchmark, clang's fuzzing runtime and an X server.
 packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libcli11-dev
   nlohmann-json3-dev help2man librsvg2-bin qt6-translations-l10n)
-[ "$mode" = run ] || packages+=(dpkg-dev file lintian desktop-file-utils appstream)
+[ "$mode" = run ] || [ "$mode" = web ] || packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev libx11-dev clang libclang-rt-14-dev xvfb xauth xdotool)
+fi
+# The web page: emscripten and node build it; the test drives it in Chromium. A
+# node that came with its own npm is kept.
+if [ "$mode" = web ]; then
+  packages=(emscripten nlohmann-json3-dev)
+fi
+if [ "$mode" = test ]; then
+  packages+=(emscripten chromium)
+fi
+if [ "$mode" = web ] || [ "$mode" = test ]; then
+  command -v node >/dev/null || packages+=(nodejs)
+  [ "$mode" = web ] || command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -42,6 +55,10 @@ build_package() {
   (cd "$1" && cpack -G DEB >/dev/null)
   ls "$1"/dist/quenmark_*.deb
 }
+
+if [ "$mode" = web ]; then
+  exec bash web/make_page.sh build-web dist/quenmark.html
+fi
 
 if [ "$mode" != test ]; then
   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_TESTS=OFF >/dev/null
@@ -73,6 +90,8 @@ if [ "$mode" = run ]; then
 fi
 
 echo "== build and test"
+# The browser test's driver, at the version its lock file pins.
+(cd tests/web && npm ci --no-audit --no-fund >/dev/null)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
@@ -81,7 +100,7 @@ echo "== the package: validators, and an install into a scratch root"
 bash tests/packaging/package_test.sh "$(build_package build)" build/tools/make_test_rom
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build of the tests"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENMARK_SANITIZE=ON -DQUENMARK_E2E=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENMARK_SANITIZE=ON -DQUENMARK_E2E=OFF -DQUENMARK_WEB_TEST=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ctest --output-on-failure -j"$jobs")
 
