@@ -224,7 +224,11 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
     std::vector<std::string_view> lines = Lines(text);
     for (std::string_view& line : lines)
         while (line.ends_with(' ') || line.ends_with('\t')) line.remove_suffix(1);
-    while (static_cast<int>(lines.size()) > Size(rom) && lines.back().empty()) lines.pop_back();
+    // Blank lines past the table's rows are what editors leave, unless the table may
+    // grow: then they are its new rows, end marks, as a grown table exports them.
+    while (largest <= Size(rom) && static_cast<int>(lines.size()) > Size(rom) &&
+           lines.back().empty())
+        lines.pop_back();
     std::vector<std::uint16_t> values;
     std::vector<int> numbers;
     for (const std::string_view line : lines) {

@@ -24,7 +24,8 @@ std::size_t FirstNonZero(std::span<const std::uint8_t> bytes) {
     for (auto rest = bytes; !rest.empty();) {
         const auto chunk = rest.first(std::min(ZeroChunk, rest.size()));
         if (std::memcmp(chunk.data(), Zeros, chunk.size()) != 0)
-            return std::ranges::find_if(chunk, [](std::uint8_t b) { return b; }) - bytes.begin();
+            return std::find_if(chunk.begin(), chunk.end(), [](std::uint8_t b) { return b; }) -
+                   bytes.begin();
         rest = rest.subspan(chunk.size());
     }
     return bytes.size();
