@@ -133,6 +133,7 @@ expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - 
 expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
 cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
+! grep -q "now holds" out || fail "an import in place told of a grown table"
 expect 0 '"written": false' import work.gba edit.csv --json
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
