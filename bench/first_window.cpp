@@ -1,12 +1,14 @@
-// first_window TITLE PROGRAM [ARG...]
+// first_window [--cpu] TITLE PROGRAM [ARG...]
 // Starts PROGRAM and prints the milliseconds from just before its start to the
-// mapping of its top-level window titled TITLE, then ends it. Map events on the
+// mapping of its top-level window titled TITLE, then ends it; with --cpu, the
+// processor time (user and system) the program spent until then instead. Map events on the
 // root window time the showing to a fraction of a millisecond, where polling
 // with xdotool costs some twenty milliseconds a look. Needs an X server without a
 // window manager (Xvfb), so that top-level windows stay children of the root.
 #include <X11/Xlib.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,18 +36,24 @@ bool WaitForEvent(Display* display) {
     return poll(&fd, 1, 10) > 0 && XPending(display);
 }
 
-int Stop(pid_t pid) {
-    kill(pid, SIGTERM);
+// Killed at once, so that its processor time is what it spent until now.
+double Stop(pid_t pid) {
+    kill(pid, SIGKILL);
     int status = 0;
-    waitpid(pid, &status, 0);
-    return status;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool cpu = argc > 1 && std::strcmp(argv[1], "--cpu") == 0;
+    argc -= cpu;
+    argv += cpu;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: first_window TITLE PROGRAM [ARG...]\n");
+        std::fprintf(stderr, "usage: first_window [--cpu] TITLE PROGRAM [ARG...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -76,8 +84,8 @@ int main(int argc, char** argv) {
         const auto seen = Clock::now();
         if (event.type != MapNotify || !Titled(display, event.xmap.window, argv[1])) continue;
         const std::chrono::duration<double, std::milli> shown = seen - start;
-        Stop(pid);
-        std::printf("%.2f\n", shown.count());
+        const double spent = Stop(pid);
+        std::printf("%.2f\n", cpu ? spent : shown.count());
         return 0;
     }
     Stop(pid);

@@ -2,7 +2,7 @@
 # startup.sh BUILD_DIR [RUNS]
 # Under a private Xvfb: the real program's time from process start to its mapped
 # main window, timed by first_window (median of RUNS, default 20, after a warm-up
-# start), then its peak memory (VmHWM) idle and after a keyboard File, Open of a
+# start), its processor time until then against a bare Qt window's, then its peak memory (VmHWM) idle and after a keyboard File, Open of a
 # 16 MiB synthetic ROM. Prints "key value" lines for run.sh.
 set -Eeuo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [RUNS]" >&2; exit 2; }
@@ -13,7 +13,7 @@ XPID="" QPID=""
 trap 'kill $QPID $XPID 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$WORK"' EXIT
 fail() { echo "startup.sh: $*" >&2; exit 1; }
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$WORK/display" 2>/dev/null &
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 800x600x24 3>"$WORK/display" 2>/dev/null &
 XPID=$!
 for ((i = 0; i < 500; i++)); do [ -s "$WORK/display" ] && break; sleep 0.01; done
 export DISPLAY=":$(head -n1 "$WORK/display")" XDG_RUNTIME_DIR="$WORK"
@@ -25,6 +25,17 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] :
 for ((run = 1; run <= RUNS; run++)); do
   "$BUILD/bench/first_window" Quenmark "$BUILD/ui/quenmark" || fail "no first window"
 done | median | sed 's/^/startup_ms_median /'
+# Processor time until the first window, against a bare Qt window with the same
+# controls: what Quenmark's own start adds.
+cpu() {
+  "$BUILD/bench/first_window" --cpu "$@" >/dev/null || fail "no first window"
+  for ((run = 1; run <= RUNS; run++)); do "$BUILD/bench/first_window" --cpu "$@"; done | median
+}
+own=$(cpu Quenmark "$BUILD/ui/quenmark")
+bare=$(cpu Bare "$BUILD/bench/bare_window")
+echo "startup_cpu_ms $own"
+echo "startup_cpu_bare_ms $bare"
+echo "startup_cpu_ratio $(awk -v a="$own" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
 
 # Peak memory: idle, then after File, Open typed at the keyboard. The Versions
 # Compatible box can only come up once the load has returned.
