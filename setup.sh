@@ -2,7 +2,8 @@
 # Quenmark's set-up commands, for a fresh Debian 12 machine (root or sudo):
 #   ./setup.sh run       installs what is missing, builds, and starts the program
 #   ./setup.sh test      installs what is missing, builds, and runs the whole test suite
-#   ./setup.sh package   installs what is missing and builds the Debian package into dist/
+#   ./setup.sh package   installs what is missing and builds the Debian package (with the
+#                        web page) into dist/
 #   ./setup.sh web       installs what is missing and builds the web page dist/quenmark.html
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -35,9 +36,11 @@ fi
 if [ "$mode" = test ]; then
   packages+=(emscripten chromium)
 fi
-if [ "$mode" = web ] || [ "$mode" = test ]; then
+# The package carries the web page too.
+[ "$mode" = package ] && packages+=(emscripten)
+if [ "$mode" = web ] || [ "$mode" = test ] || [ "$mode" = package ]; then
   command -v node >/dev/null || packages+=(nodejs)
-  [ "$mode" = web ] || command -v npm >/dev/null || packages+=(npm)
+  [ "$mode" != test ] || command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -59,6 +62,8 @@ build_package() {
 if [ "$mode" = web ]; then
   exec bash web/make_page.sh build-web dist/quenmark.html
 fi
+
+[ "$mode" = package ] && bash web/make_page.sh build-web dist/quenmark.html
 
 if [ "$mode" != test ]; then
   cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_TESTS=OFF >/dev/null

@@ -21,7 +21,7 @@ if have appstreamcli "the AppStream metadata"; then
 fi
 if have lintian "the package"; then
   # The warnings that are kept, and why, are in the README.
-  report=$(lintian --fail-on error "$DEB" 2>&1) || fail "lintian: $report"
+  report=$(lintian --fail-on error,warning "$DEB" 2>&1) || fail "lintian: $report"
   grep -v 'root privileges' <<<"$report" || true
 fi
 
