@@ -593,7 +593,8 @@ void TForm1::SetUndoCaptions() {
         return FromAnsi(text);
     };
     const int index = UndoStack->index();
-    Undo1->setText(caption(UndoMenuText, index > 0 ? UndoStack->command(index - 1) : nullptr));
+    Undo1->setText(
+        caption(UndoMenuText, UndoStack->command(index - 1)));  // nullptr before the first
     Redo1->setText(caption(RedoMenuText, UndoStack->command(index)));
 }
 
