@@ -15,6 +15,7 @@
 
 #include "tools/synthetic_rom.h"
 #include "ui/form1.h"
+#include "ui/qt_translation.h"
 #include "ui/strings.h"
 
 // Readable QStrings in failure messages.
@@ -76,6 +77,11 @@ class FormTest : public ::testing::Test {
         LanguageIndex = 0;
         QSettings(SettingsOrganization, SettingsApplication).clear();
         form = std::make_unique<TForm1>(prompter);
+    }
+    // Qt's own texts go back to English, so that no test sees another's language.
+    void TearDown() override {
+        LanguageIndex = 0;
+        UseQtTranslation(0);
     }
 
     // File, Open of path, answering the questions that come.
