@@ -177,7 +177,8 @@ TEST_F(Table, OutOfRangeChangesNothing) {
     EXPECT_FALSE(EnlargeList(list, 0));
     EXPECT_FALSE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount + 1));
     EXPECT_EQ(list.EggMoveTable, entries);
-    EXPECT_TRUE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount));
+    EXPECT_TRUE(EnlargeList(list, 1));
+    EXPECT_TRUE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount - 1));
     EXPECT_EQ(list.EggMoveListLines.size(), std::size_t{MaxEntryCount});
     EXPECT_EQ(list.SpeciesCount + list.MoveCount, EggMoveEntryCount);
     ExpectConsistent();
