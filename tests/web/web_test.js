@@ -144,24 +144,24 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
 
   // Where the browser hands over the file itself, Save writes into it, and only
   // while it is still the ROM that was opened. A save that writes nothing opens nothing.
-  await page.evaluate((b64) => {
-    const file = { bytes: Uint8Array.from(atob(b64), (c) => c.charCodeAt(0)) };
-    window.picked = file;
-    window.showOpenFilePicker = async () => [{
-      getFile: async () => new File([file.bytes], 'BPEE.gba'),
-      createWritable: async () => {
-        const parts = [];
-        return { write: async (d) => parts.push(d),
-          close: async () => { file.bytes = new Uint8Array(await new Blob(parts).arrayBuffer()); } };
-      },
-    }];
-  }, bytes('BPEE.gba').toString('base64'));
+  // A stand-in for the browser's picker, over the bytes window.picked.
+  const swap = (data) => page.evaluate((b) => {
+    window.picked = Uint8Array.from(atob(b), (c) => c.charCodeAt(0));
+  }, data.toString('base64'));
   const picked = async () => Buffer.from(await page.evaluate(() => {
     let s = '';
-    for (let i = 0; i < window.picked.bytes.length; i += 0x8000)
-      s += String.fromCharCode(...window.picked.bytes.subarray(i, i + 0x8000));
+    for (let i = 0; i < window.picked.length; i += 0x8000)
+      s += String.fromCharCode(...window.picked.subarray(i, i + 0x8000));
     return btoa(s);
   }), 'base64');
+  await swap(bytes('BPEE.gba'));
+  await page.evaluate(() => {
+    window.showOpenFilePicker = async () => [{
+      getFile: async () => new File([window.picked], 'BPEE.gba'),
+      createWritable: async () => ({ write: async (d) => { window.picked = new Uint8Array(d); },
+        close: async () => {} }),
+    }];
+  });
   await button('Open').click();
   await answer('Warning', 'Save');
   assert.match(await answer('Attention'), /could not be saved/);
@@ -174,13 +174,12 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   await answer('Attention');
   const savedBpee = await picked();
   await sameAsCli('BPEE', savedBpee);
-  const swap = (b64) => page.evaluate((b) => { window.picked.bytes = Uint8Array.from(atob(b), (c) => c.charCodeAt(0)); }, b64);
-  await swap(bytes('moved.gba').toString('base64'));
+  await swap(bytes('moved.gba'));
   await changeRow(2, 4);
   await button('Save').click();
   assert.match(await answer('Attention'), /no longer the rom that was opened/);
   assert.ok((await picked()).equals(bytes('moved.gba')), 'nothing was written');
-  await swap(savedBpee.toString('base64'));
+  await swap(savedBpee);
 
   // The 16 MiB ROM: the repair question, the list and the counters.
   await open('fire.gba');
