@@ -329,10 +329,15 @@ function fillChoices() {
 // or else as a download. Whether the ROM was written.
 async function save() {
   if (romHandle && core.complete()) {
-    const fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
-    core.openingBuffer(fresh.length).set(fresh);
-    if (!core.sameRom()) {
-      await tell('attention', text('fileChanged'));
+    let fresh = null;
+    try {
+      fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
+    } catch {
+      // gone or unreadable: told below as a save that wrote nothing
+    }
+    if (fresh) core.openingBuffer(fresh.length).set(fresh);
+    if (!fresh || !core.sameRom()) {
+      await tell('attention', text(fresh ? 'fileChanged' : 'saveFailed'));
       return false;
     }
   }
