@@ -15,7 +15,9 @@
 #include "formats/table_files.h"
 #include "formats/text.h"
 #include "rom/saver.h"
+#include "rom/table_place.h"
 #include "rom/update_stream.h"
+#include "rom/versions.h"
 
 using emscripten::val;
 
@@ -67,6 +69,7 @@ struct Session {
     std::string opening;  // the ROM the page is opening, until it is loaded
     Rom rom;
     EditHistory history;
+    std::optional<std::size_t> savedBefore;  // the history's saved mark before the last save
 };
 
 Session& Current() {
@@ -225,8 +228,31 @@ bool Modified() {
 int Save() {
     Session& s = Current();
     const SaveResult result = SaveEggMoveTable(s.rom);
+    s.savedBefore = s.history.saved;
     if (result == SaveResult::Saved || result == SaveResult::Grown) MarkSaved(s.history);
     return static_cast<int>(result);
+}
+
+// The saved image could not be handed to its file: the edits stay unsaved.
+void SaveLost() {
+    Session& s = Current();
+    s.history.saved = s.savedBefore;
+}
+
+// Whether the file read again into the opening buffer is still the ROM the page
+// holds: as large, the same release, its table read at the same place. Save
+// writes the whole image back into it only then.
+bool SameRom() {
+    Session& s = Current();
+    std::string fresh = std::move(s.opening);
+    s.opening.clear();
+    if (fresh.size() != s.image.size()) return false;
+    ImageStream file(fresh);
+    const Release release = IdentifyGameVersion(file);
+    if (release.version == nullptr || release.version != s.rom.release.version) return false;
+    file.clear();
+    file.seekg(0);
+    return LocateEggMoveTable(file, *release.version) == s.rom.table;
 }
 
 val Image() {
@@ -315,6 +341,8 @@ EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("nextRedo", &NextRedoKind);
     emscripten::function("modified", &Modified);
     emscripten::function("save", &Save);
+    emscripten::function("saveLost", &SaveLost);
+    emscripten::function("sameRom", &SameRom);
     emscripten::function("image", &Image);
     emscripten::function("tablePlace", &PlaceOfTable);
     emscripten::function("importTable", &Import);

@@ -22,9 +22,15 @@ const Texts = {
   pokemon: ['Number of Pokémon:', 'Nombre de Pokémon:'],
   moves: ['Number of Moves:', "Nombre d'Attaques:"],
   total: ['Number Total:', 'Nombre Total:'],
-  fileAlreadyOpen: [
-    "There's already a file open. Are you sure you want to open another? Any data not saved will be lost.",
-    'Un fichier est déja ouvert. Êtes-vous sûr de vouloir ouvrir un autre? Toutes les données non sauvegardées seront perdues.'],
+  saveChanges: ['Save the changes to %1?', 'Enregistrer les modifications de %1 ?'],
+  saveButton: ['Save', 'Enregistrer'],
+  discard: ['Discard', 'Ne pas enregistrer'],
+  // What Undo and Redo would do next, as the core names it.
+  change_: ['Change', 'Modifier'],
+  insert_: ['Insert', 'Insérer'],
+  delete_: ['Delete', 'Supprimer'],
+  import_: ['Import', 'Importer'],
+  enlarge_: ['Enlarge', 'Agrandir'],
   unsupported: [
     "Sorry, but the rom you chose isn't supported by this program yet, or isn't a generation III Pokémon rom.",
     "Désolé, mais la rom que vous avez choisie n'est pas compatible avec cette programme encore, ou n'est pas une rom Pokémon de la génération GBA."],
@@ -41,6 +47,9 @@ const Texts = {
   foreignTable: [
     'The game in this rom reads an egg move list of another size or at another place. Quenmark shows the copy at the usual place, and will write nothing to this rom.',
     "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit. Quenmark montre la copie à l'endroit habituel, et n'écrira rien dans cette rom."],
+  fileChanged: [
+    'Nothing was written: the file is no longer the rom that was opened (another size, another game, or its egg move list elsewhere).',
+    "Rien n'a été écrit : le fichier n'est plus la rom ouverte (une autre taille, un autre jeu, ou sa liste des attaques des oeufs ailleurs)."],
   readOnlySave: [
     'Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.',
     "Rien n'a été écrit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."],
@@ -106,6 +115,7 @@ const $ = (id) => document.getElementById(id);
 let core = null;
 let language = 0;
 let romName = '';
+let romHandle = null;  // where Save writes back, when the browser gave the file itself
 let fileOpen = false;
 let selected = -1;
 let rowCount = 0;
@@ -217,8 +227,10 @@ function showTable() {
 }
 
 function showHistory() {
-  $('undo').disabled = !fileOpen || core.nextUndo() === '';
-  $('redo').disabled = !fileOpen || core.nextRedo() === '';
+  for (const [id, next] of [['undo', fileOpen ? core.nextUndo() : ''], ['redo', fileOpen ? core.nextRedo() : '']]) {
+    $(id).disabled = next === '';
+    $(id).textContent = next ? `${text(id)} ${text(`${next}_`)}` : text(id);
+  }
   document.title = `${fileOpen && core.modified() ? '* ' : ''}${romName || 'Quenmark'}`;
   if (!$('findings-panel').hidden) showFindings();
 }
@@ -243,8 +255,31 @@ function download(bytes, name, type) {
   setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
-async function openRom(file) {
-  if (fileOpen && await ask('warning', text('fileAlreadyOpen'), ['yes', 'no'], 1) !== 0) return;
+// Whether the edits not saved may go: asks Save, Discard or Cancel, and saves on Save.
+async function editsMayGo() {
+  if (!fileOpen || !core.modified()) return true;
+  const answer = await ask('warning', text('saveChanges').replace('%1', romName),
+    ['saveButton', 'discard', 'cancel']);
+  return answer === 1 || (answer === 0 && await save());
+}
+
+// The browser's own file picker where it has one, so that Save can write back.
+async function pickRom() {
+  if (!window.showOpenFilePicker) {
+    $('rom-input').click();
+    return;
+  }
+  let handle;
+  try {
+    [handle] = await window.showOpenFilePicker();
+  } catch {
+    return;  // cancelled
+  }
+  openRom(await handle.getFile(), handle);
+}
+
+async function openRom(file, handle = null) {
+  if (!await editsMayGo()) return;
   if (file.size > LargestRom) {
     await tell('attention', text('tooLarge'));
     return;
@@ -273,6 +308,7 @@ async function openRom(file) {
   }
   core.load(file.name, () => answers.shift() === true);
   romName = file.name;
+  romHandle = handle;
   fileOpen = true;
   enable(true);
   fillChoices();
@@ -289,17 +325,42 @@ function fillChoices() {
   select.selectedIndex = 0;
 }
 
+// File, Save: into the file picked, when it is still the ROM that was opened,
+// or else as a download. Whether the ROM was written.
 async function save() {
-  const result = core.save();
+  if (romHandle && core.complete()) {
+    let fresh = null;
+    try {
+      fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
+    } catch {
+      // gone or unreadable: told below as a save that wrote nothing
+    }
+    if (fresh) core.openingBuffer(fresh.length).set(fresh);
+    if (!fresh || !core.sameRom()) {
+      await tell('attention', text(fresh ? 'fileChanged' : 'saveFailed'));
+      return false;
+    }
+  }
+  let result = core.save();
+  const written = result === SaveResult.Saved || result === SaveResult.Grown;
+  if (written && romHandle) {
+    try {
+      const out = await romHandle.createWritable();
+      await out.write(core.image());
+      await out.close();
+    } catch {
+      core.saveLost();
+      result = SaveTexts.indexOf('saveFailed');
+    }
+  } else if (written) download(core.image(), romName, 'application/octet-stream');
   let message = text(SaveTexts[result]);
   if (result === SaveResult.Grown) {
     const place = core.tablePlace();
     message = message.replace('%1', place.entries).replace('%2', place.offset);
   }
-  if (result === SaveResult.Saved || result === SaveResult.Grown)
-    download(core.image(), romName, 'application/octet-stream');
   showHistory();
   await tell('attention', message);
+  return result === SaveResult.Saved || result === SaveResult.Grown;
 }
 
 async function importTable(file) {
@@ -389,13 +450,13 @@ function setLanguage(index) {
   $('english').setAttribute('aria-pressed', index === 0 ? 'true' : 'false');
   $('french').setAttribute('aria-pressed', index === 1 ? 'true' : 'false');
   showCounters();
-  if (!$('findings-panel').hidden) showFindings();
+  showHistory();
 }
 
 // ---- Wiring ----
 
 function wire() {
-  $('open').addEventListener('click', () => $('rom-input').click());
+  $('open').addEventListener('click', pickRom);
   $('rom-input').addEventListener('change', (e) => {
     const file = e.target.files[0];
     e.target.value = '';
@@ -449,6 +510,10 @@ function wire() {
     e.preventDefault();
     if (id === 'find') $('find-text').focus();
     else if (!$(id).disabled) $(id).click();
+  });
+
+  window.addEventListener('beforeunload', (e) => {
+    if (fileOpen && core.modified()) e.preventDefault();
   });
 
   document.addEventListener('dragover', (e) => {

@@ -18,13 +18,16 @@ const bytes = (name) => fs.readFileSync(at(name));
 
 // A 16 MiB Fire Red with the game's words, free space at its end and one illegal
 // entry at row 5; another whose table makes a CSV to import; one the game reads
-// elsewhere; other releases; and a file that is no ROM.
+// elsewhere; other releases (two that may grow); and a file that is no ROM.
 const grow = ['0x1000000', 'words=game', 'pad=EB0B20'];
 run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');
 run(makeRom, 'BPRE', 'other.gba', ...grow, '0=4E25', '1=0005', '2=0007');
 run(makeRom, 'BPRE', 'foreign.gba', 'words=0825EF0C,0825EF0C,500');
 run(makeRom, 'BPRE', 'cut.gba', '0x25F000');
-for (const code of ['AXVE', 'BPEE', 'BPGF']) run(makeRom, code, `${code}.gba`);
+run(makeRom, 'AXVE', 'AXVE.gba', '0x220000', 'words=game', 'pad=209B00');
+run(makeRom, 'BPEE', 'BPEE.gba', '0x340000', 'words=game', 'pad=32B700');
+run(makeRom, 'BPEE', 'moved.gba', '0x340000', 'words=0832ADD8,0832ADD8,400', 'pad=32B700');
+run(makeRom, 'BPGF', 'BPGF.gba');
 fs.writeFileSync(at('huge.gba'), '');
 fs.truncateSync(at('huge.gba'), 32 * 1024 * 1024 + 1);
 fs.writeFileSync(at('other.csv'), run(cli, 'export', '--format', 'csv', 'other.gba'));
@@ -75,6 +78,18 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
     return bytes(`page-${name}`);
   };
   const exportList = () => download(() => button('Export List as .txt').click(), 'EggMoves.txt');
+  const changeRow = async (n, index) => {
+    await row(n).click();
+    await page.getByRole('combobox').selectOption({ index });
+    await button('Change Entry').click();
+  };
+  // The ROM saved from code.gba is what the command line writes from the exported list.
+  const sameAsCli = async (code, saved) => {
+    fs.writeFileSync(at('list.txt'), await exportList());
+    fs.copyFileSync(at(`${code}.gba`), at(`cli-${code}.gba`));
+    run(cli, 'import', `cli-${code}.gba`, 'list.txt');
+    assert.ok(saved.equals(bytes(`cli-${code}.gba`)), `${code}: the saved ROM is the command line's`);
+  };
   const saveRom = async (message) => {
     assert.equal(await page.title(), '* fire.gba', 'the title marks the edits');
     const saved = await download(() => button('Save').click(), 'fire.gba');
@@ -84,6 +99,7 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   };
 
   // Files that are no ROM, or whose table the game does not read.
+  assert.ok(await button('Undo').isDisabled());
   await open('huge.gba');
   assert.match(await answer('Attention'), /larger than 32 MiB/);
   await page.evaluate(() => {
@@ -100,22 +116,76 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   assert.match(await answer('Attention'), /^Nothing was written/);
 
   // Other releases, and a ROM cut inside its table, read as the command line reads
-  // them; the cut one is never written.
-  for (const code of ['AXVE', 'BPEE', 'BPGF', 'cut']) {
-    await open(`${code}.gba`);
-    assert.match(await answer('Warning', 'Yes'), /already a file open/);
+  // them; an edit saved as the command line writes it; the cut one is never written.
+  // With edits unsaved, opening another ROM asks first: Cancel keeps them.
+  const readAsCli = async (code) => {
     await opened();
     assert.ok((await exportList()).equals(run(cli, 'export', `${code}.gba`, '--partial')), code);
-  }
-  await row(0).click();
-  await button('Change Entry').click();
+  };
+  await open('AXVE.gba');
+  await readAsCli('AXVE');
+  await changeRow(1, 3);
+  const savedAxve = await download(() => button('Save').click(), 'AXVE.gba');
+  await answer('Attention');
+  await sameAsCli('AXVE', savedAxve);
+  await changeRow(2, 4);
+  await open('BPGF.gba');
+  assert.equal(await answer('Warning', 'Cancel'), 'Save the changes to AXVE.gba?');
+  assert.equal(await page.title(), '* AXVE.gba');
+  await open('BPGF.gba');
+  await answer('Warning', 'Discard');
+  await readAsCli('BPGF');
+  await open('cut.gba');
+  await readAsCli('cut');
+  await changeRow(0, 3);
   await button('Save').click();
   assert.match(await answer('Attention'), /could not be saved/);
   assert.equal(await page.title(), '* cut.gba', 'a failed save leaves the edits marked');
 
+  // Where the browser hands over the file itself, Save writes into it, and only
+  // while it is still the ROM that was opened. A save that writes nothing opens nothing.
+  // A stand-in for the browser's picker, over the bytes window.picked.
+  const swap = (data) => page.evaluate((b) => {
+    window.picked = Uint8Array.from(atob(b), (c) => c.charCodeAt(0));
+  }, data.toString('base64'));
+  const picked = async () => Buffer.from(await page.evaluate(() => {
+    let s = '';
+    for (let i = 0; i < window.picked.length; i += 0x8000)
+      s += String.fromCharCode(...window.picked.subarray(i, i + 0x8000));
+    return btoa(s);
+  }), 'base64');
+  await swap(bytes('BPEE.gba'));
+  await page.evaluate(() => {
+    window.showOpenFilePicker = async () => [{
+      getFile: async () => new File([window.picked], 'BPEE.gba'),
+      createWritable: async () => ({ write: async (d) => { window.picked = new Uint8Array(d); },
+        close: async () => {} }),
+    }];
+  });
+  await button('Open').click();
+  await answer('Warning', 'Save');
+  assert.match(await answer('Attention'), /could not be saved/);
+  assert.equal(await page.title(), '* cut.gba');
+  await button('Open').click();
+  await answer('Warning', 'Discard');
+  await opened();
+  await changeRow(1, 3);
+  await button('Save').click();
+  await answer('Attention');
+  const savedBpee = await picked();
+  await sameAsCli('BPEE', savedBpee);
+  await swap(bytes('moved.gba'));
+  await changeRow(2, 4);
+  await button('Save').click();
+  assert.match(await answer('Attention'), /no longer the rom that was opened/);
+  assert.ok((await picked()).equals(bytes('moved.gba')), 'nothing was written');
+  await swap(savedBpee);
+
   // The 16 MiB ROM: the repair question, the list and the counters.
   await open('fire.gba');
-  await answer('Warning', 'Yes');
+  assert.equal(await answer('Warning', 'Save'), 'Save the changes to BPEE.gba?');
+  await answer('Attention');
+  assert.ok(!(await picked()).equals(savedBpee), 'saved before the next ROM opened');
   assert.match(await answer('Attention', 'Yes'), /corrupted/);
   await opened();
   const openTime = await page.evaluate(() => window.quenmarkTimes.open);
@@ -141,7 +211,11 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   await button('Insert New Entry').click();
   await row(7).click();
   await button('Delete Entry').click();
-  await button('Undo').click();
+  await button('Undo Delete').click();
+  await button('Français').click();
+  await button('Rétablir Supprimer').waitFor();
+  await button('Annuler Insérer').waitFor();
+  await button('English').click();
   const line12 = (await row(12).textContent()).trim();
   await page.getByRole('searchbox').fill(line12.toLowerCase());
   await button('Find').click();
@@ -153,6 +227,16 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   run(cli, 'import', 'reference.gba', 'list.txt');
   assert.ok(saved.equals(bytes('reference.gba')), 'the saved ROM is what the command line writes');
   assert.ok(exported.equals(run(cli, 'export', 'reference.gba')), 'the export is the command line\'s');
+
+  // Find again from the only row that matches stays on it.
+  const lines = exported.toString('latin1').split(/\r?\n/).map((l) => l.trim().toLowerCase());
+  const only = lines.findIndex((l) => /^[ -~]+$/.test(l) && lines.filter((m) => m.includes(l)).length === 1);
+  await page.getByRole('searchbox').fill(lines[only]);
+  await button('Find').click();
+  await button('Find').click();
+  assert.equal(await dialog.count(), 0);
+  assert.equal(await list().locator('[aria-selected="true"]').getAttribute('aria-posinset'), String(only + 1));
+  await list().press('Home');
 
   // An import of another table's CSV, and its undo.
   await page.locator('#table-input').setInputFiles(at('other.csv'));
@@ -189,6 +273,12 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   await page.screenshot({ path: at('quenmark.png') });
   assert.deepEqual(requests, [], 'no request leaves the page');
   assert.deepEqual(errors, []);
+  // Leaving the page with edits unsaved asks first.
+  const leaving = page.waitForEvent('dialog');
+  await page.close({ runBeforeUnload: true });
+  const question = await leaving;
+  assert.equal(question.type(), 'beforeunload');
+  await question.accept();
   const size = fs.statSync(pageFile).size;
   console.log(JSON.stringify({ openMs: openTime, editMs: editTime, largeEditMs: largeEditTime,
     pageBytes: size }));
