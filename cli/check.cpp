@@ -126,11 +126,13 @@ std::vector<Result> CheckAll(const std::vector<std::string>& paths) {
     const auto work = [&] {
         for (std::size_t i; (i = next++) < paths.size();) results[i] = CheckOne(paths[i]);
     };
-    const unsigned helpers =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), paths.size()) - 1;
-    std::vector<std::jthread> pool;
-    for (unsigned t = 0; t < helpers; ++t) pool.emplace_back(work);
-    work();
+    // One thread a core, and none idle when there are fewer files.
+    const std::size_t threads =
+        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, paths.size());
+    {
+        std::vector<std::jthread> pool(threads);
+        for (std::jthread& thread : pool) thread = std::jthread(work);
+    }
     return results;
 }
 

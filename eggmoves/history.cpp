@@ -52,8 +52,12 @@ std::optional<Edit> ImportEdit(const EggMoveList& list, EggMoveEntries entries) 
     return edit;
 }
 
+// Enlarge comes first: any other edit's count is 0, which would make it look done.
 void ApplyEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
     switch (edit.kind) {
+        case EditKind::Enlarge:
+            EnlargeList(list, edit.count);
+            break;
         case EditKind::Change:
             edit.gone = PutEntry(list, names, edit.row, edit.entry);
             break;
@@ -62,9 +66,6 @@ void ApplyEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
             break;
         case EditKind::Delete:
             edit.gone = RemoveAt(list, names, edit.row, EndMarkEntry);
-            break;
-        case EditKind::Enlarge:
-            EnlargeList(list, edit.count);
             break;
         case EditKind::Import: {
             EggMoveEntries old = list.EggMoveTable;
@@ -77,6 +78,11 @@ void ApplyEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
 
 void RevertEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
     switch (edit.kind) {
+        case EditKind::Enlarge:
+            // What was added holds only end marks, which count as nothing.
+            list.EggMoveTable.resize(list.EggMoveTable.size() - edit.count);
+            list.EggMoveListLines.resize(list.EggMoveListLines.size() - edit.count);
+            break;
         case EditKind::Change:
             PutEntry(list, names, edit.row, edit.gone);
             break;
@@ -85,11 +91,6 @@ void RevertEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
             break;
         case EditKind::Delete:
             InsertAt(list, names, edit.row, edit.gone);
-            break;
-        case EditKind::Enlarge:
-            // What was added holds only end marks, which count as nothing.
-            list.EggMoveTable.resize(list.EggMoveTable.size() - edit.count);
-            list.EggMoveListLines.resize(list.EggMoveListLines.size() - edit.count);
             break;
         case EditKind::Import:
             ApplyEdit(list, names, edit);  // a swap is its own inverse

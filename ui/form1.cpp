@@ -492,17 +492,14 @@ void TForm1::ExportButtonClick() {
 // Without a selected row or a choice nothing is edited, and no step is pushed:
 // that would drop the steps that could be redone.
 void TForm1::ChangeButtonClick() {
-    if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
     Push(ChangeEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::InsertButtonClick() {
-    if (SelectedRow() < 0 || ComboBox1->currentIndex() < 0) return;
     Push(InsertEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::DeleteButtonClick() {
-    if (SelectedRow() < 0) return;
     Push(DeleteEdit(LoadedRom.list, SelectedRow()));
 }
 

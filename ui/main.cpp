@@ -22,7 +22,6 @@ int main(int argc, char** argv) {
     // Answered before the toolkit starts, so that they work without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--") break;
         if (arg == "-h" || arg == "--help") {
             std::cout << Usage;
             return 0;
@@ -34,10 +33,8 @@ int main(int argc, char** argv) {
     }
     QuenmarkApplication application(argc, argv);
     QStringList files = application.arguments().mid(1);
-    if (!files.isEmpty() && files.front() == "--")
-        files.removeFirst();
-    else if (!files.isEmpty() && files.front().startsWith('-'))
-        files.prepend(QString());
+    // An option Qt did not take is no ROM.
+    if (!files.isEmpty() && files.front().startsWith('-')) files.prepend(QString());
     if (files.size() > 1) {
         std::cerr << Usage;
         return 2;

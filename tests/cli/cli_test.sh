@@ -91,6 +91,7 @@ done <<'CASES'
 0=0005|7|c.gba:0: error: (no species): MOVE5 comes before any species: the game gives|2
 1137=4EFF|1|c.gba:1137: warning: SPECIES223: heads the last row|1
 words=0825EF0C,0825EF0C,3EA|1|c.gba:1002: warning: SPECIES144: its moves run on past the end|1
+words=0825EF0C,0825EF0C,3EB 1002=5000|2|c.gba:1003: warning: (no species): its moves run on|2
 2=0001 3=0001|2|c.gba:2: warning: Pokémon: A\nB is listed twice (first at row 1)|1
 7=4E21|1|c.gba:7: warning: Pokémon: is listed again (first at row 0)|1
 13=4E20|1|c.gba:13: warning: SPECIES2: holds species 0 (SPECIES0, the repair filler)|1
@@ -119,6 +120,9 @@ expect 2 "missing.gba: no such file" diff en.gba missing.gba
 expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
 [ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"
+# Only the entries before the end mark count.
+"$MAKE" BPRE ended.gba 1100=FFFF
+expect 1 "removed, with" diff en.gba ended.gba
 
 echo "== import"
 cp en.gba work.gba
@@ -135,6 +139,8 @@ cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
 ! grep -q "now holds" out || fail "an import in place told of a grown table"
 expect 0 '"written": false' import work.gba edit.csv --json
+cp en.gba work2.gba
+expect 0 '"written": true' import work2.gba edit.csv --json
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
 [ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"

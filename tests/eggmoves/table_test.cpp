@@ -114,13 +114,11 @@ TEST_F(Table, EachEditAtTheEdgesAndInside) {
 TEST_F(Table, UndoAndRedoRetraceEveryKindOfEdit) {
     EggMoveEntries imported = entries;
     imported[3] = 20007;
-    const std::optional<Edit> edits[] = {ChangeEdit(list, names, 1, 0),
-                                         InsertEdit(list, names, 0, 765),
-                                         DeleteEdit(list, 2),
-                                         EnlargeEdit(list, 4),
-                                         ImportEdit(list, imported),
-                                         DeleteEdit(list, 0),
-                                         InsertEdit(list, names, 1137, 412)};
+    const std::optional<Edit> edits[] = {
+        ChangeEdit(list, names, 1, 0), InsertEdit(list, names, 0, 765),
+        DeleteEdit(list, 2),           EnlargeEdit(list, 3),
+        EnlargeEdit(list, 1),          ImportEdit(list, imported),
+        DeleteEdit(list, 0),           InsertEdit(list, names, 1137, 412)};
     EditHistory history;
     std::vector<EggMoveEntries> seen = {list.EggMoveTable};
     for (const std::optional<Edit>& edit : edits) {

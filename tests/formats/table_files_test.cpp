@@ -251,6 +251,7 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
     EXPECT_EQ(ReadTable(Edited(Csv, {{0, Append, "1140,9"}}), Csv, *rom, 1141).problem,
               "row 1138 is missing");
     EXPECT_EQ(ReadTable(grown, Csv, *rom).rows, 1140);
+    EXPECT_EQ(ReadTable(Edited(List, {{0, Append, ""}}), List, *rom, 1138).problem, "");
     // A list's blank lines at the end are rows when the table may grow: end marks.
     const std::string blanks = Edited(List, {{0, Append, "    MOVE9"}, {0, Append, ""}});
     EXPECT_EQ(ChangesOf(ReadTable(blanks, List, *rom, 1140)), (Changed{{1138, 9}, {1139, 0xFFFF}}));
