@@ -135,6 +135,14 @@ fs.copyFileSync(at('fire.gba'), at('reference.gba'));
   await open('BPGF.gba');
   await answer('Warning', 'Discard');
   await readAsCli('BPGF');
+  // Every other release reads as the command line reads it.
+  for (const release of ['AXVE:1', 'AXVE:2', 'AXPE', 'AXPE:1', 'AXPE:2', 'BPRE:1', 'BPGE',
+    'BPGE:1', 'AXVF', 'AXPF', 'BPEF', 'BPRF', 'AXVD', 'AXVD:1', 'AXPD', 'AXPD:1']) {
+    const name = release.replace(':', '-');
+    run(makeRom, release, `${name}.gba`);
+    await open(`${name}.gba`);
+    await readAsCli(name);
+  }
   await open('cut.gba');
   await readAsCli('cut');
   await changeRow(0, 3);
