@@ -27,7 +27,7 @@ fi
 
 "$ROOT/usr/bin/quenmark-cli" --version | grep -qx "quenmark-cli [0-9.]*" || fail "no version"
 "$MAKE_TEST_ROM" BPRE:1 "$ROOT/rom.gba"
-"$ROOT/usr/bin/quenmark-cli" identify "$ROOT/rom.gba" | grep -q "BPRE Fire Red (English) 1.1, table at 0x25EF7C" ||
+"$ROOT/usr/bin/quenmark-cli" identify "$ROOT/rom.gba" | grep -q "BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C" ||
   fail "the installed quenmark-cli does not identify a ROM"
 if have xvfb-run "the installed window" && have xdotool "the installed window"; then
   # shellcheck disable=SC2016
