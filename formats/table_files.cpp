@@ -431,12 +431,14 @@ TableText ReadCsv(std::string_view text, const Rom& rom, int largest) {
 std::vector<int> ObjectLines(std::string_view text) {
     std::vector<int> lines;
     int line = 1, depth = 0;
-    bool inString = false, escaped = false;
-    for (const char c : text) {
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '\n') ++line;
         if (inString) {
-            inString = escaped || c != '"';
-            escaped = !escaped && c == '\\';
+            // An escaped character never ends the string; JSON escapes no line break.
+            i += c == '\\';
+            inString = c != '"';
         } else if (c == '"') {
             inString = true;
         } else if (c == '{' && ++depth == 2) {
