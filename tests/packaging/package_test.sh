@@ -26,6 +26,11 @@ if have lintian "the package"; then
 fi
 
 "$ROOT/usr/bin/quenmark-cli" --version | grep -qx "quenmark-cli [0-9.]*" || fail "no version"
+# The window answers --help and --version with no display at all.
+env -u DISPLAY -u WAYLAND_DISPLAY "$ROOT/usr/bin/quenmark" --help | grep -q "^Usage: quenmark \[ROM\]" ||
+  fail "the window's --help"
+env -u DISPLAY -u WAYLAND_DISPLAY "$ROOT/usr/bin/quenmark" --version | grep -qx "quenmark [0-9.]*" ||
+  fail "the window's --version"
 "$MAKE_TEST_ROM" BPRE:1 "$ROOT/rom.gba"
 "$ROOT/usr/bin/quenmark-cli" identify "$ROOT/rom.gba" | grep -q "BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C" ||
   fail "the installed quenmark-cli does not identify a ROM"
