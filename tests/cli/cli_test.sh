@@ -191,6 +191,7 @@ en.gba|--by 1|pointers to its table are not known for this release or not in thi
 foreign.gba|--by 1|reads an egg-move table of another size or place
 big.gba|--to 1238|the table holds 1238 entries; it can grow to more, up to 16384
 big.gba|--by 1 --at 0x1002|the place asked for is not 4-aligned free space
+big.gba|--by 1 --at nowhere|--at takes an offset such as 0xF00000
 big.gba|--to 16385|it can grow to more, up to 16384
 CASES
 run 0 export big.gba -o big.list
