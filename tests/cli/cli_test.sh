@@ -198,6 +198,8 @@ run 0 export big.gba -o big.list
 printf 'SPECIES7\n    MOVE9\n' >>big.list
 expect 2 "big.list:1239: the file describes 1240 entries; the table holds 1238 (--grow" import big.gba big.list
 expect 0 "the table grows to 1240 entries" import big.gba big.list --grow
+run 0 export big.gba --format json
+has out '"entries": 1240'
 run 0 export big.gba --format csv
 has out "1239,0x0009,move,9,MOVE9"
 

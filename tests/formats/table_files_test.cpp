@@ -178,6 +178,7 @@ TEST_F(Formats, RowsAndCellsRefused) {
         {Csv, {{R + 1, 1, "0x0000"}}, 4, "0x0000 is not a legal entry, and row 2"},
         {Csv, {{R + 1, 1, "0x1FFFFFFFFFFFFFFFFF"}}, 4, "no species or move \"0x1FFFFFFFFFFFFFFFFF\""},
         {Csv, {{9, 4, "\"MOVE"}}, 10, "a quoted field is not closed"},
+        {Csv, {{1138, 4, "\"MOVE"}}, 1139, "a quoted field is not closed"},  // at the end
         {Csv, {{0, Line, "number,value"}}, 1, "the header has no \"row\" column"},
         {Csv, {{0, Line, "row,kind"}}, 1, "the header has no \"value\", \"id\" or \"name\""},
         {Json, {{40, Line, "}"}}, 41, "not JSON"},
