@@ -2,16 +2,13 @@
 
 #include <algorithm>
 
-namespace {
-
 bool IsRow(const EggMoveList& list, int row) {
     return row >= 0 && static_cast<std::size_t>(row) < list.EggMoveTable.size();
 }
+
 bool IsChoice(int choice) {
     return choice >= 0 && choice < EntryChoiceCount;
 }
-
-}  // namespace
 
 std::uint16_t PutEntry(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry) {
     const std::uint16_t old = list.EggMoveTable[row];

@@ -6,6 +6,10 @@
 
 #include "eggmoves/table.h"
 
+// Whether row is a row of the table, and choice one of the drop-down's.
+bool IsRow(const EggMoveList& list, int row);
+bool IsChoice(int choice);
+
 // Each returns false, changing nothing, when the row or the choice is out of
 // range (no selected row is -1; an empty drop-down gives choice -1).
 bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice);

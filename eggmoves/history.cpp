@@ -6,10 +6,6 @@
 
 namespace {
 
-bool IsRow(const EggMoveList& list, int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < list.EggMoveTable.size();
-}
-
 Edit MakeEdit(EditKind kind, int row = 0, std::uint16_t entry = 0, int count = 0) {
     Edit edit;
     edit.kind = kind;
@@ -23,7 +19,7 @@ Edit MakeEdit(EditKind kind, int row = 0, std::uint16_t entry = 0, int count = 0
 
 std::optional<Edit> ChangeEdit(const EggMoveList& list, const RomNames& names, int row,
                                int choice) {
-    if (!IsRow(list, row) || choice < 0 || choice >= EntryChoiceCount) return std::nullopt;
+    if (!IsRow(list, row) || !IsChoice(choice)) return std::nullopt;
     return MakeEdit(EditKind::Change, row, EntryForChoice(choice, names).entry);
 }
 

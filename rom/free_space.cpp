@@ -16,11 +16,7 @@ std::int64_t AlignUp(std::int64_t at) {
 }
 
 std::int64_t FileSize(std::istream& file) {
-    file.clear();
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.clear();
-    return std::max<std::streamoff>(size, 0);
+    return std::max<std::int64_t>(RomFileSize(file), 0);
 }
 
 }  // namespace

@@ -36,10 +36,14 @@ std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset) {
     return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
+std::int64_t RomFileSize(std::istream& rom) {
     rom.clear();
     rom.seekg(0, std::ios::end);
     const std::streamoff size = rom.tellg();
     rom.clear();
-    return size - offset >= static_cast<std::streamoff>(count);
+    return size;
+}
+
+bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count) {
+    return RomFileSize(rom) - offset >= static_cast<std::int64_t>(count);
 }

@@ -26,5 +26,8 @@ std::size_t ReadRomBlock(std::istream& rom, std::int64_t offset, std::span<std::
 // The 32-bit little-endian word at offset, by the same rule.
 std::uint32_t ReadRomWord(std::istream& rom, std::int64_t offset);
 
+// The file's size in bytes; -1 when it cannot be told.
+std::int64_t RomFileSize(std::istream& rom);
+
 // Whether the file holds every byte of [offset, offset + count), offset >= 0.
 bool HoldsBytes(std::istream& rom, std::int64_t offset, std::size_t count);
