@@ -28,13 +28,13 @@ packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libcli11
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev libx11-dev clang libclang-rt-14-dev xvfb xauth xdotool)
 fi
-# The web page: emscripten and node build it; the test drives it in Chromium. A
-# node that came with its own npm is kept.
+# The web page: emscripten and node build it; the test drives it in Chromium
+# and Firefox. A node that came with its own npm is kept.
 if [ "$mode" = web ]; then
   packages=(emscripten nlohmann-json3-dev)
 fi
 if [ "$mode" = test ]; then
-  packages+=(emscripten chromium)
+  packages+=(emscripten chromium firefox-esr)
 fi
 # The package carries the web page too.
 [ "$mode" = package ] && packages+=(emscripten)
@@ -95,8 +95,9 @@ if [ "$mode" = run ]; then
 fi
 
 echo "== build and test"
-# The browser test's driver, at the version its lock file pins.
-(cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+# The browser test's driver, at the version its lock file pins; it drives the
+# system's browsers and downloads none.
+(cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund >/dev/null)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUENMARK_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")

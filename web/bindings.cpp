@@ -5,11 +5,11 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 #include <streambuf>
 
 #include "eggmoves/export.h"
+#include "eggmoves/find.h"
 #include "eggmoves/history.h"
 #include "eggmoves/rules.h"
 #include "formats/table_files.h"
@@ -279,9 +279,10 @@ val Import(const std::string& text, const std::string& fileName) {
     return out;
 }
 
-val ExportList() {
+// The table as the command line's export writes it: 0 list, 1 CSV, 2 JSON.
+val Export(int format) {
     std::ostringstream out;
-    WriteListLines(out, Current().rom.list);
+    WriteTable(out, Current().rom, static_cast<TableFormat>(format));
     return Bytes(out.str());
 }
 
@@ -300,22 +301,13 @@ val Findings() {
     return out;
 }
 
-// The first row after from (wrapping round) whose line holds text, ignoring
-// case; -1 when none does.
-int FindRow(const std::string& text, int from) {
-    const std::vector<std::string>& lines = Current().rom.list.EggMoveListLines;
-    const auto lower = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    const std::string wanted = lower(text);
-    const auto n = static_cast<int>(lines.size());
-    for (int step = 1; step <= n; ++step) {
-        const int row = ((from + step) % n + n) % n;
-        if (lower(Utf8(lines[static_cast<std::size_t>(row)])).find(wanted) != std::string::npos)
-            return row;
-    }
-    return -1;
+int FindFrom(const std::string& text, int from) {
+    return FindRow(Current().rom.list.EggMoveListLines, text, from);
+}
+
+// What the command line's identify says of the ROM open, as JSON.
+std::string IdentityJson() {
+    return Identity(Current().rom).dump();
 }
 
 }  // namespace
@@ -346,7 +338,8 @@ EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("image", &Image);
     emscripten::function("tablePlace", &PlaceOfTable);
     emscripten::function("importTable", &Import);
-    emscripten::function("exportList", &ExportList);
+    emscripten::function("exportTable", &Export);
+    emscripten::function("identity", &IdentityJson);
     emscripten::function("findings", &Findings);
-    emscripten::function("findRow", &FindRow);
+    emscripten::function("findRow", &FindFrom);
 }

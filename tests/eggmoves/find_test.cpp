@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,14 +75,18 @@ TEST(Find, FoldsBothSidesAlike) {
         EXPECT_EQ(FoldWindows1252(c.windows1252), c.folded) << c.utf8;
         EXPECT_EQ(FoldUtf8(c.utf8), c.folded) << c.utf8;
     }
-    EXPECT_EQ(FoldUtf8("a\xF0\x9F\x98\x80"
-                       "b"),
-              "a\xF0\x9F\x98\x80"
-              "b");  // 4 bytes kept whole
-    EXPECT_EQ(FoldUtf8("a\xE2\x82"
-                       "b"),
-              "a\xEF\xBF\xBD\xEF\xBF\xBD"
-              "b");  // cut: two unknowns
+    // Characters that are no letter keep their UTF-8, of each length; combining
+    // accents (U+0300 to U+036F) go; a broken sequence is one unknown character a byte.
+    const std::pair<std::string, std::string> typed[] = {
+        {"\xC2\x80 \xC2\xA0", "\xC2\x80 \xC2\xA0"},
+        {"\xE0\xA0\x80 \xF0\x90\x80\x80", "\xE0\xA0\x80 \xF0\x90\x80\x80"},
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+        {"a\xCC\x80\xCD\xAF_\xCD\xB0\xCB\xBF", "a_\xCD\xB0\xCB\xBF"},
+        {"a\xE2\x82_", "a\xEF\xBF\xBD\xEF\xBF\xBD_"},
+        {"\x80", "\xEF\xBF\xBD"},
+    };
+    for (const auto& [utf8, folded] : typed) EXPECT_EQ(FoldUtf8(utf8), folded) << utf8;
+    EXPECT_EQ(FoldWindows1252("\x8A\x9A\xA0\xBF"), "ss\xC2\xA0\xC2\xBF");
 }
 
 }  // namespace

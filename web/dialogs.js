@@ -1,0 +1,46 @@
+// ---- Dialogs: each question or message is a modal dialog with its title. ----
+
+let dialogCount = 0;
+// Resolves with the index of the button chosen, or -1 when dismissed with Escape.
+function ask(titleKey, message, buttonKeys, defaultButton = 0, field = null) {
+  return new Promise((resolve) => {
+    const dialog = document.createElement('dialog');
+    const id = `dialog-title-${++dialogCount}`;
+    dialog.setAttribute('aria-labelledby', id);
+    const title = document.createElement('h2');
+    title.id = id;
+    title.textContent = text(titleKey);
+    const body = document.createElement('p');
+    body.textContent = message;
+    dialog.append(title, body);
+    if (field) dialog.append(field);
+    const row = document.createElement('div');
+    row.className = 'buttons';
+    buttonKeys.forEach((key, i) => {
+      const button = document.createElement('button');
+      button.textContent = text(key);
+      button.addEventListener('click', () => dialog.close(String(i)));
+      row.append(button);
+    });
+    dialog.append(row);
+    // Enter in the dialog's field is its first button, as in the window's boxes.
+    // Its default action would reach the button that gets the focus back.
+    if (field) {
+      field.addEventListener('keydown', (e) => {
+        if (e.key !== 'Enter') return;
+        e.preventDefault();
+        row.children[0].click();
+      });
+    }
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      resolve(dialog.returnValue === '' ? -1 : Number(dialog.returnValue));
+    });
+    document.body.append(dialog);
+    dialog.showModal();
+    (field || row.children[defaultButton]).focus();
+  });
+}
+
+const tell = (titleKey, message) => ask(titleKey, message, ['ok']);
+

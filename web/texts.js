@@ -1,0 +1,132 @@
+// The page's words: the window's texts, English then French, and the page's own.
+'use strict';
+
+const Texts = {
+  open: ['Open', 'Ouvrir'],
+  save: ['Save', 'Sauvegarder'],
+  import: ['Import...', 'Importer...'],
+  enlarge: ['Enlarge Table...', 'Agrandir la table...'],
+  undo: ['Undo', 'Annuler'],
+  redo: ['Redo', 'Rétablir'],
+  find: ['Find', 'Chercher'],
+  findLabel: ['Text to find', 'Texte à chercher'],
+  check: ['Check', 'Vérifier'],
+  export: ['Export...', 'Exporter...'],
+  exportCaption: ['Export', 'Exporter'],
+  exportAs: ['Export the list as:', 'Exporter la liste en :'],
+  formatList: ['List (.txt)', 'Liste (.txt)'],
+  formatCsv: ['CSV', 'CSV'],
+  formatJson: ['JSON', 'JSON'],
+  close: ['Close', 'Fermer'],
+  change: ['Change Entry', "Changer l'Entrée"],
+  insert: ['Insert New Entry', 'Insérer une Nouvelle Entrée'],
+  delete: ['Delete Entry', "Supprimer l'Entrée"],
+  choices: ['Species or move', 'Espèce ou attaque'],
+  list: ['Egg moves', 'Attaques des oeufs'],
+  pokemon: ['Number of Pokémon:', 'Nombre de Pokémon:'],
+  moves: ['Number of Moves:', "Nombre d'Attaques:"],
+  total: ['Number Total:', 'Nombre Total:'],
+  saveChanges: ['Save the changes to %1?', 'Enregistrer les modifications de %1 ?'],
+  saveButton: ['Save', 'Enregistrer'],
+  discard: ['Discard', 'Ne pas enregistrer'],
+  // What Undo and Redo would do next, as the core names it.
+  change_: ['Change', 'Modifier'],
+  insert_: ['Insert', 'Insérer'],
+  delete_: ['Delete', 'Supprimer'],
+  import_: ['Import', 'Importer'],
+  enlarge_: ['Enlarge', 'Agrandir'],
+  unsupported: [
+    "Sorry, but the rom you chose isn't supported by this program yet, or isn't a generation III Pokémon rom.",
+    "Désolé, mais la rom que vous avez choisie n'est pas compatible avec cette programme encore, ou n'est pas une rom Pokémon de la génération GBA."],
+  saved: ['The file was successfully saved!', 'La rom a bien été sauvegardée!'],
+  corrupted: [
+    'An entry of the egg move list is corrupted. Do you want this program to fix it?',
+    'Une entrée de la liste des attaques des oeufs est corrompue. Voulez-vous que cette programme le fixe?'],
+  nothingToSave: [
+    'There is no complete egg move table to save. Nothing was written: open a rom first.',
+    "Il n'y a pas de liste complète des attaques des oeufs à sauvegarder. Rien n'a été écrit : ouvrez d'abord une rom."],
+  saveFailed: [
+    'The rom could not be saved: it is missing, read-only, in use, or no longer holds the whole egg move list. Nothing was written.',
+    "La rom n'a pas pu être sauvegardée : elle est introuvable, en lecture seule, utilisée, ou ne contient plus toute la liste des attaques des oeufs. Rien n'a été écrit."],
+  foreignTable: [
+    'The game in this rom reads an egg move list of another size or at another place. Quenmark shows the copy at the usual place, and will write nothing to this rom.',
+    "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit. Quenmark montre la copie à l'endroit habituel, et n'écrira rien dans cette rom."],
+  fileChanged: [
+    'Nothing was written: the file is no longer the rom that was opened (another size, another game, or its egg move list elsewhere).',
+    "Rien n'a été écrit : le fichier n'est plus la rom ouverte (une autre taille, un autre jeu, ou sa liste des attaques des oeufs ailleurs)."],
+  readOnlySave: [
+    'Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.',
+    "Rien n'a été écrit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."],
+  enlargeCaption: ['Enlarge Table', 'Agrandir la table'],
+  enlargeCount: ['Entries to add at the end of the list:', 'Entrées à ajouter à la fin de la liste :'],
+  ok: ['OK', 'OK'],
+  cancel: ['Cancel', 'Annuler'],
+  yes: ['Yes', 'Oui'],
+  no: ['No', 'Non'],
+  grown: [
+    'The file was successfully saved! The egg move list now holds %1 entries, at offset %2.',
+    "La rom a bien été sauvegardée! La liste des attaques des oeufs contient maintenant %1 entrées, à l'adresse %2."],
+  cannotGrow: [
+    'The egg move list of this rom cannot be enlarged: where its game points at the list is not known for this version, or not in this file. Nothing was changed.',
+    "La liste des attaques des oeufs de cette rom ne peut pas être agrandie : l'endroit où son jeu la cherche n'est pas connu pour cette version, ou pas dans ce fichier. Rien n'a été modifié."],
+  noRoom: [
+    'There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.',
+    "Il n'y a pas d'espace libre dans cette rom (des octets tous à 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a été modifié."],
+  attention: ['Attention', 'Attention'],
+  warning: ['Warning', 'Alerte'],
+  unreadable: ['The file could not be read. Nothing was opened.',
+    "Le fichier n'a pas pu être lu. Rien n'a été ouvert."],
+  tooLarge: [
+    'This file is larger than 32 MiB: no Game Boy Advance rom is. Nothing was opened.',
+    "Ce fichier dépasse 32 Mio : aucune rom Game Boy Advance n'est aussi grande. Rien n'a été ouvert."],
+  importRefused: ['The file was refused at line %1: %2. Nothing was changed.',
+    "Le fichier a été refusé à la ligne %1 : %2. Rien n'a été modifié."],
+  notFound: ['No line holds this text.', 'Aucune ligne ne contient ce texte.'],
+  findings: ['Findings of the check', 'Constats de la vérification'],
+  noFindings: ['The game reads this table as the list shows it.',
+    'Le jeu lit cette table comme la liste la montre.'],
+  row: ['Row', 'Ligne'],
+  dropHint: [
+    'Drop a rom on the page to open it: Save then downloads it. Opened with Open, Save writes back into the file where the browser can. Nothing leaves this page.',
+    "Déposez une rom sur la page pour l'ouvrir : Sauvegarder la télécharge alors. Ouverte avec Ouvrir, Sauvegarder écrit dans le fichier là où le navigateur le peut. Rien ne quitte cette page."],
+  openTip: [
+    'Open a rom. Opened with Open, Save writes back into the file where the browser can; a rom dropped on the page is saved as a download.',
+    'Ouvrir une rom. Ouverte avec Ouvrir, Sauvegarder écrit dans le fichier là où le navigateur le peut ; une rom déposée sur la page est sauvegardée en téléchargement.'],
+  downloaded: [
+    'Your browser cannot write to %1: the rom with your changes was downloaded as %1. Replace your file with it to keep them.',
+    'Votre navigateur ne peut pas écrire dans %1 : la rom avec vos modifications a été téléchargée sous le nom %1. Remplacez votre fichier par elle pour les garder.'],
+  // The line naming the ROM open.
+  tableAt: ['table at %1, %2 entries', 'table à %1, %2 entrées'],
+  moved: ['moved', 'déplacée'],
+  readOnly: ['read-only', 'en lecture seule'],
+  cutShort: ['cut short', 'tronquée'],
+};
+
+// What each of the check's rules means, in the core's order.
+const RuleTexts = [
+  ['an illegal entry before the end mark', 'une entrée illégale avant la marque de fin'],
+  ['a move before the first species: taught to every species without an entry',
+    'une attaque avant la première espèce : apprise à toute espèce sans entrée'],
+  ['more than ten moves: the game teaches only the first ten',
+    'plus de dix attaques : le jeu n\'apprend que les dix premières'],
+  ['a species met again: the game uses its first entry (row %e)',
+    'une espèce revue : le jeu utilise sa première entrée (ligne %e)'],
+  ['the same move twice under %s (first at row %e)', 'la même attaque deux fois sous %s (d\'abord ligne %e)'],
+  ['species 0: the game reads it as a move', 'l\'espèce 0 : le jeu la lit comme une attaque'],
+  ['an illegal entry after the end mark, kept as it is', 'une entrée illégale après la marque de fin, gardée telle quelle'],
+  ['the game reads another table than this one', 'le jeu lit une autre table que celle-ci'],
+  ['the file ends inside the table', 'le fichier se termine dans la table'],
+  ['a species at the last row: its moves are read past the table',
+    'une espèce à la dernière ligne : ses attaques sont lues après la table'],
+  ["the last species' moves go on past the table", 'les attaques de la dernière espèce continuent après la table'],
+];
+
+// The SaveResult texts, in the core's order.
+const SaveTexts = ['saved', 'grown', 'nothingToSave', 'readOnlySave', 'saveFailed', 'cannotGrow',
+  'noRoom', 'noRoom'];
+// The table formats, in the core's order, with the name and type of their file.
+const Formats = [
+  { key: 'formatList', file: 'EggMoves.txt', type: 'text/plain' },
+  { key: 'formatCsv', file: 'EggMoves.csv', type: 'text/csv' },
+  { key: 'formatJson', file: 'EggMoves.json', type: 'application/json' },
+];
