@@ -130,7 +130,7 @@ async function scenario(engine) {
   const changeRow = async (n, index) => {
     await (await row(n)).click();
     await page.$eval('#choices', (s, i) => { s.selectedIndex = i; }, index);
-    await click('Change Entry');
+    await (await page.$('#change')).click();
   };
   // The ROM saved from code.gba is what the command line writes from the exported list.
   const sameAsCli = async (code, saved) => {
@@ -170,7 +170,7 @@ async function scenario(engine) {
   await open('foreign.gba');
   assert.match(await answer('Warning'), /another size or at another place/);
   await opened();
-  assert.match(await page.$eval('#identity', (e) => e.textContent), /^foreign\.gba: BPRE .*, read-only, cut short$/);
+  assert.match(await page.$eval('#identity', (e) => e.textContent), /^foreign\.gba: BPRE Fire Red English 1\.0, table at 0x[0-9A-F]+, \d+ entries, read-only$/);
   await click('Save');
   assert.match(await answer('Attention'), /^Nothing was written/);
 
@@ -192,6 +192,7 @@ async function scenario(engine) {
   await open('cut.gba');
   await opened();
   assert.ok((await exportList()).equals(run(cli, 'export', 'cut.gba', '--partial')), 'cut');
+  assert.match(await page.$eval('#identity', (e) => e.textContent), /, cut short$/);
   await changeRow(0, 3);
   await click('Save');
   assert.match(await answer('Attention'), /could not be saved/);
@@ -263,12 +264,14 @@ async function scenario(engine) {
   assert.match(await page.$eval('#species-count', (e) => e.textContent), /^Number of Pokémon: \d+$/);
   assert.equal((await page.$$('#choices option')).length, 766);
   assert.equal(await page.$eval('#identity', (e) => e.textContent),
-    'fire.gba: BPRE FireRed English 1.0, table at 0x25EF0C, 1138 entries');
+    'fire.gba: BPRE Fire Red English 1.0, table at 0x25EF0C, 1138 entries');
 
   // Edits, an undo, the Insert key and the language of the history's captions.
   await changeRow(1, 3);
+  const editMs = await page.evaluate(() => window.quenmarkTimes.edit);
   await (await row(2)).click();
   await page.$eval('#choices', (s) => { s.selectedIndex = 500; });
+  await page.focus('#list');
   await page.keyboard.press('Insert');
   await (await row(7)).click();
   await click('Delete Entry');
@@ -364,33 +367,44 @@ async function scenario(engine) {
       await page.keyboard.press('Escape');
     }
   }
+  await click('Français');
 
-  // The language stays for the next visit.
-  await page.reload();
-  await page.waitForSelector('body[data-ready="true"]');
-  await button('Ouvrir');
-  await click('English');
   assert.deepEqual(errors, []);
+
+  // Leaving the page with edits unsaved asks first, where the driver shows the question.
+  await changeRow(3, 5);
+  const question = new Promise((resolve) => page.once('dialog', resolve));
+  await page.close({ runBeforeUnload: true });
+  const asked = await Promise.race([question, sleep(5000)]);
+  if (asked) {
+    assert.equal(asked.type(), 'beforeunload');
+    await asked.accept();
+  } else say('the question on leaving with unsaved edits is not reported by this driver: not checked');
+
+  // The language chosen last holds at the next visit; the first one followed the browser's.
+  const again = await browser.newPage();
+  await again.goto(pageUrl);
+  await again.waitForSelector('body[data-ready="true"]');
+  await again.waitForSelector('::-p-xpath(//button[normalize-space(.)="Ouvrir"])');
   await browser.close();
-  say(`open of a 16 MiB ROM, from the file input's change to the list shown, median of five: ${times[2].toFixed(1)} ms (${times.map((t) => t.toFixed(0)).join(', ')})`);
-  return times[2];
+  say(`open of a 16 MiB ROM, from the file input's change to the list shown, median of five: ${times[2].toFixed(1)} ms (${times.map((t) => t.toFixed(0)).join(', ')}); one edit: ${editMs.toFixed(1)} ms`);
+  return { openMs: times[2], editMs };
 }
 
-// Leaving the page with edits unsaved asks first: seen where the driver reports it.
 (async () => {
-  const medians = {};
+  const figures = {};
   for (const engine of engines) {
     if (!fs.existsSync(engine.path)) {
       console.log(`${engine.name}: not installed at ${engine.path}: its steps were not run`);
       process.exitCode = 1;
       continue;
     }
-    medians[engine.name] = await scenario(engine);
+    figures[engine.name] = await scenario(engine);
   }
   const size = fs.statSync(pageFile).size;
-  console.log(JSON.stringify({ openMs: medians, pageBytes: size }));
+  console.log(JSON.stringify({ ...figures, pageBytes: size }));
   assert.ok(size < 2 * 1024 * 1024, 'the page stays under 2 MB');
-  for (const [name, ms] of Object.entries(medians)) assert.ok(ms <= 100, `${name}: open took ${ms} ms`);
+  for (const [name, { openMs }] of Object.entries(figures)) assert.ok(openMs <= 100, `${name}: open took ${openMs} ms`);
 })().catch((e) => {
   console.error(e);
   process.exit(1);
