@@ -93,9 +93,17 @@ async function openRom(file, handle, started) {
   }));
 }
 
+// The drop-down of names, made again only for a ROM that names them otherwise:
+// 766 options cost more than the rest of an open.
+let choicesShown = '';
 function fillChoices() {
   const select = $('choices');
-  select.replaceChildren(...core.choices().map((name, i) => new Option(name, String(i))));
+  const names = core.choices();
+  const key = names.join('\n');
+  if (key !== choicesShown) {
+    select.replaceChildren(...names.map((name, i) => new Option(name, String(i))));
+    choicesShown = key;
+  }
   select.selectedIndex = 0;
 }
 

@@ -29,8 +29,10 @@ if [ ${#stale[@]} -gt 0 ]; then
   printf '%s\n' "${stale[@]}" | xargs -P"${QUENMARK_JOBS:-2}" -n2 sh -c \
     'mkdir -p "$(dirname "$2")" && em++ $QUENMARK_CXXFLAGS -c "$1" -o "$2"' _
 fi
+# Room from the start for two 16 MiB images (the one open and the one opening)
+# and a third read back at Save: growing the memory during an open is slow.
 em++ -O2 -fexceptions "${objects[@]}" --bind -s SINGLE_FILE=1 -s MODULARIZE=1 \
   -s EXPORT_NAME=QuenmarkCore -s ENVIRONMENT=web -s ALLOW_MEMORY_GROWTH=1 \
-  -s INITIAL_MEMORY=67108864 -s FILESYSTEM=0 -o "$out/core.js"
+  -s INITIAL_MEMORY=134217728 -s FILESYSTEM=0 -o "$out/core.js"
 node web/assemble.js web/quenmark.html "$out/core.js" "$page"
 echo "== $page ($(stat -c %s "$page") bytes)"
