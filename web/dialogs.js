@@ -23,15 +23,16 @@ function ask(titleKey, message, buttonKeys, defaultButton = 0, field = null) {
       row.append(button);
     });
     dialog.append(row);
-    // Enter in the dialog's field is its first button, as in the window's boxes.
-    // Its default action would reach the button that gets the focus back.
-    if (field) {
-      field.addEventListener('keydown', (e) => {
-        if (e.key !== 'Enter') return;
-        e.preventDefault();
-        row.children[0].click();
-      });
-    }
+    // Enter in the dialog's field is its first button, as in the window's boxes;
+    // its default action would reach the button that gets the focus back.
+    // Enter on a button chooses it, in every engine, on the key's press alone.
+    dialog.addEventListener('keydown', (e) => {
+      if (e.key !== 'Enter') return;
+      const chosen = e.target === field ? row.children[0] : e.target.closest('button');
+      if (!chosen) return;
+      e.preventDefault();
+      chosen.click();
+    });
     dialog.addEventListener('close', () => {
       dialog.remove();
       resolve(dialog.returnValue === '' ? -1 : Number(dialog.returnValue));
