@@ -116,18 +116,20 @@ SaveCause FileCause(std::iostream& file, const Rom& rom, bool overwrite) {
     return SaveCause::None;
 }
 
-SaveCause GrowthCause(SaveResult problem) {
-    switch (problem) {
-        case SaveResult::NoRoom:
-            return SaveCause::NoRoom;
-        case SaveResult::PlaceTaken:
-            return SaveCause::PlaceTaken;
-        default:
-            return SaveCause::CannotMove;
-    }
-}
-
 }  // namespace
+
+SaveCause GrowthCause(SaveResult problem) {
+    static constexpr std::pair<SaveResult, SaveCause> Causes[] = {
+        {SaveResult::NothingToSave, SaveCause::NothingLoaded},
+        {SaveResult::ReadOnly, SaveCause::ForeignTable},
+        {SaveResult::CannotMove, SaveCause::CannotMove},
+        {SaveResult::NoRoom, SaveCause::NoRoom},
+        {SaveResult::PlaceTaken, SaveCause::PlaceTaken},
+        {SaveResult::Failed, SaveCause::CutShort}};
+    for (const auto& [r, c] : Causes)
+        if (r == problem) return c;
+    return SaveCause::None;
+}
 
 SaveOutcome SaveTable(Rom& rom, const EggMoveEntries& entries, bool overwrite,
                       std::optional<std::int64_t> at) {

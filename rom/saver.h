@@ -45,6 +45,10 @@ struct GrowthPlan {
 GrowthPlan PlanGrowth(std::istream& file, const Rom& rom, int count,
                       std::optional<std::int64_t> at = std::nullopt);
 
+// The cause of a growth problem (GrowthProblem's, or PlanGrowth's for a count
+// it can take); None for Saved and Grown.
+SaveCause GrowthCause(SaveResult problem);
+
 // How many entries could still be added to a table of count entries in rom's
 // file: min(MaxEntryCount, the most that fits) - count; 0 when it cannot grow.
 int RoomToGrow(std::istream& file, const Rom& rom, int count);
