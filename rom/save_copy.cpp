@@ -44,11 +44,10 @@ SaveOutcome SaveCopy(Rom& rom, const EggMoveEntries& entries, const std::string&
                      bool overwrite, std::optional<std::int64_t> at) {
     std::error_code error;
     if (fs::equivalent(target, rom.path, error)) return Failure(SaveCause::SameFile);
-    std::ifstream original = OpenRomFile(rom.path);
-    if (!original)
-        return fs::is_regular_file(rom.path, error)
-                   ? Failure(SaveCause::CannotWrite, std::strerror(EACCES))
-                   : Failure(SaveCause::FileGone);
+    if (!fs::is_regular_file(rom.path, error)) return Failure(SaveCause::FileGone);
+    errno = 0;
+    std::ifstream original(rom.path, std::ios::binary);
+    if (!original) return Failure(SaveCause::CannotWrite, std::strerror(errno ? errno : EACCES));
     const std::int64_t size = RomFileSize(original);
     const Bytes bytes =
         ReadRomBytes(original, 0, static_cast<std::size_t>(std::max<std::int64_t>(size, 0)));

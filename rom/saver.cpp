@@ -108,10 +108,10 @@ SaveCause FileCause(std::iostream& file, const Rom& rom, bool overwrite) {
     // must not get this table; one too short for a header reads as no release.
     const Release now = IdentifyGameVersion(file);
     if (now.version != rom.release.version) return SaveCause::OtherGame;
-    if (LocateEggMoveTable(file, *now.version) != rom.table) return SaveCause::TableMoved;
     const TableLocation& t = rom.table;
     if (!HoldsBytes(file, t.EggMoveOffset, 2 * static_cast<std::size_t>(t.entryCount)))
         return SaveCause::CutShort;
+    if (LocateEggMoveTable(file, *now.version) != t) return SaveCause::TableMoved;
     if (!overwrite && ChangedOnDisk(file, rom)) return SaveCause::ChangedOnDisk;
     return SaveCause::None;
 }

@@ -20,7 +20,7 @@ class Loading : public ::testing::Test {
         questions = warnings = 0;
         return LoadRom(rom, path,
                        {nullptr, [this] { ++warnings; },
-                        [this, answers] {
+                        [this, answers](int, std::uint16_t) {
                             EXPECT_LT(questions, answers.size()) << "unexpected question";
                             return questions < answers.size() && answers[questions++];
                         }});
@@ -145,48 +145,6 @@ TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
     before = repaired;
     EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}, {1199, 20008}}, Moved));
-}
-
-// A save into a file that is no longer the ROM that was loaded, or that cannot be
-// written, writes nothing, creates nothing, and keeps the table in memory.
-TEST_F(Loading, ASaveIntoAFileThatIsNoLongerTheLoadedRomWritesNothing) {
-    // Another game, another revision, or the same with its table moved since.
-    const auto replace = [](const fs::path& p, std::string_view code, std::uint8_t revision,
-                            std::vector<std::uint32_t> words = {}) {
-        SyntheticRom other = DefaultRom(code, revision);
-        other.size = fs::file_size(p);
-        other.words = words;
-        WriteRom(p, other);
-    };
-    const std::pair<std::function<void(const fs::path&)>, UpdateStreamOpener> cases[] = {
-        {nullptr, RefusingOpener},
-        {nullptr, ReadOnlyOpener},
-        {[](const fs::path& p) { fs::resize_file(p, TableOffset("BPRE") + 100); }, nullptr},
-        {[](const fs::path& p) { fs::remove(p); }, nullptr},
-        {[](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "AXVE", 0); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "BPRE", 1); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "BPRE", 0, GameWordsFor(0x240000)); }, nullptr},
-    };
-    for (const auto& [spoil, opener] : cases) {
-        SyntheticRom image = DefaultRom("BPRE");
-        image.size = TableOffset("BPRE") + 0x10000;
-        Write(image);
-        ASSERT_EQ(Load(), LoadResult::Completed);
-        ChangeEntry(rom.list, rom.names, 10, 5);
-        const auto table = rom.list.EggMoveTable;
-        if (spoil) spoil(path);
-        const bool exists = fs::is_regular_file(path);
-        const Bytes held = exists ? ReadFileBytes(path) : Bytes{};
-        ScopedOpener scoped(opener ? opener : OpenFileForUpdate);
-        EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
-        EXPECT_EQ(rom.list.EggMoveTable, table);
-        EXPECT_EQ(fs::is_regular_file(path), exists);
-        EXPECT_EQ(exists ? ReadFileBytes(path) : Bytes{}, held);
-        fs::remove_all(path);
-    }
-    Rom none;
-    EXPECT_EQ(SaveEggMoveTable(none), SaveResult::NothingToSave);
 }
 
 }  // namespace
