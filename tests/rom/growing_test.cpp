@@ -100,6 +100,16 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         change(image);
         return image;
     };
+    // A table another tool moved, whose terminator ends at a 4-aligned offset
+    // where free space begins: a table may go flush against it.
+    const SyntheticRom flush = spoiled([](SyntheticRom& i) {
+        i.tableAt = 0x600000;
+        i.table.resize(1199, 20001);
+        i.words = GameWordsFor(0x600000);
+        i.words[2] = 1198;
+        i.padFrom = 0x600960;
+        i.size = i.padFrom + 0x8000;
+    });
     // The highest place a table of 1200 entries takes.
     const std::int64_t top = (PaddedRom(fireRed).size - 2402) / 4 * 4;
     const struct {
@@ -117,6 +127,8 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         {PaddedRom(fireRed), 1200, top + 2, SaveResult::PlaceTaken},  // not 4-aligned
         {PaddedRom(fireRed), 1200, top + 4, SaveResult::PlaceTaken},  // past the end
         {PaddedRom(fireRed), 1200, top, SaveResult::Grown},
+        {flush, 1300, 0x600960, SaveResult::Grown},
+        {flush, 1300, 0x60095C, SaveResult::PlaceTaken},
         // Over the old table's terminator, which is 0xFF but taken.
         {PaddedRom(fireRed), 1200, fireRed.EggMoveOffset + 2276, SaveResult::PlaceTaken},
     };
