@@ -48,8 +48,8 @@ bool WriteGrown(std::iostream& file, const GameWords& w, const EggMoveEntries& e
 SaveResult GrowthProblem(const Rom& rom) {
     if (!rom.complete || !rom.release.version) return SaveResult::NothingToSave;
     if (IsReadOnly(rom)) return SaveResult::ReadOnly;
-    if (!rom.table.pointed) return SaveResult::CannotMove;
     if (!rom.regionWhole) return SaveResult::Failed;
+    if (!rom.table.pointed) return SaveResult::CannotMove;
     return SaveResult::Saved;
 }
 
