@@ -37,6 +37,8 @@ void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Relea
     rom.release = release;
     rom.complete = false;
     rom.table = LocateEggMoveTable(file, *release.version);
+    const auto update = OpenForUpdate(path);
+    rom.writable = update && *update;
     const GameVersion& v = *release.version;
     // One reader for both tables: it remembers the zeros it skipped.
     NameTableReader names(file);
@@ -51,8 +53,6 @@ void ReadTail(Rom& rom, std::istream& file) {
     // After the repairs: they are this program's own writes.
     rom.onDisk = ReadOwnBytes(file, t);
     rom.fileSize = RomFileSize(file);
-    const auto update = OpenForUpdate(rom.path);
-    rom.writable = update && *update;
     rom.complete = true;
 }
 
