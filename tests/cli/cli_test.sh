@@ -39,8 +39,8 @@ expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7
 expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
 has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, cut short"
-expect 2 "The file does not exist: missing.gba" identify missing.gba folder fr.gba
-has err "folder is a folder, not a file"
+expect 2 "quenmark-cli: The file does not exist: missing.gba" identify missing.gba folder fr.gba
+has err "quenmark-cli: folder is a folder, not a file"
 # No game code is read from a file shorter than a header.
 head -c 6 en.gba >six.gba
 expect 2 "six.gba: The file is too short to be a Game Boy Advance rom" identify six.gba
