@@ -147,6 +147,8 @@ done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
 expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - --dry-run <edit.csv
 expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
+cp edit.csv edit.txt
+expect 0 "1 row would change; nothing was written (dry run)" import work.gba edit.txt --format csv --dry-run
 cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
 ! grep -q "now holds" out || fail "an import in place told of a grown table"
@@ -226,7 +228,7 @@ cmp -s copy.gba in-place.gba || fail "import -o differs from an import in place"
 "$MAKE" BPRE big.gba 0x1000000 words=game pad=EB0B20
 cp big.gba in-place.gba
 run 0 grow in-place.gba --by 100
-run 0 grow big.gba --by 100 -o copy.gba
+run 0 grow big.gba --by 100 --output copy.gba
 cmp -s copy.gba in-place.gba || fail "grow -o differs from a grow in place"
 cmp -s big.gba big-before.gba || fail "grow -o changed the ROM"
 expect 2 "is the ROM itself" import en.gba edit.csv -o ./en.gba

@@ -128,6 +128,16 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         {PaddedRom(fireRed), 1200, top + 4, SaveResult::PlaceTaken},  // past the end
         {PaddedRom(fireRed), 1200, top, SaveResult::Grown},
         {flush, 1300, 0x600960, SaveResult::Grown},
+        // Free space of exactly the margin and 1200 entries with their terminator, and
+        // one byte less.
+        {spoiled([](SyntheticRom& i) { i.padFrom = 0x25F7F4, i.size = 0x260166; }),
+         1200,
+         {},
+         SaveResult::Grown},
+        {spoiled([](SyntheticRom& i) { i.padFrom = 0x25F7F4, i.size = 0x260165; }),
+         1200,
+         {},
+         SaveResult::NoRoom},
         {flush, 1300, 0x60095C, SaveResult::PlaceTaken},
         // Over the old table's terminator, which is 0xFF but taken.
         {PaddedRom(fireRed), 1200, fireRed.EggMoveOffset + 2276, SaveResult::PlaceTaken},
