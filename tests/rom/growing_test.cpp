@@ -2,6 +2,7 @@
 // it is refused, and what a failure halfway leaves.
 #include <gtest/gtest.h>
 
+#include "rom/free_space.h"
 #include "rom/loader.h"
 #include "rom/saver.h"
 #include "tests/support/openers.h"
@@ -148,6 +149,25 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(Grow(cases[i].count, cases[i].at), cases[i].result) << "case " << i;
         const bool grew = cases[i].result == SaveResult::Grown;
         EXPECT_EQ(ReadFileBytes(path) == before, !grew) << "case " << i;
+    }
+}
+
+// The shortest run kept is one that takes a table of one entry after the margin,
+// even where it ends against the table.
+TEST_F(Growing, AFreeRunEndingAtTheTableCountsFromItsShortestLength) {
+    const std::int64_t at = GameVersionTable[3].EggMoveOffset;
+    for (const int length : {19, 20}) {
+        WriteRom(path, PaddedRom(GameVersionTable[3]));
+        {
+            std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+            file.seekp(at - length);
+            file.write(std::string(static_cast<std::size_t>(length), '\xFF').data(), length);
+        }
+        rom = ReadRom(path);
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<FreeRun> runs = FindFreeRuns(file, rom);
+        ASSERT_FALSE(runs.empty());
+        EXPECT_EQ(runs.front().begin == at - 20 && runs.front().end == at, length == 20);
     }
 }
 
