@@ -26,7 +26,7 @@ BENCHMARK_CAPTURE(WindowLoad, sparse_1GiB, 1024 * MiB)->Apply(Quoted);
 void CraftedLoad(benchmark::State& state, Crafted kind) {
     Rom rom;
     LoadCallbacks decline;
-    decline.repairAccepted = [] { return false; };
+    decline.repairAccepted = [](int, std::uint16_t) { return false; };
     for (auto _ : state) benchmark::DoNotOptimize(LoadRom(rom, CraftedRom(kind), decline));
     if (!rom.release.version) state.SkipWithError("the crafted ROM was not identified");
 }

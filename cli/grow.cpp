@@ -6,6 +6,7 @@
 #include "cli/growth_text.h"
 #include "cli/rom_input.h"
 #include "formats/text.h"
+#include "rom/open_problem.h"
 #include "rom/rom_file.h"
 #include "rom/saver.h"
 
@@ -17,6 +18,7 @@ struct Options {
     int by = 0;
     std::string at;
     bool dryRun = false;
+    std::string output;
 };
 
 int Run(const Options& options) {
@@ -24,6 +26,8 @@ int Run(const Options& options) {
     Rom& rom = input.rom;
     if (!input.problem.empty()) return Complain(options.rom, input.problem);
     if (!rom.release.version) return Complain(options.rom, UnsupportedProblem(rom));
+    if (!options.output.empty() && SameFile(options.output, options.rom))
+        return Complain(options.output, "is the ROM itself; name another file");
     const int now = rom.table.entryCount;
     const long long wanted = options.to ? options.to : static_cast<long long>(now) + options.by;
     if (wanted <= now || wanted > MaxEntryCount)
@@ -39,21 +43,32 @@ int Run(const Options& options) {
     const int count = static_cast<int>(wanted);
     std::ifstream file = OpenRomFile(options.rom);
     const GrowthPlan plan = PlanGrowth(file, rom, count, at);
-    if (plan.problem != SaveResult::Grown)
-        return Complain(options.rom, GrowthRefusal(plan.problem));
+    if (plan.problem != SaveResult::Grown) {
+        const SaveCause cause = GrowthCause(plan.problem);
+        return Complain(options.rom, cause == SaveCause::CutShort ? CutShortWords(rom).english
+                                                                  : Refusal(cause, options.rom));
+    }
+    const std::string where = " from " + std::to_string(now) + " to " + std::to_string(count) +
+                              " entries at " + Hex(static_cast<std::uint32_t>(plan.offset), 6);
     if (options.dryRun) {
-        std::cout << "the table would grow from " << now << " to " << count << " entries at "
-                  << Hex(static_cast<std::uint32_t>(plan.offset), 6)
-                  << "; nothing was written (dry run)\n";
+        std::cout << "the table would grow" << where << "; nothing was written (dry run)\n";
         return Success;
     }
     // The file's own entries, as it holds them, then end marks.
     EggMoveEntries entries = rom.list.EggMoveTable;
     entries.resize(static_cast<std::size_t>(count), EndMarkEntry);
-    const SaveResult result = WriteEggMoveTable(rom, entries, plan.offset);
-    if (result != SaveResult::Grown) return Complain(options.rom, GrowthRefusal(result));
-    std::cout << "the table now holds " << TablePlaceText(rom.table) << '\n';
-    return Success;
+    const SaveOutcome outcome = options.output.empty()
+                                    ? SaveTable(rom, entries, true, plan.offset)
+                                    : SaveCopy(rom, entries, options.output, true, plan.offset);
+    if (outcome.Written()) {
+        std::cout << "the table now holds " << TablePlaceText(rom.table) << '\n';
+        return Success;
+    }
+    std::cout << "the table would grow" << where << "; nothing was written\n";
+    const std::string& named = outcome.cause == SaveCause::CannotWrite && !options.output.empty()
+                                   ? options.output
+                                   : options.rom;
+    return Complain(named, Refusal(outcome.cause, named, outcome.reason));
 }
 
 }  // namespace
@@ -72,6 +87,10 @@ void AddGrowCommand(CLI::App& app, int& status) {
     command->add_option("--at", options->at, "Put the table at this file offset (4-aligned)")
         ->option_text("OFFSET");
     command->add_flag("--dry-run", options->dryRun, "Tell where the table would go, write nothing");
+    command
+        ->add_option("-o,--output", options->output,
+                     "Write the result to this file instead, and leave ROM as it is")
+        ->option_text("OUT");
     command->callback([options, &status, to, by] {
         if (to->count() + by->count() != 1)
             throw CLI::ValidationError("grow", "give --to N or --by K");
@@ -89,7 +108,9 @@ void AddGrowCommand(CLI::App& app, int& status) {
         "the file's size never changes.\n\n"
         "The table is written and flushed before the pointers, so that a failure at any\n"
         "point leaves the game reading the old table or the new one; running grow again\n"
-        "then completes the job.\n\n"
+        "then completes the job. With -o OUT, the ROM is copied as it is into a temporary\n"
+        "file beside OUT, the table grows in the copy, and the copy then takes OUT's name;\n"
+        "the ROM itself is not touched and cannot be OUT.\n\n"
         "Nothing is written to a ROM whose release's pointers are not known (the French\n"
         "ones) or not in the file, one whose game reads a table Quenmark leaves alone,\n"
         "or one with no room. identify tells the room left.\n\n"

@@ -7,6 +7,7 @@
 #include "cli/rom_input.h"
 #include "formats/table_files.h"
 #include "formats/text.h"
+#include "rom/open_problem.h"
 #include "rom/rom_file.h"
 #include "rom/saver.h"
 
@@ -82,6 +83,9 @@ int Run(const Options& options) {
             records.push_back(Record(input.rom));
         } else {
             std::cout << Line(input.rom) << '\n';
+            if (input.rom.release.version && !input.rom.regionWhole)
+                std::cerr << "quenmark-cli: " << path << ": " << CutShortWords(input.rom).english
+                          << '\n';
         }
     }
     if (options.json) std::cout << records.dump(2) << '\n';
@@ -102,7 +106,8 @@ void AddIdentifyCommand(CLI::App& app, int& status) {
         "or resized, or the game reads a table that Quenmark leaves alone and writes\n"
         "nothing to), whether the file holds the whole table, how many entries grow could\n"
         "still add, and the counts of species and move entries and of illegal entries\n"
-        "before the end mark. A file of no supported release says so.\n\n"
+        "before the end mark. A file of no supported release says so; one too short for\n"
+        "a header, or a release cut inside its table, is told so on standard error.\n\n"
         "Exit status: 0 when every file is a supported release, 1 when one is not, 2 when\n"
         "a file cannot be read.");
     command->callback([options, &status] { status = Run(*options); });

@@ -8,6 +8,7 @@
 #include "cli/rom_input.h"
 #include "formats/table_files.h"
 #include "formats/text.h"
+#include "rom/open_problem.h"
 #include "rom/saver.h"
 
 namespace {
@@ -19,6 +20,7 @@ struct Options {
     bool dryRun = false;
     bool grow = false;
     bool json = false;
+    std::string output;
 };
 
 int Run(const Options& options) {
@@ -26,13 +28,12 @@ int Run(const Options& options) {
     Rom& rom = input.rom;
     if (!input.problem.empty()) return Complain(options.rom, input.problem);
     if (!rom.release.version) return Complain(options.rom, UnsupportedProblem(rom));
-    if (!rom.regionWhole)
-        return Complain(options.rom, "ends inside the egg-move table; nothing is written to it");
+    if (!rom.regionWhole) return Complain(options.rom, CutShortWords(rom).english);
     if (IsReadOnly(rom))
-        return Complain(options.rom,
-                        "the game in this ROM reads an egg-move table of another size or place; "
-                        "nothing is written to it");
+        return Complain(options.rom, Refusal(SaveCause::ForeignTable, options.rom));
     if (SameFile(options.file, options.rom)) return Complain(options.file, "is the ROM itself");
+    if (!options.output.empty() && SameFile(options.output, options.rom))
+        return Complain(options.output, "is the ROM itself; name another file");
     std::string text, problem;
     if (!ReadTextFile(options.file, text, problem)) return Complain(options.file, problem);
 
@@ -52,27 +53,44 @@ int Run(const Options& options) {
     const std::vector<RowChange> changes = Changes(rom, table.entries);
     const int count = static_cast<int>(changes.size());
     const bool grows = table.entries.size() > rom.list.EggMoveTable.size();
+    // A copy is written even unchanged: it is what an in-place run on a copy leaves.
+    const bool write = !options.dryRun && (count > 0 || grows || !options.output.empty());
+    // Written before anything is told, so that only what was done is told as done.
+    SaveOutcome outcome;
+    if (write)
+        outcome = options.output.empty() ? SaveTable(rom, table.entries, true)
+                                         : SaveCopy(rom, table.entries, options.output, true);
+    const bool failed = !outcome.Written();
     if (options.json) {
         nlohmann::ordered_json out = {{"changes", nlohmann::ordered_json::array()},
                                       {"entries", table.entries.size()},
                                       {"grows", grows},
-                                      {"written", !options.dryRun && (count > 0 || grows)}};
+                                      {"written", write && !failed}};
         for (const RowChange& change : changes) out["changes"].push_back(ChangeJson(change));
         std::cout << out.dump(2) << '\n';
     } else {
         for (const RowChange& change : changes) std::cout << ChangeLine(change) << '\n';
-        std::cout << count << (count == 1 ? " row changes" : " rows change")
-                  << (grows ? "; the table grows to " + std::to_string(table.entries.size()) +
-                                  " entries"
+        const bool would = options.dryRun || failed;
+        std::cout << count << (count == 1 ? " row " : " rows ")
+                  << (would        ? "would change"
+                      : count == 1 ? "changes"
+                                   : "change")
+                  << (grows ? std::string("; the table ") + (would ? "would grow" : "grows") +
+                                  " to " + std::to_string(table.entries.size()) + " entries"
                             : "")
-                  << (options.dryRun ? "; nothing was written (dry run)" : "") << '\n';
+                  << (options.dryRun ? "; nothing was written (dry run)"
+                      : failed       ? "; nothing was written"
+                                     : "")
+                  << '\n';
+        if (outcome.result == SaveResult::Grown)
+            std::cout << "the table now holds " << TablePlaceText(rom.table) << '\n';
     }
-    if (options.dryRun || (count == 0 && !grows)) return Success;
-    const SaveResult result = WriteEggMoveTable(rom, table.entries);
-    if (result == SaveResult::Grown && !options.json)
-        std::cout << "the table now holds " << TablePlaceText(rom.table) << '\n';
-    if (result == SaveResult::Saved || result == SaveResult::Grown) return Success;
-    return Complain(options.rom, GrowthRefusal(result));
+    if (!failed) return Success;
+    // Only the copy's own file can fail to be written; every other cause is the ROM's.
+    const std::string& named = outcome.cause == SaveCause::CannotWrite && !options.output.empty()
+                                   ? options.output
+                                   : options.rom;
+    return Complain(named, Refusal(outcome.cause, named, outcome.reason));
 }
 
 }  // namespace
@@ -90,6 +108,10 @@ void AddImportCommand(CLI::App& app, int& status) {
         ->check(CLI::IsMember({"list", "csv", "json"}));
     command->add_flag("--dry-run", options->dryRun, "Tell which rows would change, write nothing");
     command->add_flag("--json", options->json, "Tell the changes as JSON");
+    command
+        ->add_option("-o,--output", options->output,
+                     "Write the result to this file instead, and leave ROM as it is")
+        ->option_text("OUT");
     command->add_flag("--grow", options->grow,
                       "Let a FILE with more rows than the table grow it, as grow does");
     command->footer(
@@ -107,9 +129,13 @@ void AddImportCommand(CLI::App& app, int& status) {
         "refused as a whole, with its line and reason. With --grow, a FILE with more rows\n"
         "moves the table into free space as grow does, sized to the file's rows.\n\n"
         "Only the table's bytes are written, in place (or, when it grows, the new table and\n"
-        "the game's pointers to it): the ROM is never created, truncated or extended.\n"
-        "Nothing is written to a ROM of no supported release, one that ends inside its\n"
-        "table, or one whose game reads another table.\n\n"
+        "the game's pointers to it; a shorter table is followed by end marks up to the\n"
+        "table's size): the ROM is never created, truncated or extended. With -o OUT, the\n"
+        "ROM is copied as it is into a temporary file beside OUT, the table is written\n"
+        "into the copy, and the copy then takes OUT's name; the ROM itself is not touched\n"
+        "and cannot be OUT. Nothing is written to a ROM of no supported release, one that\n"
+        "ends inside its table, or one whose game reads another table. The changes are\n"
+        "told after the write: when it fails, as rows that would change, with the cause.\n\n"
         "Exit status: 0 when the table was written (or would be, with --dry-run), 2 when\n"
         "nothing could be written.");
     command->callback([options, &status] { status = Run(*options); });

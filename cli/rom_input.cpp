@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "formats/text.h"
+#include "rom/open_problem.h"
 
 namespace fs = std::filesystem;
 
@@ -30,9 +31,12 @@ std::string FileProblem(const std::string& path, std::ifstream& file) {
 
 RomInput ReadRomInput(const std::string& path) {
     RomInput input;
-    std::ifstream file;
-    input.problem = FileProblem(path, file);
-    if (input.problem.empty()) input.rom = ReadRom(file, path);
+    const OpenCheck check = CheckRomPath(path);
+    if (check.problem == OpenProblem::None) {
+        input.rom = ReadRom(path);
+    } else {
+        input.problem = OpenProblemWords(check, path).english;
+    }
     return input;
 }
 
@@ -45,7 +49,9 @@ std::string UnsupportedProblem(const Rom& rom) {
 }
 
 int Complain(const std::string& path, const std::string& why) {
-    std::cerr << "quenmark-cli: " << path << ": " << why << '\n';
+    // The core's words name the file themselves, first or last.
+    const bool named = why.starts_with(path + " ") || why.ends_with(": " + path);
+    std::cerr << "quenmark-cli: " << (named ? "" : path + ": ") << why << '\n';
     return Unusable;
 }
 

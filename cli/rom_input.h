@@ -19,7 +19,8 @@ RomInput ReadRomInput(const std::string& path);
 // Why a ROM that was read is no supported release: "not a supported release (...)".
 std::string UnsupportedProblem(const Rom& rom);
 
-// "quenmark-cli: PATH: WHY" on standard error; gives Unusable.
+// "quenmark-cli: PATH: WHY" on standard error ("quenmark-cli: WHY" when WHY
+// starts with PATH or ends with ": PATH"); gives Unusable.
 int Complain(const std::string& path, const std::string& why);
 
 // The whole of a text file (standard input for "-"), or the reason it cannot be read.

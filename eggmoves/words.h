@@ -3,7 +3,9 @@
 // force, and the command line speaks English.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 struct Words {
     std::string english;
@@ -12,3 +14,9 @@ struct Words {
     // language: 0 English, 1 French, as the front ends number them.
     const std::string& In(int language) const { return language == 1 ? french : english; }
 };
+
+// A name of the game (Windows-1252, as the tables hold them) in UTF-8, for Words.
+std::string WordsName(std::string_view windows1252);
+
+// "0x4E20": value in upper-case hexadecimal, at least digits digits.
+std::string WordsHex(std::uint32_t value, int digits = 4);

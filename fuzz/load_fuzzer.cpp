@@ -162,7 +162,7 @@ void Pass(Image image, bool yes) {
     Rom rom;
     int choices = 0, questions = 0, warnings = 0;
     bool askedEarly = false;
-    const auto ask = [&] {
+    const auto ask = [&](int, std::uint16_t) {
         askedEarly |= choices == 0 || (IsReadOnly(rom) && warnings == 0);
         ++questions;
         return yes;

@@ -72,7 +72,7 @@ std::vector<FreeRun> FreeRuns(std::istream& file, const Rom& rom, std::int64_t s
     std::vector<FreeRun> runs;
     for (FreeRun run : FfRuns(file, shortest)) {
         for (const FreeRun& k : kept) {
-            if (k.end <= run.begin || k.begin >= run.end) continue;
+            if (k.begin >= run.end) continue;
             if (k.begin - run.begin >= shortest) runs.push_back({run.begin, k.begin});
             run.begin = std::max(run.begin, k.end);
         }

@@ -3,6 +3,7 @@
 #include "rom/name_reading.h"
 #include "rom/repair.h"
 #include "rom/rom_file.h"
+#include "rom/update_stream.h"
 
 bool IsReadOnly(const Rom& rom) {
     return rom.table.place == TablePlace::Foreign;
@@ -23,6 +24,11 @@ EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int64_t offset, int co
     return entries;
 }
 
+Bytes ReadOwnBytes(std::istream& rom, const TableLocation& table) {
+    return ReadRomBytes(rom, table.EggMoveOffset,
+                        2 * static_cast<std::size_t>(table.entryCount) + 2);
+}
+
 namespace {
 
 // Identification, the table's place and the names: the part of a load before the table.
@@ -31,6 +37,8 @@ void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Relea
     rom.release = release;
     rom.complete = false;
     rom.table = LocateEggMoveTable(file, *release.version);
+    const auto update = OpenForUpdate(path);
+    rom.writable = update && *update;
     const GameVersion& v = *release.version;
     // One reader for both tables: it remembers the zeros it skipped.
     NameTableReader names(file);
@@ -42,6 +50,9 @@ void ReadTail(Rom& rom, std::istream& file) {
     const TableLocation& t = rom.table;
     rom.regionWhole = HoldsBytes(file, t.EggMoveOffset, 2 * static_cast<std::size_t>(t.entryCount));
     rom.afterTable = ReadEggMoveEntries(file, t.EggMoveOffset + 2 * t.entryCount, 1)[0];
+    // After the repairs: they are this program's own writes.
+    rom.onDisk = ReadOwnBytes(file, t);
+    rom.fileSize = RomFileSize(file);
     rom.complete = true;
 }
 
@@ -51,7 +62,8 @@ EggMoveEntries ReadTableEntries(const Rom& rom, std::istream& file) {
 
 // Stores the entries read at the table's place, repairing illegal ones on request;
 // false when a repair was declined and the reading stopped there.
-bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>& repairAccepted) {
+bool ReadEggMoveTable(Rom& rom, std::istream& file,
+                      const std::function<bool(int, std::uint16_t)>& repairAccepted) {
     EggMoveList& list = rom.list;
     const std::int32_t offset = rom.table.EggMoveOffset;
     const EggMoveEntries entries = ReadTableEntries(rom, file);
@@ -62,7 +74,7 @@ bool ReadEggMoveTable(Rom& rom, std::istream& file, const std::function<bool()>&
         // that a save writes back the file's own bytes there.
         endMarkSeen = endMarkSeen || entry == EndMarkEntry;
         if (!endMarkSeen && !IsLegalEntry(entry)) {
-            if (!repairAccepted || !repairAccepted()) return false;
+            if (!repairAccepted || !repairAccepted(i, entry)) return false;
             const std::uint16_t filler = RepairFiller(RepairKind(entry));
             const std::int64_t at = offset + 2 * i;
             if (!IsReadOnly(rom)) {

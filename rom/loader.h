@@ -10,6 +10,7 @@
 #include <string>
 
 #include "eggmoves/table.h"
+#include "rom/rom_file.h"
 #include "rom/table_place.h"
 #include "rom/versions.h"
 
@@ -23,6 +24,11 @@ struct Rom {
     std::uint16_t afterTable = EndMarkEntry;
     // The list is this file's table, plus edits: only then may it be written back.
     bool complete = false;
+    // What this program last read or wrote at the bytes a save replaces (the table
+    // with its terminator): a save checks the file still holds them.
+    Bytes onDisk;
+    std::int64_t fileSize = 0;
+    bool writable = false;  // the file opened for update when it was read
     RomNames names;
     EggMoveList list;
 };
@@ -37,9 +43,11 @@ enum class LoadResult {
 };
 
 struct LoadCallbacks {
-    std::function<void()> choicesReady;    // names are read, the table is next
-    std::function<void()> foreignTable;    // told once, before the table, when read-only
-    std::function<bool()> repairAccepted;  // asked once per illegal entry; true for Yes
+    std::function<void()> choicesReady;  // names are read, the table is next
+    std::function<void()> foreignTable;  // told once, before the table, when read-only
+    // Asked once per illegal entry, with its row and value (RepairQuestionWords
+    // names them); true for Yes.
+    std::function<bool(int row, std::uint16_t value)> repairAccepted;
 };
 
 // File, Open without the window, into rom. Each illegal entry before the end mark
@@ -56,6 +64,9 @@ Rom ReadRom(const std::string& path);
 // Reads names.size() names of game text from offset: zero bytes before a name are
 // skipped, and each name runs to its 0xFF.
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names);
+
+// The bytes a save of the table at table replaces: its entries and the word after.
+Bytes ReadOwnBytes(std::istream& rom, const TableLocation& table);
 
 // count entries as the file holds them at offset (0xFF past its end).
 EggMoveEntries ReadEggMoveEntries(std::istream& rom, std::int64_t offset, int count);

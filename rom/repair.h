@@ -5,6 +5,7 @@
 #include <string>
 
 #include "eggmoves/table.h"
+#include "eggmoves/words.h"
 
 // The kind of repair an illegal entry gets: a move for a move-kind entry, a
 // species for anything else.
@@ -16,3 +17,7 @@ std::uint16_t RepairFiller(Kind kind);
 // created, truncated or extended; a write that fails is not reported, since the
 // loader reads the entry again to learn the outcome.
 void WriteRepair(const std::string& path, std::int64_t offset, std::uint16_t filler);
+
+// The repair question's second line: "Row 3: 0x0000 is neither a species nor a
+// move. Yes writes ?????????? (0x4E20) there, now."
+Words RepairQuestionWords(int row, std::uint16_t value, const RomNames& names);

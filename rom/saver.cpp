@@ -1,5 +1,9 @@
 #include "rom/saver.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "rom/free_space.h"
@@ -44,8 +48,8 @@ bool WriteGrown(std::iostream& file, const GameWords& w, const EggMoveEntries& e
 SaveResult GrowthProblem(const Rom& rom) {
     if (!rom.complete || !rom.release.version) return SaveResult::NothingToSave;
     if (IsReadOnly(rom)) return SaveResult::ReadOnly;
-    if (!rom.table.pointed) return SaveResult::CannotMove;
     if (!rom.regionWhole) return SaveResult::Failed;
+    if (!rom.table.pointed) return SaveResult::CannotMove;
     return SaveResult::Saved;
 }
 
@@ -68,34 +72,104 @@ int RoomToGrow(std::istream& file, const Rom& rom, int count) {
     return std::max(0, LargestTable(FindFreeRuns(file, rom)) - count);
 }
 
+bool ChangedOnDisk(std::istream& file, const Rom& rom) {
+    return ReadOwnBytes(file, rom.table) != rom.onDisk;
+}
+
+namespace {
+
+SaveOutcome Refused(SaveCause cause, std::string reason = {}) {
+    static constexpr std::pair<SaveCause, SaveResult> Results[] = {
+        {SaveCause::NothingLoaded, SaveResult::NothingToSave},
+        {SaveCause::ForeignTable, SaveResult::ReadOnly},
+        {SaveCause::CannotMove, SaveResult::CannotMove},
+        {SaveCause::NoRoom, SaveResult::NoRoom},
+        {SaveCause::PlaceTaken, SaveResult::PlaceTaken}};
+    SaveResult result = SaveResult::Failed;
+    for (const auto& [c, r] : Results)
+        if (c == cause) result = r;
+    return {result, cause, std::move(reason)};
+}
+
+SaveOutcome CannotWrite(int error) {
+    return Refused(SaveCause::CannotWrite, std::strerror(error));
+}
+
+// Why the file at rom.path cannot be opened for update: gone, or the system's reason.
+SaveOutcome Unopened(const std::string& path, int error) {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) return Refused(SaveCause::FileGone);
+    return CannotWrite(error ? error : EACCES);
+}
+
+// What stands in the way of writing rom's table into file as it is now.
+SaveCause FileCause(std::iostream& file, const Rom& rom, bool overwrite) {
+    // A file replaced by another game, or whose table another tool has moved since,
+    // must not get this table; one too short for a header reads as no release.
+    const Release now = IdentifyGameVersion(file);
+    if (now.version != rom.release.version) return SaveCause::OtherGame;
+    const TableLocation& t = rom.table;
+    if (!HoldsBytes(file, t.EggMoveOffset, 2 * static_cast<std::size_t>(t.entryCount)))
+        return SaveCause::CutShort;
+    if (LocateEggMoveTable(file, *now.version) != t) return SaveCause::TableMoved;
+    if (!overwrite && ChangedOnDisk(file, rom)) return SaveCause::ChangedOnDisk;
+    return SaveCause::None;
+}
+
+}  // namespace
+
+SaveCause GrowthCause(SaveResult problem) {
+    static constexpr std::pair<SaveResult, SaveCause> Causes[] = {
+        {SaveResult::NothingToSave, SaveCause::NothingLoaded},
+        {SaveResult::ReadOnly, SaveCause::ForeignTable},
+        {SaveResult::CannotMove, SaveCause::CannotMove},
+        {SaveResult::NoRoom, SaveCause::NoRoom},
+        {SaveResult::PlaceTaken, SaveCause::PlaceTaken},
+        {SaveResult::Failed, SaveCause::CutShort}};
+    for (const auto& [r, c] : Causes)
+        if (r == problem) return c;
+    return SaveCause::None;
+}
+
+SaveOutcome SaveTable(Rom& rom, const EggMoveEntries& entries, bool overwrite,
+                      std::optional<std::int64_t> at) {
+    if (!rom.complete || !rom.release.version) return Refused(SaveCause::NothingLoaded);
+    if (IsReadOnly(rom)) return Refused(SaveCause::ForeignTable);
+    // Bytes beyond the end of the file at load time never came from it.
+    if (!rom.regionWhole) return Refused(SaveCause::CutShort);
+    const auto count = static_cast<int>(entries.size());
+    if (count > MaxEntryCount) return Refused(SaveCause::TooLarge);
+
+    errno = 0;
+    auto file = OpenForUpdate(rom.path);
+    if (!file || !*file) return Unopened(rom.path, errno);
+    if (const SaveCause cause = FileCause(*file, rom, overwrite); cause != SaveCause::None)
+        return Refused(cause);
+    SaveOutcome outcome;
+    errno = 0;
+    if (count <= rom.table.entryCount) {
+        // A shorter table keeps the file's size: the game stops at the first end mark.
+        EggMoveEntries padded = entries;
+        padded.resize(static_cast<std::size_t>(rom.table.entryCount), EndMarkEntry);
+        const std::vector<unsigned char> bytes = LittleEndian(padded);
+        if (!WriteInPlace(*file, rom.table.EggMoveOffset, bytes.data(), bytes.size()))
+            return CannotWrite(errno ? errno : EIO);
+    } else {
+        const GrowthPlan plan = PlanGrowth(*file, rom, count, at);
+        if (plan.problem != SaveResult::Grown) return Refused(GrowthCause(plan.problem));
+        if (!WriteGrown(*file, rom.release.version->words, entries, plan.offset))
+            return CannotWrite(errno ? errno : EIO);
+        rom.table = LocateEggMoveTable(*file, *rom.release.version);
+        rom.afterTable = EndMarkEntry;
+        outcome.result = SaveResult::Grown;
+    }
+    rom.onDisk = ReadOwnBytes(*file, rom.table);
+    return outcome;
+}
+
 SaveResult WriteEggMoveTable(Rom& rom, const EggMoveEntries& entries,
                              std::optional<std::int64_t> at) {
-    if (!rom.complete || !rom.release.version) return SaveResult::NothingToSave;
-    if (IsReadOnly(rom)) return SaveResult::ReadOnly;
-    // Bytes beyond the end of the file at load time never came from it.
-    if (!rom.regionWhole) return SaveResult::Failed;
-    const auto count = static_cast<int>(entries.size());
-    if (count < rom.table.entryCount) return SaveResult::Failed;
-
-    auto file = OpenForUpdate(rom.path);
-    if (!file) return SaveResult::Failed;
-    // A file replaced by another game, or whose table another tool has moved since,
-    // must not get this table; one that did not open reads as no release at all.
-    const Release now = IdentifyGameVersion(*file);
-    if (now.version != rom.release.version || LocateEggMoveTable(*file, *now.version) != rom.table)
-        return SaveResult::Failed;
-    if (count == rom.table.entryCount) {
-        const std::vector<unsigned char> bytes = LittleEndian(entries);
-        return WriteInPlace(*file, rom.table.EggMoveOffset, bytes.data(), bytes.size())
-                   ? SaveResult::Saved
-                   : SaveResult::Failed;
-    }
-    const GrowthPlan plan = PlanGrowth(*file, rom, count, at);
-    if (plan.problem != SaveResult::Grown) return plan.problem;
-    if (!WriteGrown(*file, now.version->words, entries, plan.offset)) return SaveResult::Failed;
-    rom.table = LocateEggMoveTable(*file, *now.version);
-    rom.afterTable = EndMarkEntry;
-    return SaveResult::Grown;
+    return SaveTable(rom, entries, true, at).result;
 }
 
 SaveResult SaveEggMoveTable(Rom& rom) {

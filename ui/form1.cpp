@@ -282,7 +282,7 @@ void TForm1::OpenFile(const QString& path) {
     callbacks.foreignTable = [this] {
         ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
     };
-    callbacks.repairAccepted = [this] {
+    callbacks.repairAccepted = [this](int, std::uint16_t) {
         return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
                MessageAnswer::No;
     };

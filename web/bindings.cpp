@@ -129,7 +129,7 @@ std::string Load(const std::string& name, val askRepair) {
     OpenForUpdate = OpenImage;
     ImageStream file(s.image);
     LoadCallbacks callbacks;
-    callbacks.repairAccepted = [&askRepair] { return askRepair().as<bool>(); };
+    callbacks.repairAccepted = [&askRepair](int, std::uint16_t) { return askRepair().as<bool>(); };
     static const char* const results[] = {"unsupported", "declined", "completed"};
     return results[static_cast<int>(LoadRom(s.rom, file, name, callbacks))];
 }

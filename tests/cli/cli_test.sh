@@ -39,8 +39,14 @@ expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7
 expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
 has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, cut short"
-expect 2 "missing.gba: no such file" identify missing.gba folder fr.gba
-has err "folder: is a folder, not a file"
+expect 2 "quenmark-cli: The file does not exist: missing.gba" identify missing.gba folder fr.gba
+has err "quenmark-cli: folder is a folder, not a file"
+# No game code is read from a file shorter than a header.
+head -c 6 en.gba >six.gba
+expect 2 "six.gba: The file is too short to be a Game Boy Advance rom" identify six.gba
+! grep -q 'x' out || fail "a 6-byte file told something: $(cat out)"
+run 0 identify cut.gba
+has err "cut.gba: This rom is cut short: it ends at 0x25EF70, inside the egg move list (0x25EF0C to 0x25F7F0)."
 expect 0 '"version": null' identify --json fr.gba
 expect 0 "de.gba: AXVD Ruby (German) 1.1, table of 1138 entries at 0x2161AC, whole" identify de.gba
 # Illegal entries are counted up to the end mark only.
@@ -52,7 +58,7 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   got=0
   setpriv --reuid=nobody --regid=nogroup --clear-groups "$CLI" identify secret.gba 2>err || got=$?
   [ "$got" = 2 ] || fail "an unreadable ROM exited $got"
-  has err "secret.gba: cannot be read (Permission denied)"
+  has err "secret.gba cannot be read (Permission denied)"
 fi
 
 echo "== export"
@@ -116,7 +122,13 @@ expect 1 "species 1 Pokémon / BRAMBIT: moves added: SHADE JAB; moves removed: M
 "$MAKE" BPRE swap.gba 1=0020 2=0001
 run 0 diff en.gba swap.gba
 expect 1 'order: A\nB, MOVE32, MOVE63, MOVE94, MOVE125, MOVE156 -> MOVE32, A\nB, MOVE63' diff en.gba swap.gba --order
-expect 2 "missing.gba: no such file" diff en.gba missing.gba
+expect 2 "The file does not exist: missing.gba" diff en.gba missing.gba
+# Illegal entries are left out, not told as moves; species 0 has a name in each language.
+"$MAKE" BPRE ill2.gba 2=9999
+expect 1 "species 1 Pokémon: moves removed: MOVE32" diff en.gba ill2.gba
+"$MAKE" BPRE en0.gba 0=4E20
+"$MAKE" BPRE demo0.gba demo 0=4E20 2=0007
+expect 1 "species 0 SPECIES0 / ??????????: moves added: SHADE JAB" diff en0.gba demo0.gba
 expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
 [ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"
@@ -135,6 +147,8 @@ done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
 expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - --dry-run <edit.csv
 expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
+cp edit.csv edit.txt
+expect 0 "1 row would change; nothing was written (dry run)" import work.gba edit.txt --format csv --dry-run
 cmp -s work.gba en.gba || fail "a dry run wrote"
 expect 0 "1 row changes" import work.gba edit.csv
 ! grep -q "now holds" out || fail "an import in place told of a grown table"
@@ -186,11 +200,13 @@ while IFS='|' read -r rom args reason; do
   expect 2 "$reason" grow "$rom" $args
   cmp -s "$rom" before || fail "a refused grow changed $rom"
 done <<'CASES'
-fr.gba|--by 1|pointers to its table are not known for this release or not in this file
-en.gba|--by 1|pointers to its table are not known for this release or not in this file
-foreign.gba|--by 1|reads an egg-move table of another size or place
+fr.gba|--by 1|where its game points at the list is not known for this version, or not in this file
+en.gba|--by 1|where its game points at the list is not known for this version, or not in this file
+foreign.gba|--by 1|reads an egg move list of another size or at another place
+cut.gba|--by 1|This rom is cut short: it ends at 0x25EF70
 big.gba|--to 1238|the table holds 1238 entries; it can grow to more, up to 16384
-big.gba|--by 1 --at 0x1002|the place asked for is not 4-aligned free space
+big.gba|--by 1 --at 0x1002|The place asked for is not 4-aligned free space
+big.gba|--by 1 -o ./big.gba|big.gba: is the ROM itself
 big.gba|--by 1 --at nowhere|--at takes an offset such as 0xF00000
 big.gba|--to 16385|it can grow to more, up to 16384
 CASES
@@ -202,5 +218,31 @@ run 0 export big.gba --format json
 has out '"entries": 1240'
 run 0 export big.gba --format csv
 has out "1239,0x0009,move,9,MOVE9"
+
+echo "== copies and unwritable ROMs"
+# -o gives byte for byte what an in-place run on a copy gives, and leaves ROM as it was.
+cp en.gba in-place.gba
+run 0 import in-place.gba edit.csv
+run 0 import en.gba edit.csv -o copy.gba
+cmp -s copy.gba in-place.gba || fail "import -o differs from an import in place"
+"$MAKE" BPRE big.gba 0x1000000 words=game pad=EB0B20
+cp big.gba in-place.gba
+run 0 grow in-place.gba --by 100
+run 0 grow big.gba --by 100 --output copy.gba
+cmp -s copy.gba in-place.gba || fail "grow -o differs from a grow in place"
+cmp -s big.gba big-before.gba || fail "grow -o changed the ROM"
+expect 2 "is the ROM itself" import en.gba edit.csv -o ./en.gba
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  # Root writes through a read-only file, so the write is tried as nobody.
+  cp en.gba locked.gba && chmod 444 locked.gba && cp en.gba before
+  got=0
+  setpriv --reuid=nobody --regid=nogroup --clear-groups "$CLI" import locked.gba edit.csv >out 2>err ||
+    got=$?
+  [ "$got" = 2 ] || fail "an import into a read-only ROM exited $got"
+  has out "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)"
+  has out "1 row would change; nothing was written"
+  has err "locked.gba cannot be written: Permission denied. Nothing was written."
+  cmp -s locked.gba before || fail "an unwritable ROM changed"
+fi
 
 echo PASS

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "eggmoves/editing.h"
+#include "eggmoves/fullness.h"
 #include "eggmoves/history.h"
 #include "tools/synthetic_rom.h"
 
@@ -163,6 +164,41 @@ TEST_F(Table, UndoAndRedoRetraceEveryKindOfEdit) {
                  DeleteEdit(list, static_cast<int>(list.EggMoveTable.size())) ||
                  EnlargeEdit(list, 0) || EnlargeEdit(list, MaxEntryCount) ||
                  ImportEdit(list, entries));
+}
+
+// Insert asks first only when the last entry is a real one, and names it with
+// the species it belongs to.
+TEST_F(Table, AFullTableNamesItsLastEntry) {
+    names.SpeciesNames[7] = "FLAB\xC9";
+    const struct {
+        std::vector<std::uint16_t> tail;  // the last entries
+        bool full;
+        const char* english;
+    } cases[] = {
+        {{20007, 3, 0x1234, 5}, true, "FLAB\u00C9: MOVE5"},
+        {{20007, 20008}, true, "SPECIES8"},
+        {{20007, 5, EndMarkEntry}, false, ""},
+        {{20007, 5, 0x1234}, false, ""},
+    };
+    for (const auto& c : cases) {
+        EggMoveEntries table = entries;
+        std::copy(c.tail.begin(), c.tail.end(), table.end() - c.tail.size());
+        list = MakeList(table, names);
+        EXPECT_EQ(IsTableFull(list), c.full) << c.english;
+        if (c.full) {
+            EXPECT_EQ(FullTableWords(list, names).english,
+                      std::string("The egg move list is full: inserting removes its last entry, ") +
+                          c.english + ".");
+        }
+    }
+    list = MakeList({5}, names);
+    EXPECT_EQ(FullTableWords(list, names).french,
+              "La liste des attaques des oeufs est pleine : ins\u00E9rer supprime sa derni\u00E8re "
+              "entr\u00E9e, MOVE5.");
+    list = MakeList({20007, 5}, names);
+    EXPECT_EQ(FullTableWords(list, names).french,
+              "La liste des attaques des oeufs est pleine : ins\u00E9rer supprime sa derni\u00E8re "
+              "entr\u00E9e, FLAB\u00C9 : MOVE5.");
 }
 
 TEST_F(Table, OutOfRangeChangesNothing) {

@@ -2,6 +2,7 @@
 // it is refused, and what a failure halfway leaves.
 #include <gtest/gtest.h>
 
+#include "rom/free_space.h"
 #include "rom/loader.h"
 #include "rom/saver.h"
 #include "tests/support/openers.h"
@@ -100,6 +101,16 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         change(image);
         return image;
     };
+    // A table another tool moved, whose terminator ends at a 4-aligned offset
+    // where free space begins: a table may go flush against it.
+    const SyntheticRom flush = spoiled([](SyntheticRom& i) {
+        i.tableAt = 0x600000;
+        i.table.resize(1199, 20001);
+        i.words = GameWordsFor(0x600000);
+        i.words[2] = 1198;
+        i.padFrom = 0x600960;
+        i.size = i.padFrom + 0x8000;
+    });
     // The highest place a table of 1200 entries takes.
     const std::int64_t top = (PaddedRom(fireRed).size - 2402) / 4 * 4;
     const struct {
@@ -117,6 +128,18 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         {PaddedRom(fireRed), 1200, top + 2, SaveResult::PlaceTaken},  // not 4-aligned
         {PaddedRom(fireRed), 1200, top + 4, SaveResult::PlaceTaken},  // past the end
         {PaddedRom(fireRed), 1200, top, SaveResult::Grown},
+        {flush, 1300, 0x600960, SaveResult::Grown},
+        // Free space of exactly the margin and 1200 entries with their terminator, and
+        // one byte less.
+        {spoiled([](SyntheticRom& i) { i.padFrom = 0x25F7F4, i.size = 0x260166; }),
+         1200,
+         {},
+         SaveResult::Grown},
+        {spoiled([](SyntheticRom& i) { i.padFrom = 0x25F7F4, i.size = 0x260165; }),
+         1200,
+         {},
+         SaveResult::NoRoom},
+        {flush, 1300, 0x60095C, SaveResult::PlaceTaken},
         // Over the old table's terminator, which is 0xFF but taken.
         {PaddedRom(fireRed), 1200, fireRed.EggMoveOffset + 2276, SaveResult::PlaceTaken},
     };
@@ -126,6 +149,27 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(Grow(cases[i].count, cases[i].at), cases[i].result) << "case " << i;
         const bool grew = cases[i].result == SaveResult::Grown;
         EXPECT_EQ(ReadFileBytes(path) == before, !grew) << "case " << i;
+    }
+}
+
+// The shortest run kept is one that takes a table of one entry after the margin,
+// even where it runs on into the table, which is never free.
+TEST_F(Growing, AFreeRunEndingAtTheTableCountsFromItsShortestLength) {
+    const std::int64_t at = GameVersionTable[3].EggMoveOffset;
+    for (const int length : {19, 20}) {
+        SyntheticRom image = PaddedRom(GameVersionTable[3]);
+        image.table[0] = EndMarkEntry;  // the run goes on into the table
+        WriteRom(path, image);
+        {
+            std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+            file.seekp(at - length);
+            file.write(std::string(static_cast<std::size_t>(length), '\xFF').data(), length);
+        }
+        rom = ReadRom(path);
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<FreeRun> runs = FindFreeRuns(file, rom);
+        ASSERT_FALSE(runs.empty());
+        EXPECT_EQ(runs.front().begin == at - 20 && runs.front().end == at, length == 20);
     }
 }
 

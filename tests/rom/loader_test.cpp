@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "eggmoves/editing.h"
+#include "rom/repair.h"
 #include "rom/saver.h"
 #include "tests/support/openers.h"
 #include "tools/synthetic_rom.h"
@@ -18,9 +19,11 @@ class Loading : public ::testing::Test {
     // Loads the ROM at path into rom, answering the repair questions from answers.
     LoadResult Load(std::vector<bool> answers = {}) {
         questions = warnings = 0;
+        asked.clear();
         return LoadRom(rom, path,
                        {nullptr, [this] { ++warnings; },
-                        [this, answers] {
+                        [this, answers](int row, std::uint16_t value) {
+                            asked.emplace_back(row, value);
                             EXPECT_LT(questions, answers.size()) << "unexpected question";
                             return questions < answers.size() && answers[questions++];
                         }});
@@ -46,6 +49,7 @@ class Loading : public ::testing::Test {
     Bytes before;
     std::size_t questions = 0;
     int warnings = 0;
+    std::vector<std::pair<int, std::uint16_t>> asked;  // each question's row and value
 };
 
 TEST_F(Loading, EveryReleaseLoadsCleanlyAndSavesBackByteForByte) {
@@ -80,6 +84,23 @@ TEST_F(Loading, IllegalEntriesAreRepairedInTheFileOnYesAndNoStops) {
 
     ASSERT_EQ(Load({true, true, true}), LoadResult::Completed);
     EXPECT_EQ(questions, 3u);
+    EXPECT_EQ(asked, (std::vector<std::pair<int, std::uint16_t>>{
+                         {40, 0x4E1F}, {41, 0x4FBC}, {900, 0x1234}}));
+    rom.names.SpeciesNames[0] = "??????????";
+    rom.names.MoveNames[0] = "PO\xC9UND";
+    const std::pair<Words, Words> words[] = {
+        {RepairQuestionWords(3, 0x0000, rom.names),
+         {"Row 3: 0x0000 is neither a species nor a move. Yes writes PO\u00C9UND (0x0001) there, "
+          "now.",
+          "Ligne 3 : 0x0000 n'est ni une esp\u00E8ce ni une attaque. Oui y \u00E9crit PO\u00C9UND "
+          "(0x0001), maintenant."}},
+        {RepairQuestionWords(900, 0x1234, rom.names),
+         {"Row 900: 0x1234 is neither a species nor a move. Yes writes ?????????? (0x4E20) there, "
+          "now.",
+          "Ligne 900 : 0x1234 n'est ni une esp\u00E8ce ni une attaque. Oui y \u00E9crit ?????????? "
+          "(0x4E20), maintenant."}}};
+    for (const auto& [got, want] : words)
+        EXPECT_EQ(std::pair(got.english, got.french), std::pair(want.english, want.french));
     EXPECT_EQ(ReadFileBytes(path), repaired);
     EXPECT_EQ(rom.list.EggMoveListLines[3], "    MOVE1");
     EXPECT_EQ(rom.list.EggMoveListLines[900], "SPECIES0");
@@ -145,48 +166,6 @@ TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
     before = repaired;
     EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}, {1199, 20008}}, Moved));
-}
-
-// A save into a file that is no longer the ROM that was loaded, or that cannot be
-// written, writes nothing, creates nothing, and keeps the table in memory.
-TEST_F(Loading, ASaveIntoAFileThatIsNoLongerTheLoadedRomWritesNothing) {
-    // Another game, another revision, or the same with its table moved since.
-    const auto replace = [](const fs::path& p, std::string_view code, std::uint8_t revision,
-                            std::vector<std::uint32_t> words = {}) {
-        SyntheticRom other = DefaultRom(code, revision);
-        other.size = fs::file_size(p);
-        other.words = words;
-        WriteRom(p, other);
-    };
-    const std::pair<std::function<void(const fs::path&)>, UpdateStreamOpener> cases[] = {
-        {nullptr, RefusingOpener},
-        {nullptr, ReadOnlyOpener},
-        {[](const fs::path& p) { fs::resize_file(p, TableOffset("BPRE") + 100); }, nullptr},
-        {[](const fs::path& p) { fs::remove(p); }, nullptr},
-        {[](const fs::path& p) { fs::remove(p), fs::create_directory(p); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "AXVE", 0); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "BPRE", 1); }, nullptr},
-        {[&](const fs::path& p) { replace(p, "BPRE", 0, GameWordsFor(0x240000)); }, nullptr},
-    };
-    for (const auto& [spoil, opener] : cases) {
-        SyntheticRom image = DefaultRom("BPRE");
-        image.size = TableOffset("BPRE") + 0x10000;
-        Write(image);
-        ASSERT_EQ(Load(), LoadResult::Completed);
-        ChangeEntry(rom.list, rom.names, 10, 5);
-        const auto table = rom.list.EggMoveTable;
-        if (spoil) spoil(path);
-        const bool exists = fs::is_regular_file(path);
-        const Bytes held = exists ? ReadFileBytes(path) : Bytes{};
-        ScopedOpener scoped(opener ? opener : OpenFileForUpdate);
-        EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::Failed);
-        EXPECT_EQ(rom.list.EggMoveTable, table);
-        EXPECT_EQ(fs::is_regular_file(path), exists);
-        EXPECT_EQ(exists ? ReadFileBytes(path) : Bytes{}, held);
-        fs::remove_all(path);
-    }
-    Rom none;
-    EXPECT_EQ(SaveEggMoveTable(none), SaveResult::NothingToSave);
 }
 
 }  // namespace

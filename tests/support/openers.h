@@ -12,7 +12,9 @@
 #include "rom/update_stream.h"
 
 inline std::unique_ptr<std::iostream> RefusingOpener(const std::string&) {
-    return std::make_unique<std::fstream>();
+    auto file = std::make_unique<std::fstream>();
+    file->setstate(std::ios::failbit);  // as a file that did not open
+    return file;
 }
 
 inline std::unique_ptr<std::iostream> ReadOnlyOpener(const std::string& path) {
