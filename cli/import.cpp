@@ -40,14 +40,11 @@ int Run(const Options& options) {
                                : options.file == "-"   ? SniffFormat(text)
                                                        : FormatOfPath(options.file);
     const TableText table = ReadTable(text, format, rom, options.grow ? MaxEntryCount : 0);
-    if (!table.problem.empty())
-        return Complain(
-            options.file + ":" + std::to_string(table.line),
-            table.problem +
-                (!options.grow && table.rows > static_cast<int>(rom.list.EggMoveTable.size())
-                     ? " (--grow lets the table grow to the file's rows)"
-                     : "") +
-                "; nothing was written");
+    if (!table.Taken())
+        return Complain(options.file + ":" + std::to_string(table.line),
+                        table.problem.english +
+                            (table.rows ? " (--grow lets the table grow to the file's rows)" : "") +
+                            "; nothing was written");
 
     const std::vector<RowChange> changes = Changes(rom, table.entries);
     const int count = static_cast<int>(changes.size());
