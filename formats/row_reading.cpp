@@ -75,11 +75,12 @@ std::optional<std::uint16_t> CellsEntry(const Cells& cells, const NameIndex& ind
     if (!agree) {
         problem = {"its cells name different entries:",
                    "ses cellules nomment des entrées différentes :"};
-        for (std::size_t i = 0; i < said.size(); ++i) {
-            const auto& [cell, entry] = said[i];
+        std::string separator = " ";
+        for (const auto& [cell, entry] : said) {
             const Words what = Described(names, entry);
-            problem.english += (i ? ", " : " ") + cell + " says " + Hex(entry) + " " + what.english;
-            problem.french += (i ? ", " : " ") + cell + " dit " + Hex(entry) + " " + what.french;
+            problem.english += separator + cell + " says " + Hex(entry) + " " + what.english;
+            problem.french += separator + cell + " dit " + Hex(entry) + " " + what.french;
+            separator = ", ";
         }
         return std::nullopt;
     }
