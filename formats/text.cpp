@@ -13,8 +13,9 @@ constexpr std::array<char16_t, 32> High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
-// The character that starts at text[i], i moved past it; nullopt when the bytes
-// there are no well-formed UTF-8 (overlong forms and surrogates included).
+// The character that starts at text[i], i moved past it (never past the end);
+// nullopt when the bytes there are no well-formed UTF-8 (overlong forms and
+// surrogates included).
 std::optional<char32_t> NextPoint(std::string_view text, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i++);
@@ -35,13 +36,13 @@ std::optional<char32_t> NextPoint(std::string_view text, std::size_t& i) {
 }  // namespace
 
 bool IsUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();)
+    for (std::size_t i = 0; i != text.size();)
         if (!NextPoint(text, i)) return false;
     return true;
 }
 
 bool FitsWindows1252(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
+    for (std::size_t i = 0; i != utf8.size();) {
         const auto point = NextPoint(utf8, i);
         if (!point) return false;
         const bool latin1 = *point < 0x80 || (*point >= 0xA0 && *point <= 0xFF);
