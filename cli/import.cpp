@@ -41,14 +41,11 @@ int Run(const Options& options) {
                                : options.file == "-"   ? SniffFormat(text)
                                                        : FormatOfPath(options.file);
     const TableText table = ReadTable(text, format, rom, options.grow ? MaxEntryCount : 0);
-    if (!table.problem.empty())
-        return Complain(
-            options.file + ":" + std::to_string(table.line),
-            table.problem +
-                (!options.grow && table.rows > static_cast<int>(rom.list.EggMoveTable.size())
-                     ? " (--grow lets the table grow to the file's rows)"
-                     : "") +
-                "; nothing was written");
+    if (!table.Taken())
+        return Complain(options.file + ":" + std::to_string(table.line),
+                        table.problem.english +
+                            (table.rows ? " (--grow lets the table grow to the file's rows)" : "") +
+                            "; nothing was written");
 
     const std::vector<RowChange> changes = Changes(rom, table.entries);
     const int count = static_cast<int>(changes.size());
@@ -120,13 +117,15 @@ void AddImportCommand(CLI::App& app, int& status) {
         "and value. CSV and JSON rows go by their row column, in any order, so a sorted or\n"
         "filtered spreadsheet is safe; every row from 0 to N - 1 must be there once. A row\n"
         "takes the entry that its value, id (with kind) or name cell says where that cell\n"
-        "differs from the row now; cells that differ must agree; empty cells say nothing.\n"
-        "A list is as the window exports it (Windows-1252, or UTF-8 after a byte order\n"
-        "mark): a species name, or four spaces (or a tab) and a move name, in any case when\n"
-        "only one name matches. A name several species share keeps a row holding one of\n"
-        "them; an empty line keeps a row that is illegal or at or after the end mark. Each\n"
-        "change is told as ROW: SPECIES: OLD -> NEW (0xOLD -> 0xNEW). Anything wrong is\n"
-        "refused as a whole, with its line and reason. With --grow, a FILE with more rows\n"
+        "differs from the row now; cells that differ must agree; empty cells say nothing;\n"
+        "0xFFFF, or end in the kind cell, is the end mark. Spaces at the ends of cells are\n"
+        "ignored. A list is the table in order, as the window exports it (Windows-1252, or\n"
+        "UTF-8): a line that is its row's line keeps the row's entry, wherever lines were\n"
+        "inserted or deleted; any other is a species name, or four spaces (or a tab) and a\n"
+        "move name, in any case when only one name matches. Fewer lines than the table\n"
+        "leave the end mark in the rows after them. Each change is told as\n"
+        "ROW: SPECIES: OLD -> NEW (0xOLD -> 0xNEW). Anything wrong is refused as a whole,\n"
+        "with its line and reason. With --grow, a FILE with more rows\n"
         "moves the table into free space as grow does, sized to the file's rows.\n\n"
         "Only the table's bytes are written, in place (or, when it grows, the new table and\n"
         "the game's pointers to it; a shorter table is followed by end marks up to the\n"

@@ -1,5 +1,6 @@
 #include "formats/text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -12,7 +13,54 @@ constexpr std::array<char16_t, 32> High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
+// The character that starts at text[i], i moved past it (never past the end);
+// nullopt when the bytes there are no well-formed UTF-8 (overlong forms and
+// surrogates included).
+std::optional<char32_t> NextPoint(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i++);
+    if (lead < 0x80) return lead;
+    const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
+    if (more == 0 || lead > 0xF4 || i + more > text.size()) return std::nullopt;
+    char32_t point = lead & (0x3F >> more);
+    for (int k = 0; k < more; ++k, ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
+        point = point << 6 | (byte(i) & 0x3F);
+    }
+    const char32_t least[] = {0, 0x80, 0x800, 0x10000};
+    if (point < least[more] || point > 0x10FFFF || (point >= 0xD800 && point < 0xE000))
+        return std::nullopt;
+    return point;
+}
+
 }  // namespace
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i != text.size();)
+        if (!NextPoint(text, i)) return false;
+    return true;
+}
+
+bool FitsWindows1252(std::string_view utf8) {
+    for (std::size_t i = 0; i != utf8.size();) {
+        const auto point = NextPoint(utf8, i);
+        if (!point) return false;
+        const bool latin1 = *point < 0x80 || (*point >= 0xA0 && *point <= 0xFF);
+        if (!latin1 &&
+            (*point == 0xFFFD || std::find(High.begin(), High.end(), *point) == High.end()))
+            return false;
+    }
+    return true;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    text = TrimmedEnd(text);
+    return text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
+}
+
+std::string_view TrimmedEnd(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(" \t") + 1);
+}
 
 std::string Utf8(std::string_view windows1252) {
     std::string out;

@@ -12,6 +12,17 @@
 // Windows-1252 bytes as UTF-8; the five bytes that code page leaves free become U+FFFD.
 std::string Utf8(std::string_view windows1252);
 
+// Whether text is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+// Whether every character of UTF-8 text has a byte in Windows-1252, the code page
+// of the names; false for text that is not UTF-8.
+bool FitsWindows1252(std::string_view utf8);
+
+// Text without spaces and tabs at either end.
+std::string_view Trimmed(std::string_view text);
+// Text without spaces and tabs at its end.
+std::string_view TrimmedEnd(std::string_view text);
+
 // "0x4E21".
 std::string Hex(std::uint32_t value, int digits = 4);
 

@@ -4,7 +4,7 @@
 // default): ROW=VALUE pairs put special entries into the table, words= writes the
 // game's two table pointers and search limit (game: those of an untouched game),
 // pad= fills the file with 0xFF from that offset on, as games end, and demo gives
-// invented names.
+// invented names, hack an empty move name and a species name two species share.
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] "
-                     "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [demo]\n");
+                     "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [demo] [hack]\n");
         return 2;
     }
     const std::string release = argv[1];
@@ -58,6 +58,10 @@ int main(int argc, char** argv) {
         const auto eq = arg.find('=');
         if (arg == "demo") {
             GiveDemoNames(rom);
+        } else if (arg == "hack") {
+            // Names as hacks leave them: move 3 blanked, species 89 and 161 alike.
+            rom.moves[2].clear();
+            rom.species[89] = rom.species[161] = GameText("BELVES");
         } else if (eq == std::string::npos) {
             rom.size = std::strtoull(arg.c_str(), nullptr, 0);
         } else if (arg == "words=game") {

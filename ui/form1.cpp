@@ -456,8 +456,8 @@ void TForm1::Import1Click() {
     const QByteArray bytes = file.readAll();
     TableText table = ReadTable(std::string_view(bytes.constData(), bytes.size()),
                                 FormatOfPath(RomPath(path)), LoadedRom);
-    if (!table.problem.empty()) {
-        ShowMessage(WithName(LineText, "%2", QString::number(table.line)) + table.problem,
+    if (!table.Taken()) {
+        ShowMessage(WithName(LineText, "%2", QString::number(table.line)) + table.problem.english,
                     AttentionCaption);
         return;
     }

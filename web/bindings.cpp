@@ -274,8 +274,8 @@ val Import(const std::string& text, const std::string& fileName) {
     const TableText table = ReadTable(text, FormatOfPath(fileName), s.rom);
     val out = val::object();
     out.set("line", table.line);
-    out.set("problem", table.problem);
-    if (table.problem.empty()) Apply(ImportEdit(s.rom.list, table.entries));
+    out.set("problem", table.problem.english);
+    if (table.Taken()) Apply(ImportEdit(s.rom.list, table.entries));
     return out;
 }
 

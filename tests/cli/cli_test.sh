@@ -138,12 +138,6 @@ expect 1 "removed, with" diff en.gba ended.gba
 
 echo "== import"
 cp en.gba work.gba
-for file in en.list en.csv en.json UP.CSV; do
-  touch -d @0 work.gba
-  expect 0 "0 rows change" import work.gba "$file"
-  cmp -s work.gba en.gba || fail "a $file round trip changed the ROM"
-  [ "$(stat -c %Y work.gba)" = 0 ] || fail "a $file round trip wrote to the ROM"
-done
 sed '4s/^2,0x0020,move,32,MOVE32$/2,0x4E22,species,2,SPECIES2/' en.csv >edit.csv
 expect 0 "2: Pokémon: MOVE32 -> SPECIES2 (0x0020 -> 0x4E22)" import work.gba - --dry-run <edit.csv
 expect 0 '"new": "SPECIES2"' import work.gba - --dry-run --json <edit.csv
@@ -158,6 +152,31 @@ expect 0 '"written": true' import work2.gba edit.csv --json
 run 0 export work.gba -o work.list
 sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the table"
 [ "$(cmp -l work.gba en.gba | wc -l)" = 2 ] || fail "the import changed more than one entry"
+
+# Any ROM's export reads back, writing nothing: empty and shared names, illegal
+# entries, end marks, accents, and a list an editor saved as UTF-8 without a mark.
+"$MAKE" BPRE hack.gba hack 1=0003 7=4E59 8=4EA1 9=0163 1136=FFFF 1137=FFFF
+for rom in hack.gba de.gba fr.gba en.gba; do
+  for format in list csv json CSV; do
+    cp "$rom" work.gba && touch -d @0 work.gba
+    run 0 export work.gba -o "x.$format"
+    expect 0 "0 rows change" import work.gba "x.$format"
+    cmp -s work.gba "$rom" && [ "$(stat -c %Y work.gba)" = 0 ] || fail "the $format round trip of $rom wrote"
+  done
+  iconv -f CP1252 -t UTF-8 x.list >x8.list
+  expect 0 "0 rows change" import work.gba x8.list
+done
+# The list is the table in order: a deleted line's entry goes and the rest move
+# up; an inserted line takes the room of an end mark.
+cp hack.gba work.gba
+run 0 export work.gba -o x.list
+sed -e 3d -e '20i\    MOVE9' x.list >moved.list
+expect 0 "2: Pokémon: MOVE32 -> MOVE63 (0x0020 -> 0x003F)" import work.gba moved.list
+run 0 export work.gba -o after.list
+cmp -s moved.list after.list || fail "the list did not move: $(diff moved.list after.list)"
+# In CSV, the end mark by value and a cell as a spreadsheet leaves it.
+sed -e '4s/^2,0x0020,move,32,MOVE32$/2,0xFFFF,move,32, MOVE32 /' en.csv >end.csv
+expect 0 "2: Pokémon: MOVE32 -> (end mark) (0x0020 -> 0xFFFF)" import en.gba end.csv --dry-run
 
 # A refused file leaves the ROM as it was (the reasons are the formats' tests).
 cp en.gba work.gba

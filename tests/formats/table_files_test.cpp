@@ -10,6 +10,13 @@
 #include "formats/text.h"
 #include "tools/synthetic_rom.h"
 
+bool operator==(const Words& a, const Words& b) {
+    return a.english == b.english && a.french == b.french;
+}
+std::ostream& operator<<(std::ostream& out, const Words& words) {
+    return out << words.english << " / " << words.french;
+}
+
 namespace {
 
 using enum TableFormat;
@@ -19,8 +26,9 @@ using Changed = std::map<int, std::uint16_t>;
 
 // One change to an exported file: line is an index into its lines (the CSV's
 // header is 0, so row r is r + 1); cell 0 to 4 replaces that CSV cell (row,
-// value, kind, id, name), Line the whole line, Erase drops it, Append adds text.
-enum { Line = -1, Erase = -2, Append = -3 };
+// value, kind, id, name), Line the whole line, Erase drops it, Append adds text,
+// Insert puts text before it.
+enum { Line = -1, Erase = -2, Append = -3, Insert = -4 };
 struct Edit {
     int line, cell;
     std::string text;
@@ -74,6 +82,7 @@ class Formats : public ::testing::Test {
             if (cell == Append) lines.push_back(text);
             if (cell == Erase) lines.erase(lines.begin() + line);
             if (cell == Line) lines[line] = text;
+            if (cell == Insert) lines.insert(lines.begin() + line, text);
             if (cell < 0) continue;
             std::string& edited = lines[line];
             std::size_t start = 0;
@@ -93,14 +102,14 @@ class Formats : public ::testing::Test {
     static void ExpectRead(const std::string& text, TableFormat format, const Changed& changed,
                            const std::string& name) {
         const TableText table = ReadTable(text, format, *rom);
-        EXPECT_EQ(table.problem, "") << name;
+        EXPECT_EQ(table.problem.english, "") << name;
         EXPECT_EQ(ChangesOf(table), changed) << name;
     }
     static void ExpectRefused(const std::string& text, TableFormat format, int line,
                               const std::string& problem) {
         const TableText table = ReadTable(text, format, *rom);
         EXPECT_EQ(table.line, line) << problem;
-        EXPECT_NE(table.problem.find(problem), std::string::npos) << table.problem;
+        EXPECT_NE(table.problem.english.find(problem), std::string::npos) << table.problem.english;
         EXPECT_TRUE(table.entries.empty()) << problem;
     }
 
@@ -144,6 +153,12 @@ TEST_F(Formats, TheEditedCellWins) {
         {{{R + 1, 4, "Pok\xC3\xA9mon"}}, {{R, Species(1)}}},
         {{{R + 1, 1, "0x0009"}, {R + 1, 4, "MOVE9"}}, {{R, 9}}},
         {{{R + 1, 1, ""}, {R + 1, 2, ""}, {R + 1, 3, ""}, {R + 1, 4, ""}}, {}},
+        {{{R + 1, 1, " 0x0007\t"}, {R + 1, 4, "\tMOVE7 "}},
+         {{R, 7}}},  // as spreadsheets leave them
+        {{{R + 1, 4, " \"MOVE9\" "}}, {{R, 9}}},
+        {{{R + 1, 1, "0xFFFF"}}, {{R, 0xFFFF}}},  // the end mark, by value or by kind
+        {{{R + 1, 2, "end"}, {R + 1, 3, "1"}}, {{R, 0xFFFF}}},
+        {{{1138, 2, "end"}, {1138, 1, "65535"}}, {{1137, 0xFFFF}}},
         {{{R + 1, 4, "move32"}}, {}},  // the name as it is, in another case
     };
     for (const auto& [edits, changed] : cases)
@@ -172,10 +187,10 @@ TEST_F(Formats, RowsAndCellsRefused) {
         {Csv, {{R + 1, 3, "355"}}, 4, "id \"355\" of kind \"move\" is no species or move"},
         {Csv, {{R + 1, 3, "0"}}, 4, "id \"0\" of kind \"move\""},
         {Csv, {{R + 1, 3, "412"}, {R + 1, 2, "species"}}, 4, "id \"412\" of kind \"species\""},
-        {Csv, {{R + 1, 3, "1"}, {R + 1, 2, "end"}}, 4, "of kind \"end\""},
+        {Csv, {{R + 1, 3, "1"}, {R + 1, 2, "illegal"}}, 4, "of kind \"illegal\""},
         {Csv, {{R + 1, 4, "DRAGN CLAW"}}, 4,
          "row 2: this ROM has no species or move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
-        {Csv, {{R + 1, 1, "0x0000"}}, 4, "0x0000 is not a legal entry, and row 2"},
+        {Csv, {{R + 1, 1, "0x0000"}}, 4, "row 2: 0x0000 is not a legal entry, and this row"},
         {Csv, {{R + 1, 1, "0x1FFFFFFFFFFFFFFFFF"}}, 4, "no species or move \"0x1FFFFFFFFFFFFFFFFF\""},
         {Csv, {{9, 4, "\"MOVE"}}, 10, "a quoted field is not closed"},
         {Csv, {{1138, 4, "\"MOVE"}}, 1139, "a quoted field is not closed"},  // at the end
@@ -191,7 +206,7 @@ TEST_F(Formats, RowsAndCellsRefused) {
     ExpectRefused("", Csv, 1, "the file is empty");
     for (const char* json : {"[]", "{}", "{\"rows\": {}}"})
         ExpectRefused(json, Json, 1, "no \"rows\" array");
-    ExpectRefused("", List, 1, "the file describes 0 entries");
+    ExpectRefused(" \n\t\n", List, 1, "the file is empty");
 }
 
 TEST_F(Formats, TheListForgivesWhatEditorsDo) {
@@ -214,7 +229,7 @@ TEST_F(Formats, TheListForgivesWhatEditorsDo) {
          {{R, Species(1)}, {R + 1, 204}}},
     };
     for (const auto& [text, changed] : cases)
-        for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text),
+        for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text), Utf8(text),
                                            Joined(Split(text), "\r\n"), Joined(Split(text), "\r")})
             ExpectRead(variant, List, changed, text.substr(0, 40));
 }
@@ -236,15 +251,15 @@ TEST_F(Formats, ListLinesRefused) {
         {{{4, Line, "\t MOVE7"}}, 5, "exactly four spaces or a tab"},
         {{{4, Line, "    SPECIES5"}}, 5, "this ROM has no move \"SPECIES5\""},
         {{{4, Line, ""}}, 5, "an empty line"},
-        {{{1137, Erase, ""}}, 1138, "the file describes 1137 entries; the table holds 1138"},
-        {{{0, Append, "SPECIES4"}}, 1139, "the file describes 1139 entries"},
+        {{{0, Append, "SPECIES4"}}, 1139, "the file describes 1139 entries; the table holds 1138"},
+        {{{4, Line, "    "}}, 5, "this ROM has no move \"\""},
         // clang-format on
     };
     for (const auto& [edits, line, problem] : cases) {
         ExpectRefused(Edited(List, edits), List, line, problem);
         // Where no name is near enough, no suggestion either.
         if (std::string_view(problem).ends_with('"')) {
-            EXPECT_TRUE(ReadTable(Edited(List, edits), List, *rom).problem.ends_with('"'));
+            EXPECT_TRUE(ReadTable(Edited(List, edits), List, *rom).problem.english.ends_with('"'));
         }
     }
 }
@@ -253,13 +268,10 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
     const std::string grown = Edited(Csv, {{0, Append, "1139,0x0009"}, {0, Append, "1138,9"}});
     const TableText table = ReadTable(grown, Csv, *rom, 1140);
     EXPECT_EQ(ChangesOf(table), (Changed{{1138, 9}, {1139, 9}}));
-    EXPECT_EQ(ReadTable(Edited(Csv, {{0, Append, "1140,9"}}), Csv, *rom, 1141).problem,
-              "row 1138 is missing");
+    const TableText missing = ReadTable(Edited(Csv, {{0, Append, "1140,9"}}), Csv, *rom, 1141);
+    EXPECT_EQ(missing.problem.english, "row 1138 is missing");
+    EXPECT_EQ(missing.problem.french, "le rang 1138 manque");
     EXPECT_EQ(ReadTable(grown, Csv, *rom).rows, 1140);
-    EXPECT_EQ(ReadTable(Edited(List, {{0, Append, ""}}), List, *rom, 1138).problem, "");
-    // A list's blank lines at the end are rows when the table may grow: end marks.
-    const std::string blanks = Edited(List, {{0, Append, "    MOVE9"}, {0, Append, ""}});
-    EXPECT_EQ(ChangesOf(ReadTable(blanks, List, *rom, 1140)), (Changed{{1138, 9}, {1139, 0xFFFF}}));
     EggMoveEntries entries = table.entries;
     entries[0] = Species(3);
     entries[R] = 0x0163;
@@ -272,6 +284,137 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
     EXPECT_EQ(ChangeJson(changes[3]).dump(),
               R"x({"row":1139,"species":"SPECIES165","old":"(end mark)","new":"MOVE9",)x"
               R"x("oldValue":"0xFFFF","newValue":"0x0009"})x");
+    const struct {
+        EggMoveEntries entries;
+        Words message;
+    } summaries[] = {
+        {rom->list.EggMoveTable,
+         {"Nothing changed: the file describes the table as it is.",
+          "Rien n'a changé : le fichier décrit la table telle qu'elle est."}},
+        {EggMoveEntries(entries.begin(), entries.begin() + 1138),
+         {"2 rows changed.", "2 lignes modifiées."}},
+        {table.entries, {"2 rows changed.", "2 lignes modifiées."}},
+    };
+    for (const auto& [after, message] : summaries) {
+        const ImportSummary summary = SummaryOf(*rom, after);
+        EXPECT_EQ(summary.message, message);
+        EXPECT_EQ(summary.changes, message.english != summaries[0].message.english);
+    }
+    const ImportSummary one =
+        SummaryOf(*rom, ReadTable(Edited(Csv, {{R + 1, 4, "zap"}}), Csv, *rom).entries);
+    EXPECT_EQ(one.message, (Words{"1 row changed.", "1 ligne modifiée."}));
+    EXPECT_EQ(one.details, Lines{"2: Pok\xC3\xA9mon: MOVE32 -> ZAP (0x0020 -> 0x00CC)"});
+    // Refusals in both languages; a name no ROM can spell, in a UTF-8 list.
+    const TableText near = ReadTable(Edited(List, {{4, Line, "    MOVE7x"}}), List, *rom);
+    EXPECT_EQ(
+        near.problem.french,
+        "cette rom n'a aucune attaque « MOVE7x » ; vouliez-vous dire MOVE7, MOVE70 ou MOVE71 ?");
+    const TableText omega =
+        ReadTable(Utf8(Edited(List, {})) + "    \xE2\x84\xA6\n", List, *rom, 1139);
+    EXPECT_EQ(omega.line, 1139);
+    EXPECT_EQ(omega.problem.english,
+              "\"\xE2\x84\xA6\" holds a character that no name of a ROM can hold");
+}
+
+TEST_F(Formats, TheListIsTheTableInOrder) {
+    const auto table = [](const Edits& edits) {
+        EggMoveEntries entries = rom->list.EggMoveTable;
+        for (const auto& [line, cell, text] : edits)
+            if (cell == Erase)
+                entries.erase(entries.begin() + line);
+            else
+                entries.insert(entries.begin() + line, ReadTable(text, List, *rom, 1).entries[0]);
+        entries.resize(std::max<std::size_t>(entries.size(), 1138), EndMarkEntry);
+        return entries;
+    };
+    const struct {
+        Edits edits;
+        int rows;  // more than the table holds: refused, then taken grown
+    } cases[] = {
+        {{{3, Erase, ""}}, 0},
+        {{{1137, Erase, ""}, {1000, Erase, ""}, {0, Erase, ""}}, 0},
+        {{{3, Insert, "    MOVE9"}}, 1139},
+        {{{3, Insert, "    MOVE9"}, {3, Insert, "SPECIES7"}}, 1140},
+        {{{3, Insert, "    MOVE9"}, {9, Erase, ""}}, 0},
+        {{{1, Erase, ""}, {1, Insert, "    move32"}}, 0},
+    };
+    for (const auto& [edits, rows] : cases) {
+        const std::string text = Edited(List, edits);
+        const TableText read = ReadTable(text, List, *rom);
+        EXPECT_EQ(read.rows, rows) << edits[0].text;
+        if (rows == 0) {
+            EXPECT_EQ(read.entries, table(edits)) << edits[0].text;
+            continue;
+        }
+        const std::string n = std::to_string(rows), k = std::to_string(rows - 1138);
+        EXPECT_EQ(GrowthQuestion(read, *rom),
+                  (Words{"The file describes " + n +
+                             " entries; the table holds 1138. Enlarge the "
+                             "table by " +
+                             k + "?",
+                         "Le fichier décrit " + n +
+                             " entrées ; la table en contient 1138. "
+                             "Agrandir la table de " +
+                             k + " ?"}));
+        EXPECT_EQ(ReadTable(text, List, *rom, read.rows).entries, table(edits));
+        EXPECT_EQ(ReadTable(text, List, *rom, read.rows - 1).rows, rows);
+    }
+    // No question where growing would not take the file either.
+    const TableText bad =
+        ReadTable(Edited(List, {{0, Append, "x"}, {0, Append, "    y"}}), List, *rom);
+    EXPECT_EQ(bad.rows, 0);
+    EXPECT_EQ(GrowthQuestion(bad, *rom), std::nullopt);
+}
+
+// Images of every release with names that are empty, shared by two entries or
+// accented, a table holding an illegal entry and ending with end marks: every
+// format reads its own export back as it was, and CSV and JSON read into another
+// image of the same release.
+TEST(RoundTrip, EveryReleaseReadsItsOwnExportBack) {
+    for (const GameVersion& v : GameVersionTable) {
+        const std::string code(v.code);
+        SyntheticRom image = DefaultRom(code, static_cast<std::uint8_t>(v.revision)), other = image;
+        image.species[1] = GameText("Pok\xE9mon");
+        image.species[5].clear();
+        image.species[89] = image.species[161] = GameText("BELVES");
+        image.moves[2].clear();
+        image.moves[9] = image.moves[10] = GameText("TWIN");
+        other.species = image.species;
+        other.moves = image.moves;
+        const std::uint16_t rows[] = {3, 10, 11, 0x0200, Species(89), Species(161), Species(5)};
+        std::copy(std::begin(rows), std::end(rows), image.table.begin() + 1);
+        std::fill(image.table.begin() + 1130, image.table.end(), EndMarkEntry);
+        other.table[4] = 0x0200;
+        const TempDir dir;
+        WriteRom(dir / "rom.gba", image);
+        WriteRom(dir / "other.gba", other);
+        const Rom rom = ReadRom((dir / "rom.gba").string());
+        const Rom second = ReadRom((dir / "other.gba").string());
+        for (const TableFormat format : {List, Csv, Json}) {
+            std::ostringstream out;
+            WriteTable(out, rom, format);
+            std::vector<std::string> texts = {out.str()};
+            if (format == List) texts.push_back(Utf8(out.str()));
+            for (const std::string& text : texts) {
+                const TableText table = ReadTable(text, format, rom);
+                EXPECT_EQ(table.problem.english, "") << code;
+                EXPECT_EQ(table.entries, image.table) << code << static_cast<int>(format);
+            }
+            if (format == List) {
+                // Inserted lines use the end marks' room; lines keep their entries.
+                EggMoveEntries inserted = image.table;
+                inserted.insert(inserted.begin() + 1, 9);
+                inserted.pop_back();
+                std::string moved = out.str();
+                moved.insert(moved.find('\n') + 1, "    MOVE9\n");
+                EXPECT_EQ(ReadTable(moved, List, rom).entries, inserted) << code;
+                continue;
+            }
+            const TableText elsewhere = ReadTable(out.str(), format, second);
+            EXPECT_EQ(elsewhere.problem.english, "") << code;
+            EXPECT_EQ(elsewhere.entries, image.table) << code;
+        }
+    }
 }
 
 TEST(FormatChoice, ByNameAndByContent) {
@@ -298,6 +441,26 @@ TEST(Text, Utf8OfWindows1252) {
         // clang-format on
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(Utf8(in), out) << in;
+    const struct {
+        std::string_view text;
+        bool utf8, fits;
+    } texts[] = {
+        // clang-format off
+        {"", true, true}, {"A\xC3\xA9\xC3\xBF\xC2\xA0", true, true}, {"\xC5\x92\xE2\x82\xAC\xE2\x84\xA2", true, true},
+        {"\xC2\x80", true, false}, {"\xC2\x9F", true, false}, {"\xE2\x84\xA6", true, false},
+        {"\xEF\xBF\xBD", true, false}, {"\xF0\x9F\x98\x80", true, false}, {"\xF4\x8F\xBF\xBF", true, false},
+        {"\xE9", false, false}, {"\xC3", false, false}, {"\xC3(", false, false}, {"\xC1\xBF", false, false},
+        {"\xE0\x9F\xBF", false, false}, {"\xED\xA0\x80", false, false}, {"\xF4\x90\x80\x80", false, false},
+        {"\xF5\x80\x80\x80", false, false}, {"\xF0\x8F\xBF\xBF", false, false}, {"\x80", false, false},
+        {"\xE2\x82", false, false},
+        // clang-format on
+    };
+    for (const auto& [text, utf8, fits] : texts) {
+        EXPECT_EQ(IsUtf8(text), utf8) << text;
+        EXPECT_EQ(FitsWindows1252(text), fits) << text;
+    }
+    EXPECT_EQ(Trimmed(" \t a b\t "), "a b");
+    EXPECT_EQ(TrimmedEnd(" \t a b\t "), " \t a b");
 }
 
 }  // namespace
