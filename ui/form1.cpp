@@ -1,8 +1,10 @@
 #include "ui/form1.h"
 
 #include <QActionGroup>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -17,51 +19,37 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
 #include <utility>
 
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
+#include "eggmoves/finding_words.h"
 #include "eggmoves/table.h"
 #include "formats/table_files.h"
 #include "rom/rom_file.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
+#include "ui/check_dock.h"
 #include "ui/edit_commands.h"
+#include "ui/find.h"
 #include "ui/font.h"
 #include "ui/qt_translation.h"
+#include "ui/recent_files.h"
 #include "ui/strings.h"
 
 namespace {
 
-// The client area, designed at 96 dpi.
+// The window's first size, designed at 96 dpi; the controls' sizes from then.
 constexpr int ClientWidth = 354;
 constexpr int ClientHeight = 432;
+constexpr int ColumnWidth = 170;
+constexpr int ButtonHeight = 50;
 
-struct Place {
-    int left, top, width, height;
-};
-constexpr Place ExportButtonPlace{8, 8, 170, 50};
-constexpr Place ChangeButtonPlace{8, 64, 170, 50};
-constexpr Place InsertButtonPlace{8, 120, 170, 50};
-constexpr Place ComboBox1Place{8, 176, 170, 21};
-constexpr Place DeleteButtonPlace{8, 203, 170, 50};
-constexpr Place ListBox1Place{184, 8, 160, 414};
-constexpr Place PokemonLabelPlace{8, 259, 100, 13};
-constexpr Place MovesLabelPlace{8, 278, 88, 13};
-constexpr Place TotalLabelPlace{8, 297, 68, 13};
-constexpr Place FindEditPlace{8, 401, 170, 21};
-
-constexpr int RecentFileCount = 8;
 // Larger than any table file could be: refused before it is read.
 constexpr qint64 LargestTableFile = 64 << 20;
-
-template <typename Widget>
-Widget* Placed(Widget* widget, const Place& p) {
-    widget->setGeometry(p.left, p.top, p.width, p.height);
-    return widget;
-}
 
 // Program texts as the rows of a list or drop-down.
 template <typename Texts>
@@ -87,23 +75,6 @@ QString BaseName(const std::string& path) {
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
 }
 
-QStringList RecentFiles() {
-    return QSettings(SettingsOrganization, SettingsApplication).value("recentFiles").toStringList();
-}
-
-void SetRecentFiles(QStringList files) {
-    while (files.size() > RecentFileCount) files.removeLast();
-    QSettings(SettingsOrganization, SettingsApplication).setValue("recentFiles", files);
-}
-
-// Case and accents aside: "e" finds "\u00C9".
-QString Folded(const QString& text) {
-    QString folded;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing) folded += c;
-    return folded.toCaseFolded();
-}
-
 // The one local file of a drop, or an empty path.
 QString DroppedFile(const QMimeData* data) {
     const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
@@ -114,14 +85,10 @@ QString DroppedFile(const QMimeData* data) {
 
 TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), prompter_(prompter) {
     setWindowTitle(WindowCaption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setFont(ProgramFont());
 
     BuildMenus();
     BuildControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     OpenDialog1.mode = FileDialog::Mode::Open;
     OpenDialog1.filters = {"Gameboy Advance Roms (*.gba)", "All Files (*.*)"};
@@ -142,9 +109,14 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     SetLanguage(french ? 1 : 0);
     (french ? Francais1 : English1)->setChecked(true);
 
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Where it was last closed; the design's size, centred, the first time.
+    if (!restoreGeometry(
+            QSettings(SettingsOrganization, SettingsApplication).value("geometry").toByteArray())) {
+        resize(ClientWidth,
+               ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 TForm1::~TForm1() {
@@ -159,6 +131,7 @@ void TForm1::BuildMenus() {
     // Filled as the menu opens, so the first window reads no settings for it.
     OpenRecent1 = File1->addMenu(QString());
     OpenRecent1->setEnabled(false);
+    OpenRecent1->setToolTipsVisible(true);
     connect(File1, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
     Save1 = File1->addAction(QString(), QKeySequence::Save, this, &TForm1::Save1Click);
     Save1->setEnabled(false);
@@ -176,7 +149,8 @@ void TForm1::BuildMenus() {
     Redo1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     Find1 = Edit1->addAction(QString(), QKeySequence::Find, this, &TForm1::Find1Click);
-    for (QAction* item : {Undo1, Redo1, Find1}) item->setEnabled(false);
+    Check1 = Edit1->addAction(QString(), QKeySequence(Qt::Key_F7), this, &TForm1::Check1Click);
+    for (QAction* item : {Undo1, Redo1, Find1, Check1}) item->setEnabled(false);
     connect(UndoStack, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
     connect(UndoStack, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
     connect(UndoStack, &QUndoStack::indexChanged, this, &TForm1::SetUndoCaptions);
@@ -201,19 +175,52 @@ void TForm1::BuildMenus() {
 
 void TForm1::BuildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
+    statusBar()->setSizeGripEnabled(true);
 
-    ExportButton = Placed(new QPushButton(client), ExportButtonPlace);
-    ChangeButton = Placed(new QPushButton(client), ChangeButtonPlace);
-    InsertButton = Placed(new QPushButton(client), InsertButtonPlace);
-    ComboBox1 = Placed(new QComboBox(client), ComboBox1Place);
-    DeleteButton = Placed(new QPushButton(client), DeleteButtonPlace);
-    ListBox1 = Placed(new QListWidget(client), ListBox1Place);
-    PokemonLabel = Placed(new QLabel(client), PokemonLabelPlace);
-    MovesLabel = Placed(new QLabel(client), MovesLabelPlace);
-    TotalLabel = Placed(new QLabel(client), TotalLabelPlace);
-    FindEdit = Placed(new QLineEdit(client), FindEditPlace);
+    ExportButton = new QPushButton(client);
+    ChangeButton = new QPushButton(client);
+    InsertButton = new QPushButton(client);
+    ComboBox1 = new QComboBox(client);
+    DeleteButton = new QPushButton(client);
+    ListBox1 = new QListWidget(client);
+    PokemonLabel = new QLabel(client);
+    MovesLabel = new QLabel(client);
+    TotalLabel = new QLabel(client);
+    FreeLabel = new QLabel(client);
+    FindEdit = new QLineEdit(client);
+
+    // The left column keeps its controls' sizes and order; the list takes every
+    // extra pixel, with the counters under it.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    for (QPushButton* button : {ExportButton, ChangeButton, InsertButton}) {
+        button->setFixedSize(ColumnWidth, ButtonHeight);
+        left->addWidget(button);
+    }
+    ComboBox1->setFixedWidth(ColumnWidth);
+    left->addWidget(ComboBox1);
+    DeleteButton->setFixedSize(ColumnWidth, ButtonHeight);
+    left->addWidget(DeleteButton);
+    left->addStretch(1);
+    FindEdit->setFixedWidth(ColumnWidth);
+    left->addWidget(FindEdit);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    ListBox1->setMinimumWidth(160);
+    right->addWidget(ListBox1, 1);
+    for (QLabel* label : {PokemonLabel, MovesLabel, TotalLabel, FreeLabel}) right->addWidget(label);
+    auto* columns = new QHBoxLayout(client);
+    columns->setContentsMargins(8, 8, 10, 6);
+    columns->setSpacing(6);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+
+    CheckDock1 = new CheckDock(this);
+    CheckDock1->hide();
+    addDockWidget(Qt::RightDockWidgetArea, CheckDock1);
+    connect(CheckDock1, &CheckDock::RowChosen, this, &TForm1::SelectRow);
+
     FindEdit->hide();
     connect(FindEdit, &QLineEdit::textEdited, this, [this] { FindNext(false, true); });
     FindEdit->installEventFilter(this);
@@ -225,6 +232,9 @@ void TForm1::BuildControls() {
 
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(10);
+    // A scrolled list of ten, whatever the style: never taller than the screen.
+    ComboBox1->setStyleSheet("QComboBox { combobox-popup: 0; }");
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm1::ShowEntryChoice);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setSortingEnabled(false);
     ListBox1->setUniformItemSizes(true);  // keeps a refill of 1138 rows cheap
@@ -239,9 +249,9 @@ void TForm1::BuildControls() {
     for (QWidget* next : std::initializer_list<QWidget*>{ChangeButton, InsertButton, ComboBox1,
                                                          DeleteButton, ListBox1})
         setTabOrder(std::exchange(previous, next), next);
-    for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
-                                                      ComboBox1, DeleteButton, ListBox1,
-                                                      PokemonLabel, MovesLabel, TotalLabel})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ExportButton, ChangeButton, InsertButton, ComboBox1, DeleteButton, ListBox1,
+             PokemonLabel, MovesLabel, TotalLabel, FreeLabel})
         w->setEnabled(false);
 }
 
@@ -249,7 +259,7 @@ void TForm1::EnableControls() {
     Save1->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
                                                       ComboBox1, DeleteButton, PokemonLabel,
-                                                      MovesLabel, TotalLabel, ListBox1})
+                                                      MovesLabel, TotalLabel, FreeLabel, ListBox1})
         w->setEnabled(true);
 }
 
@@ -299,14 +309,12 @@ void TForm1::OpenFile(const QString& path) {
     EnlargeTable1->setEnabled(LoadedRom.complete);
     Import1->setEnabled(FileOpen);
     Find1->setEnabled(FileOpen);
+    Check1->setEnabled(FileOpen);
     if (result == LoadResult::Completed) {
-        FillListBox();
-        SetLabelCaptions();
-        QStringList recent = RecentFiles();
-        const QString full = QFileInfo(path).absoluteFilePath();
-        recent.removeAll(full);
-        recent.prepend(full);
-        SetRecentFiles(recent);
+        ShowTable();
+        ShowEntryChoice(0);
+        AddRecentFile(path);
+        statusBar()->showMessage(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     }
 }
 
@@ -315,20 +323,17 @@ void TForm1::FillRecentMenu() {
     const QStringList recent = RecentFiles();
     for (int i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
-        QString name = QFileInfo(path).fileName();
-        QAction* item =
-            OpenRecent1->addAction(QString("&%1 %2").arg(i + 1).arg(name.replace('&', "&&")), this,
-                                   [this, path] { OpenRecentFile(path); });
-        item->setStatusTip(path);
+        QAction* item = OpenRecent1->addAction(RecentItemText(i, path), this,
+                                               [this, path] { OpenRecentFile(path); });
+        item->setToolTip(QDir::toNativeSeparators(path));
+        item->setStatusTip(item->toolTip());
     }
     OpenRecent1->setEnabled(!recent.isEmpty());
 }
 
 void TForm1::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        QStringList recent = RecentFiles();
-        recent.removeAll(path);
-        SetRecentFiles(recent);
+        ForgetRecentFile(path);
         ShowMessage(WithName(NoLongerExistsText, "%1", path), AttentionCaption);
         FillRecentMenu();
         return;
@@ -371,10 +376,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (MayDiscardEdits())
-        event->accept();
-    else
+    if (!MayDiscardEdits()) {
         event->ignore();
+        return;
+    }
+    QSettings(SettingsOrganization, SettingsApplication).setValue("geometry", saveGeometry());
+    event->accept();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -426,6 +433,16 @@ void TForm1::Save1Click() {
 }
 
 bool TForm1::SaveRom() {
+    // Warnings go through; an error the game will misread is the user's call.
+    const bool writable = LoadedRom.complete && !IsReadOnly(LoadedRom);
+    if (const std::optional<Finding> error =
+            writable ? FirstError(RomFindings(LoadedRom)) : std::nullopt) {
+        const Words question = MisreadQuestion(RomFindingLine(LoadedRom, *error));
+        if (prompter_.ShowMessage(this, ToAnsi(QString::fromStdString(question.In(LanguageIndex))),
+                                  Text(WarningCaption),
+                                  MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
+            return false;
+    }
     const SaveResult result = SaveEggMoveTable(LoadedRom);
     std::string text = Text(SaveResultText(result));
     if (result == SaveResult::Grown) {
@@ -506,12 +523,39 @@ void TForm1::DeleteButtonClick() {
 void TForm1::Push(std::optional<Edit> edit) {
     // Without a selected row or a choice nothing is edited, and the steps that
     // could be redone stay.
-    if (edit) UndoStack->push(new TableEdit(LoadedRom, std::move(*edit), [this] { ShowTable(); }));
+    if (!edit) return;
+    UndoStack->push(
+        new TableEdit(LoadedRom, std::move(*edit), [this](const Edit& done, bool undone) {
+            ShowTable();
+            SelectRow(SelectionAfter(done, undone, LoadedRom.list));
+        }));
 }
 
 void TForm1::ShowTable() {
     FillListBox();
     SetLabelCaptions();
+    if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
+}
+
+void TForm1::SelectRow(int row) {
+    ListBox1->setCurrentRow(row);
+    ListBox1->scrollToItem(ListBox1->currentItem());
+}
+
+void TForm1::ShowEntryChoice(int row) {
+    const EggMoveEntries& table = LoadedRom.list.EggMoveTable;
+    if (row < 0 || static_cast<std::size_t>(row) >= table.size()) return;
+    // An end mark or an illegal entry names no choice: the drop-down stays.
+    if (const int choice = ChoiceForEntry(table[row]); choice >= 0)
+        ComboBox1->setCurrentIndex(choice);
+}
+
+// ---- Check ----
+
+void TForm1::Check1Click() {
+    CheckDock1->Fill(LoadedRom, LanguageIndex);
+    CheckDock1->show();
+    CheckDock1->raise();
 }
 
 // ---- Find ----
@@ -523,21 +567,14 @@ void TForm1::Find1Click() {
 }
 
 void TForm1::FindNext(bool backwards, bool from) {
-    const QString text = Folded(FindEdit->text());
-    const int count = ListBox1->count();
     if (!FindEdit->isVisible() && !from) return;
-    bool found = text.isEmpty();
-    const int current = ListBox1->currentRow();
-    const int step = backwards ? -1 : 1;
-    int row = current < 0 ? (backwards ? count - 1 : 0) : from ? current : current + step;
-    for (int i = 0; !found && i < count; ++i, row += step) {
-        row = (row + count) % count;
-        if (Folded(ListBox1->item(row)->text()).contains(text)) {
-            ListBox1->setCurrentRow(row);
-            found = true;
-        }
-    }
-    FindEdit->setStyleSheet(found ? QString() : QStringLiteral("background: #f4c7c3"));
+    const QString text = FindEdit->text();
+    // An empty text finds nothing and is no failure.
+    const int row =
+        text.isEmpty() ? -1 : FindRow(ListBox1, text, ListBox1->currentRow(), backwards, from);
+    if (row >= 0) ListBox1->setCurrentRow(row);
+    FindEdit->setStyleSheet(text.isEmpty() || row >= 0 ? QString()
+                                                       : QStringLiteral("background: #f4c7c3"));
 }
 
 // ---- Languages and captions ----
@@ -562,6 +599,8 @@ void TForm1::SetLanguage(int index) {
     SetMenuCaptions();
     SetButtonCaptions();
     SetLabelCaptions();
+    CheckDock1->setWindowTitle(FromAnsi(Text(CheckCaption)));
+    if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
 }
 
 void TForm1::SetMenuCaptions() {
@@ -575,6 +614,7 @@ void TForm1::SetMenuCaptions() {
     Edit1->setTitle(FromAnsi(Text(EditMenuText)));
     SetUndoCaptions();
     Find1->setText(FromAnsi(Text(FindMenuText)));
+    Check1->setText(FromAnsi(Text(CheckMenuText)));
     Options1->setTitle(FromAnsi(Text(OptionsMenuText)));
     Language1->setTitle(FromAnsi(Text(LanguageMenuText)));
     Help1->setTitle(FromAnsi(Text(HelpMenuText)));
@@ -612,6 +652,7 @@ void TForm1::SetLabelCaptions() {
     caption(MovesLabel, MovesLabelText, list.MoveCount);
     // Summed as the counters' own 32-bit type, as shown.
     caption(TotalLabel, TotalLabelText, list.SpeciesCount + list.MoveCount);
+    caption(FreeLabel, FreeLabelText, CountEndMarks(list.EggMoveTable));
 }
 
 // ---- Help and exit ----
