@@ -177,6 +177,9 @@ void TForm1::BuildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     statusBar()->setSizeGripEnabled(true);
+    // The open file's path; a menu item's own status tip shows over it for a while.
+    StatusPath = new QLabel(statusBar());
+    statusBar()->addWidget(StatusPath, 1);
 
     ExportButton = new QPushButton(client);
     ChangeButton = new QPushButton(client);
@@ -314,7 +317,7 @@ void TForm1::OpenFile(const QString& path) {
         ShowTable();
         ShowEntryChoice(0);
         AddRecentFile(path);
-        statusBar()->showMessage(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     }
 }
 

@@ -66,6 +66,7 @@ class TForm1 : public QMainWindow {
     QLabel* TotalLabel;
     QLabel* FreeLabel;
     QLineEdit* FindEdit;
+    QLabel* StatusPath;
     CheckDock* CheckDock1;
 
     // Every edit since the load; its clean state is the saved table.

@@ -172,9 +172,14 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     const auto a = WriteRom(DefaultRom(), "a.gba");
     Open(a);
     Open(WriteRom(DefaultRom(), "b&c.gba"));
+    EXPECT_EQ(form->StatusPath->text(), QString::fromStdString((dir / "b&c.gba").string()));
     form->Francais1->trigger();
+    form->show();
+    form->resize(700, 500);
+    form->close();
     form = std::make_unique<TForm1>(prompter);
     EXPECT_TRUE(LanguageIndex == 1 && form->Francais1->isChecked());
+    EXPECT_EQ(form->size(), QSize(700, 500)) << "the size it had when closed";
     emit form->File1->aboutToShow();
     QList<QAction*> items = form->OpenRecent1->actions();
     ASSERT_EQ(items.size(), 2);
@@ -183,6 +188,7 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     EXPECT_EQ(items[1]->text(), QString::fromUtf8("&2 a.gba — ") + folder);
     EXPECT_EQ(items[1]->toolTip(), QString::fromStdString(a.string()));
     EXPECT_EQ(items[1]->statusTip(), items[1]->toolTip());
+    EXPECT_EQ(form->StatusPath->text(), "") << "a new window has opened nothing yet";
     // A long folder gives way in its middle; the name stays whole.
     EXPECT_EQ(RecentItemText(2, "/" + QString(20, 'a') + "/" + QString(30, 'b') + "/x&y.gba"),
               QString::fromUtf8("&3 x&&y.gba — /aaaaaaaaaaaaaaaaaa…bbbbbbbbbbbbbbbbbbbb"));

@@ -46,8 +46,8 @@ TEST_F(FormTest, TheLayoutFromTheDesignSizeToFullScreen) {
                 const std::string name = where.toStdString() + " " + std::to_string(i);
                 EXPECT_TRUE(all[i]->isVisible()) << name;
                 EXPECT_TRUE(client->rect().contains(all[i]->geometry())) << name;
-                if (all[i] != form->ListBox1)
-                    EXPECT_GE(all[i]->width(), all[i]->sizeHint().width()) << name << " is cut";
+                const int needed = all[i] == form->ListBox1 ? 160 : all[i]->sizeHint().width();
+                EXPECT_GE(all[i]->width(), needed) << name << " is cut";
                 for (std::size_t j = 0; j < i; ++j)
                     EXPECT_FALSE(all[i]->geometry().intersects(all[j]->geometry())) << name << j;
             }
@@ -97,7 +97,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "Français|&"
             "Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
-            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0|Quenmark")
+            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0||Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
@@ -107,7 +107,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
-            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0|Quenmark")
+            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0||Quenmark")
             .split('|');
     EXPECT_EQ(Captions(*form), english);
     EXPECT_TRUE(form->English1->isChecked() && !form->Francais1->isChecked());
