@@ -24,7 +24,9 @@ Words RomFindingLine(const Rom& rom, const Finding& finding) {
 CheckDock::CheckDock(QWidget* parent) : QDockWidget(parent), FindingsList(new QListWidget(this)) {
     setObjectName("CheckDock");
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    FindingsList->setWordWrap(true);
+    // One line a finding, each as tall as the next, keeps a refill after every
+    // edit cheap even with hundreds of findings; the tooltip shows a long one whole.
+    FindingsList->setUniformItemSizes(true);
     FindingsList->setTextElideMode(Qt::ElideNone);
     setWidget(FindingsList);
     connect(FindingsList, &QListWidget::currentRowChanged, this, [this](int index) {
@@ -36,12 +38,20 @@ CheckDock::CheckDock(QWidget* parent) : QDockWidget(parent), FindingsList(new QL
 
 void CheckDock::Fill(const Rom& rom, int language) {
     const QSignalBlocker quiet(FindingsList);
-    FindingsList->clear();
-    const std::vector<Finding> findings = RomFindings(rom);
-    const auto add = [this, language](const Words& words, int row) {
-        auto* item = new QListWidgetItem(QString::fromStdString(words.In(language)), FindingsList);
-        item->setData(Qt::UserRole, row);
-    };
-    for (const Finding& finding : findings) add(RomFindingLine(rom, finding), finding.row);
-    if (findings.empty()) add(NoFindingWords(), -1);
+    std::vector<std::pair<QString, int>> lines;  // each finding's line and row
+    for (const Finding& finding : RomFindings(rom))
+        lines.emplace_back(QString::fromStdString(RomFindingLine(rom, finding).In(language)),
+                           finding.row);
+    if (lines.empty())
+        lines.emplace_back(QString::fromStdString(NoFindingWords().In(language)), -1);
+    // The items stay and take their new lines: most lines are unchanged by an edit.
+    const int count = static_cast<int>(lines.size());
+    while (FindingsList->count() > count) delete FindingsList->takeItem(FindingsList->count() - 1);
+    while (FindingsList->count() < count) FindingsList->addItem(QString());
+    for (int i = 0; i < count; ++i) {
+        QListWidgetItem* item = FindingsList->item(i);
+        item->setText(lines[i].first);
+        item->setToolTip(lines[i].first);
+        item->setData(Qt::UserRole, lines[i].second);
+    }
 }

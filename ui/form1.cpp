@@ -528,10 +528,31 @@ void TForm1::Push(std::optional<Edit> edit) {
     // could be redone stay.
     if (!edit) return;
     UndoStack->push(
-        new TableEdit(LoadedRom, std::move(*edit), [this](const Edit& done, bool undone) {
-            ShowTable();
-            SelectRow(SelectionAfter(done, undone, LoadedRom.list));
-        }));
+        new TableEdit(LoadedRom, std::move(*edit),
+                      [this](const Edit& done, bool undone) { ShowEdit(done, undone); }));
+}
+
+// Only the rows an edit moved are redrawn, so that an edit stays quick at any size.
+void TForm1::ShowEdit(const Edit& edit, bool undone) {
+    const std::vector<std::string>& lines = LoadedRom.list.EggMoveListLines;
+    const int last = static_cast<int>(lines.size()) - 1;
+    // An Insert done or a Delete undone: the row comes in, the last row falls off.
+    const bool rowIn = (edit.kind == EditKind::Insert) != undone;
+    if (edit.kind == EditKind::Change) {
+        ListBox1->item(edit.row)->setText(FromAnsi(lines[edit.row]));
+    } else if (edit.kind == EditKind::Insert || edit.kind == EditKind::Delete) {
+        const QSignalBlocker quiet(ListBox1);
+        delete ListBox1->takeItem(rowIn ? last : edit.row);
+        if (rowIn)
+            ListBox1->insertItem(edit.row, FromAnsi(lines[edit.row]));
+        else
+            ListBox1->addItem(FromAnsi(lines[last]));
+    } else {
+        FillListBox();
+    }
+    SetLabelCaptions();
+    if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
+    SelectRow(SelectionAfter(edit, undone, LoadedRom.list));
 }
 
 void TForm1::ShowTable() {
@@ -543,6 +564,8 @@ void TForm1::ShowTable() {
 void TForm1::SelectRow(int row) {
     ListBox1->setCurrentRow(row);
     ListBox1->scrollToItem(ListBox1->currentItem());
+    // Also when the row was current already: an edit may have changed its entry.
+    ShowEntryChoice(row);
 }
 
 void TForm1::ShowEntryChoice(int row) {

@@ -133,6 +133,8 @@ class TForm1 : public QMainWindow {
     void BuildMenus();
     void BuildFind();
     void ShowTable();
+    // Redraws what an edit done or undone changed, and selects the row it names.
+    void ShowEdit(const Edit& edit, bool undone);
     bool SaveRom();
     void SetUndoCaptions();
     void Push(std::optional<Edit> edit);
