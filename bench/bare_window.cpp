@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     window.setWindowTitle("Bare");
     const char* menus[][7] = {
         {"&File", "&Open", "Open &Recent", "&Save", "&Import...", "Enlarge &Table...", "E&xit"},
-        {"&Edit", "&Undo", "&Redo", "&Find..."},
+        {"&Edit", "&Undo", "&Redo", "&Find...", "&Check"},
         {"&Options", "&Language"},
         {"&Help", "&About", "&Versions Compatible"}};
     for (const auto& items : menus) {
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     (new QComboBox(client))->setGeometry(8, 176, 170, 21);
     (new QPushButton("Delete Entry", client))->setGeometry(8, 203, 170, 50);
     (new QListWidget(client))->setGeometry(184, 8, 160, 414);
-    for (int i = 0; i < 3; ++i) (new QLabel("Number:", client))->move(8, 259 + 19 * i);
+    for (int i = 0; i < 4; ++i) (new QLabel("Number:", client))->move(8, 259 + 19 * i);
+    window.statusBar();
     window.show();
     return application.exec();
 }

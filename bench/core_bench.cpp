@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "bench/bench_rom.h"
-#include "eggmoves/editing.h"
 #include "eggmoves/export.h"
+#include "eggmoves/history.h"
 #include "rom/loader.h"
 
 namespace {
@@ -45,9 +45,10 @@ void Edit(benchmark::State& state, int which) {
     int choice = 0;
     for (auto _ : state) {
         choice = choice == 0 ? 600 : 0;
-        benchmark::DoNotOptimize(which == 0   ? ChangeEntry(rom.list, rom.names, 500, choice)
-                                 : which == 1 ? InsertEntry(rom.list, rom.names, 0, choice)
-                                              : DeleteEntry(rom.list, rom.names, 0));
+        auto edit = which == 0   ? ChangeEdit(rom.list, rom.names, 500, choice)
+                    : which == 1 ? InsertEdit(rom.list, rom.names, 0, choice)
+                                 : DeleteEdit(rom.list, 0);
+        ApplyEdit(rom.list, rom.names, *edit);
     }
 }
 BENCHMARK_CAPTURE(Edit, Change, 0)->Apply(Quoted);

@@ -36,6 +36,9 @@ row "whole File, Open in the window" "$(ms window_bench Open1Click)" ms 10
 row "edit as seen: Change, with the repaint" "$(ms window_bench Edit/Change)" ms 2
 row "edit as seen: Insert at row 0, with the repaint" "$(ms window_bench Edit/Insert)" ms 2
 row "edit as seen: Delete at row 0, with the repaint" "$(ms window_bench Edit/Delete)" ms 2
+row "edit as seen with the check open: Change" "$(ms window_bench Edit/ChangeChecked)" ms 2
+row "edit as seen with the check open: Insert at row 0" "$(ms window_bench Edit/InsertChecked)" ms 2
+row "edit as seen with the check open: Delete at row 0" "$(ms window_bench Edit/DeleteChecked)" ms 2
 row "export of the 1138 lines" "$(ms core_bench Export)" ms
 row "quenmark-cli check of 1000 ROMs of 16 MiB" "$(key cli_check_1000_ms)" ms 250
 row "  the same, 1000 sparse ROMs of 1 GiB" "$(key cli_check_1000_1GiB_ms)" ms 250

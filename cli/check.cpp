@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/rom_input.h"
+#include "eggmoves/finding_words.h"
 #include "eggmoves/rules.h"
 #include "formats/text.h"
 
@@ -19,64 +20,6 @@ struct Options {
     std::vector<std::string> roms;
     bool json = false;
 };
-
-struct RuleText {
-    const char* name;
-    const char* text;  // what follows the species name; {entry} {name} {row} are filled in
-};
-
-RuleText TextOf(Rule rule) {
-    switch (rule) {
-        case Rule::IllegalEntry:
-            return {"illegal-entry", "{entry} is not a legal entry; the window asks to repair it"};
-        case Rule::MoveBeforeSpecies:
-            return {"move-before-species",
-                    "{name} comes before any species: the game gives the first 10 such moves to "
-                    "every species without egg moves"};
-        case Rule::TooManyMoves:
-            return {"too-many-moves",
-                    "has more than 10 moves: the game teaches only the first 10, not {name} or any "
-                    "move after it"};
-        case Rule::SpeciesAgain:
-            return {"species-again",
-                    "is listed again (first at row {row}): the game uses only that first entry, so "
-                    "the moves listed here are never taught"};
-        case Rule::MoveAgain:
-            return {"move-again", "{name} is listed twice (first at row {row})"};
-        case Rule::FillerSpecies:
-            return {"filler-species",
-                    "holds species 0 ({name}, the repair filler), which the game reads as a move"};
-        case Rule::IllegalAfterEndMark:
-            return {"illegal-after-end-mark",
-                    "{entry} past the end mark is not a legal entry; it is kept as it is"};
-        case Rule::TableElsewhere:
-            return {"table-elsewhere",
-                    "the game in this ROM reads an egg-move table of another size or place: this "
-                    "copy is not the one it uses, and Quenmark writes nothing to this ROM"};
-        case Rule::SpeciesAtEnd:
-            return {"species-at-end",
-                    "heads the last row: the game reads its moves past the end of the table"};
-        case Rule::MovesRunOn:
-            return {"moves-run-on",
-                    "its moves run on past the end of the table: the game goes on reading them "
-                    "from the bytes after it, up to the first entry above 20000"};
-        case Rule::TableCut:
-            break;
-    }
-    return {"table-cut", "the file ends inside the egg-move table"};
-}
-
-std::string Message(const Finding& f, const Rom& rom) {
-    const std::uint16_t entry = f.row >= 0 ? rom.list.EggMoveTable[f.row] : 0;
-    std::string text = TextOf(f.rule).text;
-    const std::pair<std::string, std::string> fills[] = {{"{entry}", Hex(entry)},
-                                                         {"{name}", EntryName(rom.names, entry)},
-                                                         {"{row}", std::to_string(f.earlierRow)}};
-    for (const auto& [key, value] : fills)
-        if (const auto at = text.find(key); at != std::string::npos)
-            text.replace(at, key.size(), value);
-    return text;
-}
 
 struct Result {
     int status = Success;
@@ -102,15 +45,14 @@ Result CheckOne(const std::string& path) {
         const bool error = SeverityOf(f.rule) == Severity::Error;
         result.status = std::max<int>(result.status, error ? Unusable : FoundSomething);
         const std::string severity = error ? "error" : "warning";
-        const std::string species = f.rule == Rule::IllegalAfterEndMark
-                                        ? "(past the end mark)"
-                                        : SpeciesName(rom.names, f.species);
-        const std::string message = Message(f, rom);
+        const EntryNamer name = [&rom](std::uint16_t entry) { return EntryName(rom.names, entry); };
+        const std::string species = FindingSubject(f, name).english;
+        const std::string message = FindingMessage(f, rom.list.EggMoveTable, name).english;
         result.out += path + (f.row >= 0 ? ":" + std::to_string(f.row) : "") + ": " + severity +
                       ": " + (f.row >= 0 ? species + ": " : "") + message + "\n";
         result.json["findings"].push_back({{"row", f.row >= 0 ? Json(f.row) : Json()},
                                            {"severity", severity},
-                                           {"rule", TextOf(f.rule).name},
+                                           {"rule", RuleName(f.rule)},
                                            {"species", f.species >= 0 ? Json(f.species) : Json()},
                                            {"speciesName", f.row >= 0 ? Json(species) : Json()},
                                            {"message", message}});

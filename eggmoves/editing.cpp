@@ -39,24 +39,6 @@ std::uint16_t RemoveAt(EggMoveList& list, const RomNames& names, int row, std::u
     return removed;
 }
 
-bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
-    if (!IsRow(list, row) || !IsChoice(choice)) return false;
-    PutEntry(list, names, row, EntryForChoice(choice, names).entry);
-    return true;
-}
-
-bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice) {
-    if (!IsRow(list, row) || !IsChoice(choice)) return false;
-    InsertAt(list, names, row, EntryForChoice(choice, names).entry);
-    return true;
-}
-
-bool DeleteEntry(EggMoveList& list, const RomNames& names, int row) {
-    if (!IsRow(list, row)) return false;
-    RemoveAt(list, names, row, EndMarkEntry);
-    return true;
-}
-
 bool EnlargeList(EggMoveList& list, int count) {
     const std::size_t size = list.EggMoveTable.size() + static_cast<std::size_t>(count);
     if (count < 1 || size > MaxEntryCount) return false;

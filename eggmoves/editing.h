@@ -10,20 +10,15 @@
 bool IsRow(const EggMoveList& list, int row);
 bool IsChoice(int choice);
 
-// Each returns false, changing nothing, when the row or the choice is out of
-// range (no selected row is -1; an empty drop-down gives choice -1).
-bool ChangeEntry(EggMoveList& list, const RomNames& names, int row, int choice);
-// The last entry falls off the end.
-bool InsertEntry(EggMoveList& list, const RomNames& names, int row, int choice);
-// An end mark enters at the end: the game stops the last species' moves there,
-// where species 0 would become one more move.
-bool DeleteEntry(EggMoveList& list, const RomNames& names, int row);
-// count end marks enter at the end, up to MaxEntryCount entries in all.
+// count end marks enter at the end, up to MaxEntryCount entries in all; false,
+// changing nothing, for a count out of range.
 bool EnlargeList(EggMoveList& list, int count);
 
-// The same by entry value, for rows known to be in range; each gives back the
-// entry that left the table.
+// The edits by entry value, for rows known to be in range; each gives back the
+// entry that left the table. Insert: the last entry falls off the end.
 std::uint16_t PutEntry(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry);
 std::uint16_t InsertAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t entry);
-// The entry at row leaves, and last enters at the end.
+// The entry at row leaves, and last enters at the end (a Delete brings in an end
+// mark: the game stops the last species' moves there, where species 0 would
+// become one more move).
 std::uint16_t RemoveAt(EggMoveList& list, const RomNames& names, int row, std::uint16_t last);

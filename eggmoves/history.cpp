@@ -1,5 +1,6 @@
 #include "eggmoves/history.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "eggmoves/editing.h"
@@ -92,6 +93,28 @@ void RevertEdit(EggMoveList& list, const RomNames& names, Edit& edit) {
             ApplyEdit(list, names, edit);  // a swap is its own inverse
             break;
     }
+}
+
+int SelectionAfter(const Edit& edit, bool undone, const EggMoveList& list) {
+    const int last = static_cast<int>(list.EggMoveTable.size()) - 1;
+    switch (edit.kind) {
+        case EditKind::Insert:
+            return undone ? edit.row : std::min(edit.row + 1, last);
+        case EditKind::Import: {
+            // Done or undone, the edit holds the other table.
+            const auto differ = std::mismatch(list.EggMoveTable.begin(), list.EggMoveTable.end(),
+                                              edit.table.begin(), edit.table.end());
+            return differ.first == list.EggMoveTable.end()
+                       ? 0
+                       : static_cast<int>(differ.first - list.EggMoveTable.begin());
+        }
+        case EditKind::Enlarge:
+            return undone ? last : last + 1 - edit.count;
+        case EditKind::Change:
+        case EditKind::Delete:
+            break;
+    }
+    return edit.row;
 }
 
 void DoEdit(EditHistory& history, EggMoveList& list, const RomNames& names, Edit edit) {

@@ -36,6 +36,18 @@ std::optional<Edit> ImportEdit(const EggMoveList& list, EggMoveEntries entries);
 void ApplyEdit(EggMoveList& list, const RomNames& names, Edit& edit);
 void RevertEdit(EggMoveList& list, const RomNames& names, Edit& edit);
 
+// The row to select once edit has been done (or redone; undone false) or undone,
+// on list as it now is, so that the selection stays with the entry:
+//   Change: the row changed, both ways;
+//   Insert: done, the entry that was selected, now one row lower (the new one
+//     when the selected one fell off the end), so that Inserts follow each other
+//     in reading order; undone, the row where it was;
+//   Delete: done, the row that took the deleted entry's place (the last row when
+//     it was the last); undone, the entry back at its row;
+//   Import: the first row the import changed (row 0 when none changed);
+//   Enlarge: done, the first end mark added; undone, the last row.
+int SelectionAfter(const Edit& edit, bool undone, const EggMoveList& list);
+
 // The edits done since the load, the ones undone that may be redone, and where
 // the file stands.
 struct EditHistory {

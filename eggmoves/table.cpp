@@ -1,5 +1,7 @@
 #include "eggmoves/table.h"
 
+#include <algorithm>
+
 Kind EntryKind(std::uint16_t entry) {
     const std::uint8_t high = entry >> 8;
     if (high < 2) return Kind::Move;
@@ -33,6 +35,16 @@ EntryChoice EntryForChoice(int c, const RomNames& names) {
     const auto entry = static_cast<std::uint16_t>(c < SpeciesNameCount ? SpeciesEntryBase + c
                                                                        : c - SpeciesNameCount + 1);
     return {entry, EntryLine(entry, names)};
+}
+
+int ChoiceForEntry(std::uint16_t entry) {
+    if (!IsLegalEntry(entry)) return -1;
+    return EntryKind(entry) == Kind::Species ? entry - SpeciesEntryBase
+                                             : SpeciesNameCount + entry - 1;
+}
+
+int CountEndMarks(const EggMoveEntries& entries) {
+    return static_cast<int>(std::count(entries.begin(), entries.end(), EndMarkEntry));
 }
 
 namespace {

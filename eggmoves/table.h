@@ -61,6 +61,12 @@ std::string EntryLine(std::uint16_t entry, const RomNames& names);
 std::vector<std::string> EntryChoices(const RomNames& names);
 // c must lie in 0..EntryChoiceCount - 1.
 EntryChoice EntryForChoice(int c, const RomNames& names);
+// The choice that names a legal entry, the inverse of EntryForChoice; -1 for an
+// end mark or any other illegal entry, which no choice names.
+int ChoiceForEntry(std::uint16_t entry);
+
+// The end marks of a table: the rows an Insert may fill without dropping an entry.
+int CountEndMarks(const EggMoveEntries& entries);
 
 void CountEntry(EggMoveList& list, std::uint16_t entry);
 void UncountEntry(EggMoveList& list, std::uint16_t entry);

@@ -5,3 +5,5 @@
 #include <string>
 
 QString FromAnsi(const std::string& text);
+// Back to program text, for the core's UTF-8 words on their way to a box.
+std::string ToAnsi(const QString& text);

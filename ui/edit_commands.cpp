@@ -11,10 +11,10 @@ const StringPair& TableEdit::Name() const {
 
 void TableEdit::redo() {
     ApplyEdit(rom_.list, rom_.names, edit_);
-    shown_();
+    shown_(edit_, false);
 }
 
 void TableEdit::undo() {
     RevertEdit(rom_.list, rom_.names, edit_);
-    shown_();
+    shown_(edit_, true);
 }

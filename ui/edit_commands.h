@@ -12,8 +12,10 @@ struct StringPair;
 
 class TableEdit final : public QUndoCommand {
   public:
-    // shown runs after every redo and undo, to redraw the table.
-    TableEdit(Rom& rom, Edit edit, std::function<void()> shown)
+    // Runs after every redo and undo, to redraw the table: the edit, and whether
+    // it was undone.
+    using Shown = std::function<void(const Edit&, bool)>;
+    TableEdit(Rom& rom, Edit edit, Shown shown)
         : rom_(rom), edit_(std::move(edit)), shown_(std::move(shown)) {}
     // What the Undo and Redo items name.
     const StringPair& Name() const;
@@ -23,5 +25,5 @@ class TableEdit final : public QUndoCommand {
   private:
     Rom& rom_;
     Edit edit_;
-    std::function<void()> shown_;
+    Shown shown_;
 };

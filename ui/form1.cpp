@@ -1,8 +1,10 @@
 #include "ui/form1.h"
 
 #include <QActionGroup>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -17,51 +19,35 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
 #include <utility>
 
 #include "eggmoves/editing.h"
 #include "eggmoves/export.h"
+#include "eggmoves/finding_words.h"
 #include "eggmoves/table.h"
 #include "formats/table_files.h"
 #include "rom/rom_file.h"
 #include "rom/saver.h"
 #include "ui/ansi.h"
+#include "ui/check_dock.h"
 #include "ui/edit_commands.h"
+#include "ui/find.h"
 #include "ui/font.h"
 #include "ui/qt_translation.h"
+#include "ui/recent_files.h"
 #include "ui/strings.h"
 
 namespace {
 
-// The client area, designed at 96 dpi.
+// The window's first size, designed at 96 dpi.
 constexpr int ClientWidth = 354;
 constexpr int ClientHeight = 432;
 
-struct Place {
-    int left, top, width, height;
-};
-constexpr Place ExportButtonPlace{8, 8, 170, 50};
-constexpr Place ChangeButtonPlace{8, 64, 170, 50};
-constexpr Place InsertButtonPlace{8, 120, 170, 50};
-constexpr Place ComboBox1Place{8, 176, 170, 21};
-constexpr Place DeleteButtonPlace{8, 203, 170, 50};
-constexpr Place ListBox1Place{184, 8, 160, 414};
-constexpr Place PokemonLabelPlace{8, 259, 100, 13};
-constexpr Place MovesLabelPlace{8, 278, 88, 13};
-constexpr Place TotalLabelPlace{8, 297, 68, 13};
-constexpr Place FindEditPlace{8, 401, 170, 21};
-
-constexpr int RecentFileCount = 8;
 // Larger than any table file could be: refused before it is read.
 constexpr qint64 LargestTableFile = 64 << 20;
-
-template <typename Widget>
-Widget* Placed(Widget* widget, const Place& p) {
-    widget->setGeometry(p.left, p.top, p.width, p.height);
-    return widget;
-}
 
 // Program texts as the rows of a list or drop-down.
 template <typename Texts>
@@ -87,23 +73,6 @@ QString BaseName(const std::string& path) {
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
 }
 
-QStringList RecentFiles() {
-    return QSettings(SettingsOrganization, SettingsApplication).value("recentFiles").toStringList();
-}
-
-void SetRecentFiles(QStringList files) {
-    while (files.size() > RecentFileCount) files.removeLast();
-    QSettings(SettingsOrganization, SettingsApplication).setValue("recentFiles", files);
-}
-
-// Case and accents aside: "e" finds "\u00C9".
-QString Folded(const QString& text) {
-    QString folded;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing) folded += c;
-    return folded.toCaseFolded();
-}
-
 // The one local file of a drop, or an empty path.
 QString DroppedFile(const QMimeData* data) {
     const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
@@ -114,14 +83,10 @@ QString DroppedFile(const QMimeData* data) {
 
 TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), prompter_(prompter) {
     setWindowTitle(WindowCaption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setFont(ProgramFont());
 
     BuildMenus();
     BuildControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     OpenDialog1.mode = FileDialog::Mode::Open;
     OpenDialog1.filters = {"Gameboy Advance Roms (*.gba)", "All Files (*.*)"};
@@ -142,115 +107,19 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     SetLanguage(french ? 1 : 0);
     (french ? Francais1 : English1)->setChecked(true);
 
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Where it was last closed; the design's size, centred, the first time.
+    if (!restoreGeometry(
+            QSettings(SettingsOrganization, SettingsApplication).value("geometry").toByteArray())) {
+        resize(ClientWidth,
+               ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 TForm1::~TForm1() {
     // The stack clears itself as it goes, after the menus it would update.
     UndoStack->disconnect();
-}
-
-void TForm1::BuildMenus() {
-    MainMenu1 = menuBar();
-    File1 = MainMenu1->addMenu(QString());
-    Open1 = File1->addAction(QString(), QKeySequence::Open, this, &TForm1::Open1Click);
-    // Filled as the menu opens, so the first window reads no settings for it.
-    OpenRecent1 = File1->addMenu(QString());
-    OpenRecent1->setEnabled(false);
-    connect(File1, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
-    Save1 = File1->addAction(QString(), QKeySequence::Save, this, &TForm1::Save1Click);
-    Save1->setEnabled(false);
-    Import1 = File1->addAction(QString(), this, &TForm1::Import1Click);
-    Import1->setEnabled(false);
-    EnlargeTable1 = File1->addAction(QString(), this, &TForm1::EnlargeTable1Click);
-    EnlargeTable1->setEnabled(false);
-    Exit1 =
-        File1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &TForm1::Exit1Click);
-
-    Edit1 = MainMenu1->addMenu(QString());
-    UndoStack = new QUndoStack(this);
-    Undo1 = Edit1->addAction(QString(), QKeySequence::Undo, UndoStack, &QUndoStack::undo);
-    Redo1 = Edit1->addAction(QString(), UndoStack, &QUndoStack::redo);
-    Redo1->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    Find1 = Edit1->addAction(QString(), QKeySequence::Find, this, &TForm1::Find1Click);
-    for (QAction* item : {Undo1, Redo1, Find1}) item->setEnabled(false);
-    connect(UndoStack, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
-    connect(UndoStack, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
-    connect(UndoStack, &QUndoStack::indexChanged, this, &TForm1::SetUndoCaptions);
-    connect(UndoStack, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
-
-    Options1 = MainMenu1->addMenu(QString());
-    Language1 = Options1->addMenu(QString());
-    auto* languages = new QActionGroup(this);
-    English1 = Language1->addAction(FromAnsi(EnglishItemCaption), this, &TForm1::English1Click);
-    Francais1 = Language1->addAction(FromAnsi(FrenchItemCaption), this, &TForm1::Francais1Click);
-    for (QAction* item : {English1, Francais1}) {
-        item->setCheckable(true);
-        languages->addAction(item);
-    }
-    English1->setChecked(true);
-
-    Help1 = MainMenu1->addMenu(QString());
-    About1 = Help1->addAction(QString(), this, &TForm1::About1Click);
-    VersionsCompatible1 = Help1->addAction(QString(), this, &TForm1::VersionsCompatible1Click);
-}
-
-void TForm1::BuildControls() {
-    auto* client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
-    setCentralWidget(client);
-
-    ExportButton = Placed(new QPushButton(client), ExportButtonPlace);
-    ChangeButton = Placed(new QPushButton(client), ChangeButtonPlace);
-    InsertButton = Placed(new QPushButton(client), InsertButtonPlace);
-    ComboBox1 = Placed(new QComboBox(client), ComboBox1Place);
-    DeleteButton = Placed(new QPushButton(client), DeleteButtonPlace);
-    ListBox1 = Placed(new QListWidget(client), ListBox1Place);
-    PokemonLabel = Placed(new QLabel(client), PokemonLabelPlace);
-    MovesLabel = Placed(new QLabel(client), MovesLabelPlace);
-    TotalLabel = Placed(new QLabel(client), TotalLabelPlace);
-    FindEdit = Placed(new QLineEdit(client), FindEditPlace);
-    FindEdit->hide();
-    connect(FindEdit, &QLineEdit::textEdited, this, [this] { FindNext(false, true); });
-    FindEdit->installEventFilter(this);
-    new QShortcut(Qt::Key_F3, this, this, [this] { FindNext(); });
-    new QShortcut(Qt::SHIFT | Qt::Key_F3, this, this, [this] { FindNext(true); });
-    new QShortcut(QKeySequence::Delete, ListBox1, this, &TForm1::DeleteButtonClick,
-                  Qt::WidgetShortcut);
-    new QShortcut(Qt::Key_Insert, ListBox1, this, &TForm1::InsertButtonClick, Qt::WidgetShortcut);
-
-    ComboBox1->setEditable(false);
-    ComboBox1->setMaxVisibleItems(10);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setSortingEnabled(false);
-    ListBox1->setUniformItemSizes(true);  // keeps a refill of 1138 rows cheap
-
-    connect(ExportButton, &QPushButton::clicked, this, &TForm1::ExportButtonClick);
-    connect(ChangeButton, &QPushButton::clicked, this, &TForm1::ChangeButtonClick);
-    connect(InsertButton, &QPushButton::clicked, this, &TForm1::InsertButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TForm1::DeleteButtonClick);
-
-    // Tab goes down the left column, then to the list.
-    QWidget* previous = ExportButton;
-    for (QWidget* next : std::initializer_list<QWidget*>{ChangeButton, InsertButton, ComboBox1,
-                                                         DeleteButton, ListBox1})
-        setTabOrder(std::exchange(previous, next), next);
-    for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
-                                                      ComboBox1, DeleteButton, ListBox1,
-                                                      PokemonLabel, MovesLabel, TotalLabel})
-        w->setEnabled(false);
-}
-
-void TForm1::EnableControls() {
-    Save1->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{ExportButton, ChangeButton, InsertButton,
-                                                      ComboBox1, DeleteButton, PokemonLabel,
-                                                      MovesLabel, TotalLabel, ListBox1})
-        w->setEnabled(true);
 }
 
 MessageAnswer TForm1::ShowMessage(const StringPair& text, const StringPair& title,
@@ -299,14 +168,12 @@ void TForm1::OpenFile(const QString& path) {
     EnlargeTable1->setEnabled(LoadedRom.complete);
     Import1->setEnabled(FileOpen);
     Find1->setEnabled(FileOpen);
+    Check1->setEnabled(FileOpen);
     if (result == LoadResult::Completed) {
-        FillListBox();
-        SetLabelCaptions();
-        QStringList recent = RecentFiles();
-        const QString full = QFileInfo(path).absoluteFilePath();
-        recent.removeAll(full);
-        recent.prepend(full);
-        SetRecentFiles(recent);
+        ShowTable();
+        ShowEntryChoice(0);
+        AddRecentFile(path);
+        StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     }
 }
 
@@ -315,20 +182,17 @@ void TForm1::FillRecentMenu() {
     const QStringList recent = RecentFiles();
     for (int i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
-        QString name = QFileInfo(path).fileName();
-        QAction* item =
-            OpenRecent1->addAction(QString("&%1 %2").arg(i + 1).arg(name.replace('&', "&&")), this,
-                                   [this, path] { OpenRecentFile(path); });
-        item->setStatusTip(path);
+        QAction* item = OpenRecent1->addAction(RecentItemText(i, path), this,
+                                               [this, path] { OpenRecentFile(path); });
+        item->setToolTip(QDir::toNativeSeparators(path));
+        item->setStatusTip(item->toolTip());
     }
     OpenRecent1->setEnabled(!recent.isEmpty());
 }
 
 void TForm1::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        QStringList recent = RecentFiles();
-        recent.removeAll(path);
-        SetRecentFiles(recent);
+        ForgetRecentFile(path);
         ShowMessage(WithName(NoLongerExistsText, "%1", path), AttentionCaption);
         FillRecentMenu();
         return;
@@ -371,10 +235,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (MayDiscardEdits())
-        event->accept();
-    else
+    if (!MayDiscardEdits()) {
         event->ignore();
+        return;
+    }
+    QSettings(SettingsOrganization, SettingsApplication).setValue("geometry", saveGeometry());
+    event->accept();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -426,6 +292,16 @@ void TForm1::Save1Click() {
 }
 
 bool TForm1::SaveRom() {
+    // Warnings go through; an error the game will misread is the user's call.
+    const bool writable = LoadedRom.complete && !IsReadOnly(LoadedRom);
+    if (const std::optional<Finding> error =
+            writable ? FirstError(RomFindings(LoadedRom)) : std::nullopt) {
+        const Words question = MisreadQuestion(RomFindingLine(LoadedRom, *error));
+        if (prompter_.ShowMessage(this, ToAnsi(QString::fromStdString(question.In(LanguageIndex))),
+                                  Text(WarningCaption),
+                                  MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
+            return false;
+    }
     const SaveResult result = SaveEggMoveTable(LoadedRom);
     std::string text = Text(SaveResultText(result));
     if (result == SaveResult::Grown) {
@@ -506,12 +382,62 @@ void TForm1::DeleteButtonClick() {
 void TForm1::Push(std::optional<Edit> edit) {
     // Without a selected row or a choice nothing is edited, and the steps that
     // could be redone stay.
-    if (edit) UndoStack->push(new TableEdit(LoadedRom, std::move(*edit), [this] { ShowTable(); }));
+    if (!edit) return;
+    UndoStack->push(
+        new TableEdit(LoadedRom, std::move(*edit),
+                      [this](const Edit& done, bool undone) { ShowEdit(done, undone); }));
+}
+
+// Only the rows an edit moved are redrawn, so that an edit stays quick at any size.
+void TForm1::ShowEdit(const Edit& edit, bool undone) {
+    const std::vector<std::string>& lines = LoadedRom.list.EggMoveListLines;
+    const int last = static_cast<int>(lines.size()) - 1;
+    // An Insert done or a Delete undone: the row comes in, the last row falls off.
+    const bool rowIn = (edit.kind == EditKind::Insert) != undone;
+    if (edit.kind == EditKind::Change) {
+        ListBox1->item(edit.row)->setText(FromAnsi(lines[edit.row]));
+    } else if (edit.kind == EditKind::Insert || edit.kind == EditKind::Delete) {
+        const QSignalBlocker quiet(ListBox1);
+        delete ListBox1->takeItem(rowIn ? last : edit.row);
+        if (rowIn)
+            ListBox1->insertItem(edit.row, FromAnsi(lines[edit.row]));
+        else
+            ListBox1->addItem(FromAnsi(lines[last]));
+    } else {
+        FillListBox();
+    }
+    SetLabelCaptions();
+    if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
+    SelectRow(SelectionAfter(edit, undone, LoadedRom.list));
 }
 
 void TForm1::ShowTable() {
     FillListBox();
     SetLabelCaptions();
+    if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
+}
+
+void TForm1::SelectRow(int row) {
+    ListBox1->setCurrentRow(row);
+    ListBox1->scrollToItem(ListBox1->currentItem());
+    // Also when the row was current already: an edit may have changed its entry.
+    ShowEntryChoice(row);
+}
+
+void TForm1::ShowEntryChoice(int row) {
+    const EggMoveEntries& table = LoadedRom.list.EggMoveTable;
+    if (row < 0 || static_cast<std::size_t>(row) >= table.size()) return;
+    // An end mark or an illegal entry names no choice: the drop-down stays.
+    if (const int choice = ChoiceForEntry(table[row]); choice >= 0)
+        ComboBox1->setCurrentIndex(choice);
+}
+
+// ---- Check ----
+
+void TForm1::Check1Click() {
+    CheckDock1->Fill(LoadedRom, LanguageIndex);
+    CheckDock1->show();
+    CheckDock1->raise();
 }
 
 // ---- Find ----
@@ -523,95 +449,14 @@ void TForm1::Find1Click() {
 }
 
 void TForm1::FindNext(bool backwards, bool from) {
-    const QString text = Folded(FindEdit->text());
-    const int count = ListBox1->count();
     if (!FindEdit->isVisible() && !from) return;
-    bool found = text.isEmpty();
-    const int current = ListBox1->currentRow();
-    const int step = backwards ? -1 : 1;
-    int row = current < 0 ? (backwards ? count - 1 : 0) : from ? current : current + step;
-    for (int i = 0; !found && i < count; ++i, row += step) {
-        row = (row + count) % count;
-        if (Folded(ListBox1->item(row)->text()).contains(text)) {
-            ListBox1->setCurrentRow(row);
-            found = true;
-        }
-    }
-    FindEdit->setStyleSheet(found ? QString() : QStringLiteral("background: #f4c7c3"));
-}
-
-// ---- Languages and captions ----
-
-void TForm1::English1Click() {
-    // Qt has already moved the check mark; the language in force tells whether
-    // this item was checked before the click.
-    if (LanguageIndex != 0) SetLanguage(0);
-    English1->setChecked(true);
-    QSettings(SettingsOrganization, SettingsApplication).setValue("language", 0);
-}
-
-void TForm1::Francais1Click() {
-    if (LanguageIndex != 1) SetLanguage(1);
-    Francais1->setChecked(true);
-    QSettings(SettingsOrganization, SettingsApplication).setValue("language", 1);
-}
-
-void TForm1::SetLanguage(int index) {
-    LanguageIndex = index;
-    UseQtTranslation(index);
-    SetMenuCaptions();
-    SetButtonCaptions();
-    SetLabelCaptions();
-}
-
-void TForm1::SetMenuCaptions() {
-    File1->setTitle(FromAnsi(Text(FileMenuText)));
-    Open1->setText(FromAnsi(Text(OpenMenuText)));
-    OpenRecent1->setTitle(FromAnsi(Text(OpenRecentMenuText)));
-    Save1->setText(FromAnsi(Text(SaveMenuText)));
-    Import1->setText(FromAnsi(Text(ImportMenuText)));
-    EnlargeTable1->setText(FromAnsi(Text(EnlargeMenuText)));
-    Exit1->setText(FromAnsi(Text(ExitMenuText)));
-    Edit1->setTitle(FromAnsi(Text(EditMenuText)));
-    SetUndoCaptions();
-    Find1->setText(FromAnsi(Text(FindMenuText)));
-    Options1->setTitle(FromAnsi(Text(OptionsMenuText)));
-    Language1->setTitle(FromAnsi(Text(LanguageMenuText)));
-    Help1->setTitle(FromAnsi(Text(HelpMenuText)));
-    About1->setText(FromAnsi(Text(AboutMenuText)));
-    VersionsCompatible1->setText(FromAnsi(Text(VersionsMenuText)));
-}
-
-void TForm1::SetUndoCaptions() {
-    // "Undo" and "Redo" followed by what they would undo or redo.
-    const auto caption = [](const StringPair& verb, const QUndoCommand* step) {
-        std::string text = Text(verb);
-        if (step) text += " " + Text(static_cast<const TableEdit*>(step)->Name());
-        return FromAnsi(text);
-    };
-    const int index = UndoStack->index();
-    Undo1->setText(
-        caption(UndoMenuText, UndoStack->command(index - 1)));  // nullptr before the first
-    Redo1->setText(caption(RedoMenuText, UndoStack->command(index)));
-}
-
-void TForm1::SetButtonCaptions() {
-    ExportButton->setText(FromAnsi(Text(ExportButtonText)));
-    ChangeButton->setText(FromAnsi(Text(ChangeButtonText)));
-    InsertButton->setText(FromAnsi(Text(InsertButtonText)));
-    DeleteButton->setText(FromAnsi(Text(DeleteButtonText)));
-}
-
-void TForm1::SetLabelCaptions() {
-    const auto caption = [](QLabel* label, const StringPair& text, std::int32_t count) {
-        label->setText(FromAnsi(Text(text) + " " + std::to_string(count)));
-        label->adjustSize();
-    };
-    const EggMoveList& list = LoadedRom.list;
-    caption(PokemonLabel, PokemonLabelText, list.SpeciesCount);
-    caption(MovesLabel, MovesLabelText, list.MoveCount);
-    // Summed as the counters' own 32-bit type, as shown.
-    caption(TotalLabel, TotalLabelText, list.SpeciesCount + list.MoveCount);
+    const QString text = FindEdit->text();
+    // An empty text finds nothing and is no failure.
+    const int row =
+        text.isEmpty() ? -1 : FindRow(ListBox1, text, ListBox1->currentRow(), backwards, from);
+    if (row >= 0) ListBox1->setCurrentRow(row);
+    FindEdit->setStyleSheet(text.isEmpty() || row >= 0 ? QString()
+                                                       : QStringLiteral("background: #f4c7c3"));
 }
 
 // ---- Help and exit ----

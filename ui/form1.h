@@ -10,6 +10,7 @@
 #include "rom/loader.h"
 #include "ui/prompter.h"
 
+class CheckDock;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -44,6 +45,7 @@ class TForm1 : public QMainWindow {
     QAction* Undo1;
     QAction* Redo1;
     QAction* Find1;
+    QAction* Check1;
     QMenu* Options1;
     QMenu* Language1;
     QAction* English1;
@@ -62,7 +64,10 @@ class TForm1 : public QMainWindow {
     QLabel* PokemonLabel;
     QLabel* MovesLabel;
     QLabel* TotalLabel;
+    QLabel* FreeLabel;
     QLineEdit* FindEdit;
+    QLabel* StatusPath;
+    CheckDock* CheckDock1;
 
     // Every edit since the load; its clean state is the saved table.
     QUndoStack* UndoStack;
@@ -82,6 +87,8 @@ class TForm1 : public QMainWindow {
     void Save1Click();
     void Import1Click();
     void Find1Click();
+    // Opens the check beside the list; it follows every edit while open.
+    void Check1Click();
     // The next row after the current one (before it, backwards) whose line holds
     // the find text, around the ends; the current row itself when from is true.
     void FindNext(bool backwards = false, bool from = false);
@@ -111,6 +118,10 @@ class TForm1 : public QMainWindow {
     void SetLabelCaptions();
     // The selected row of ListBox1, or -1.
     int SelectedRow() const;
+    // Selects row and keeps it in view.
+    void SelectRow(int row);
+    // Shows the entry of row in the drop-down, when a choice names it.
+    void ShowEntryChoice(int row);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +133,8 @@ class TForm1 : public QMainWindow {
     void BuildMenus();
     void BuildFind();
     void ShowTable();
+    // Redraws what an edit done or undone changed, and selects the row it names.
+    void ShowEdit(const Edit& edit, bool undone);
     bool SaveRom();
     void SetUndoCaptions();
     void Push(std::optional<Edit> edit);

@@ -5,14 +5,14 @@ std::int32_t LanguageIndex = 0;
 StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
     LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
 StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
-StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
+StringPair PokemonLabelText, MovesLabelText, TotalLabelText, FreeLabelText;
 StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
     NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
     GrownText, CannotGrowText, NoRoomText;
 StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
-    ImportMenuText;
+    ImportMenuText, CheckMenuText, CheckCaption;
 StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
 
@@ -64,6 +64,8 @@ const PairSource PairSources[] = {
      "Nombre d'Attaques:"},
     {&TotalLabelText, "Number Total:",
      "Nombre Total:"},
+    {&FreeLabelText, "Free:",
+     "Libres :"},
     {&UnsupportedRomText, "Sorry, but the rom you chose isn't supported by this program yet, or isn't a generation III Pok\xE9mon rom.",
      "D\xE9sol\xE9, mais la rom que vous avez choisie n'est pas compatible avec cette programme encore, ou n'est pas une rom Pok\xE9mon de la g\xE9n\xE9ration GBA."},
     {&SavedText, "The file was successfully saved!",
@@ -97,13 +99,17 @@ const PairSource PairSources[] = {
     {&NoRoomText, "There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.",
      "Il n'y a pas d'espace libre dans cette rom (des octets tous \xE0 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&EditMenuText, "&Edit",
-     "&\xC9" "dition"},
+     "\xC9&dition"},
     {&UndoMenuText, "&Undo",
      "&Annuler"},
     {&RedoMenuText, "&Redo",
      "&R\xE9tablir"},
     {&FindMenuText, "&Find...",
      "Rec&hercher..."},
+    {&CheckMenuText, "&Check",
+     "&V\xE9rifier"},
+    {&CheckCaption, "Findings of the check",
+     "Constats de la v\xE9rification"},
     {&OpenRecentMenuText, "Open &Recent",
      "Ouvrir un fichier &r\xE9" "cent"},
     {&ImportMenuText, "&Import...",

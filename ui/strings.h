@@ -19,14 +19,14 @@ const std::string& Text(const StringPair& pair);
 extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
     LanguageMenuText, HelpMenuText, AboutMenuText, VersionsMenuText;
 extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
-extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText;
+extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText, FreeLabelText;
 extern StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
     NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 extern StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
     GrownText, CannotGrowText, NoRoomText;
 extern StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
-    ImportMenuText;
+    ImportMenuText, CheckMenuText, CheckCaption;
 // The edits as the Undo and Redo items name them.
 extern StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 // %1 is a file name or path, %2 a line number.

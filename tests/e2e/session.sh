@@ -19,17 +19,18 @@ barrier
 same_file "$rom" "$WORK/repaired.gba" "the repair is in the file at once"
 
 # Nothing has had the focus yet, so the first Tab goes to Export; the drop-down
-# is the fourth stop and the list the sixth. A barrier after each edit makes sure
-# it was handled before the next one starts.
+# is the fourth stop and the list the sixth. The drop-down shows the selected
+# row's entry, so each edit picks its row first, then its choice. A barrier
+# after each edit makes sure it was handled before the next one starts.
 # Change row 1 to the last choice.
-keys Tab Tab Tab Tab End Tab Tab
+keys Tab Tab Tab Tab Tab Tab
 select_row 1
-keys shift+Tab shift+Tab shift+Tab shift+Tab space
+keys shift+Tab shift+Tab End shift+Tab shift+Tab space
 barrier
 # Insert the third choice before row 2.
-keys Tab Tab Home Down Down Tab Tab
+keys Tab Tab Tab Tab
 select_row 2
-keys shift+Tab shift+Tab shift+Tab space
+keys shift+Tab shift+Tab Home Down Down shift+Tab space
 barrier
 # Delete row 5.
 keys Tab Tab Tab

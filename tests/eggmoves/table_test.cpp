@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "eggmoves/editing.h"
@@ -41,6 +42,7 @@ TEST_F(Table, ChoicesAtTheByteBoundaries) {
     for (const auto& [choice, entry] : cases) {
         const std::string name = choice < 412 ? DefaultSpeciesName(choice) : DefaultMoveName(entry);
         EXPECT_EQ(EntryForChoice(choice, names).entry, entry) << choice;
+        EXPECT_EQ(ChoiceForEntry(entry), choice);
         EXPECT_EQ(EntryForChoice(choice, names).line, (choice < 412 ? "" : "    ") + name);
         EXPECT_EQ(choices[choice], name);
     }
@@ -64,6 +66,7 @@ TEST_F(Table, KindsLegalityAndCounting) {
         EXPECT_EQ(EntryKind(c.entry), c.kind) << std::hex << c.entry;
         EXPECT_EQ(IsLegalEntry(c.entry), c.legal) << std::hex << c.entry;
         EXPECT_EQ(EntryLine(c.entry, names).empty(), !c.legal) << std::hex << c.entry;
+        EXPECT_EQ(ChoiceForEntry(c.entry) >= 0, c.legal) << std::hex << c.entry;
         CountEntry(counted, c.entry);
     }
     UncountEntry(counted, 0x4F00);
@@ -72,39 +75,49 @@ TEST_F(Table, KindsLegalityAndCounting) {
     EXPECT_EQ(counted.MoveCount, 5);
 }
 
-enum class Op { Change, Insert, Delete };
-
 // Each edit at the edges and inside, of an untouched and an enlarged table,
 // against the same edit on a plain vector as the user would describe it: end
-// marks coming in at the end, the last entry falling off.
+// marks coming in at the end, the last entry falling off. The selection stays
+// with the entry: the changed row, the entry that was selected (one lower) after
+// an Insert, the row that took the deleted one's place; undone, the row edited.
 TEST_F(Table, EachEditAtTheEdgesAndInside) {
     for (int added : {0, 3})
-        for (Op op : {Op::Change, Op::Insert, Op::Delete}) {
+        for (EditKind kind : {EditKind::Change, EditKind::Insert, EditKind::Delete}) {
             const int last = EggMoveEntryCount + added - 1;
             for (int row : {0, 1, 600, EggMoveEntryCount - 1, last}) {
                 for (int choice : {0, 224, 411, 412, 667, 765}) {
                     list = MakeList(entries, names);
                     std::vector<std::uint16_t> want(entries.begin(), entries.end());
-                    if (added) {
-                        ASSERT_TRUE(EnlargeList(list, added));
-                    }
+                    if (Edit enlarge = *EnlargeEdit(list, 3); added)
+                        ApplyEdit(list, names, enlarge);
                     want.resize(want.size() + added, EndMarkEntry);
+                    const EggMoveEntries before = list.EggMoveTable;
                     const std::uint16_t chosen = EntryForChoice(choice, names).entry;
-                    if (op == Op::Change) {
-                        ASSERT_TRUE(ChangeEntry(list, names, row, choice));
+                    std::optional<Edit> edit = DeleteEdit(list, row);
+                    int selected = row;
+                    if (kind == EditKind::Change) {
+                        edit = ChangeEdit(list, names, row, choice);
                         want[row] = chosen;
-                    } else if (op == Op::Insert) {
-                        ASSERT_TRUE(InsertEntry(list, names, row, choice));
+                    } else if (kind == EditKind::Insert) {
+                        edit = InsertEdit(list, names, row, choice);
                         want.insert(want.begin() + row, chosen);
                         want.pop_back();
+                        selected = std::min(row + 1, last);
                     } else {
-                        ASSERT_TRUE(DeleteEntry(list, names, row));
                         want.erase(want.begin() + row);
                         want.push_back(EndMarkEntry);
                     }
-                    ASSERT_EQ(list.EggMoveTable, want)
-                        << int(op) << " row " << row << " choice " << choice << " added " << added;
+                    ASSERT_TRUE(edit);
+                    ApplyEdit(list, names, *edit);
+                    ASSERT_EQ(list.EggMoveTable, want) << int(kind) << " row " << row << " choice "
+                                                       << choice << " added " << added;
                     ExpectConsistent();
+                    EXPECT_EQ(SelectionAfter(*edit, false, list), selected) << int(kind) << row;
+                    EXPECT_EQ(CountEndMarks(list.EggMoveTable),
+                              std::count(want.begin(), want.end(), EndMarkEntry));
+                    RevertEdit(list, names, *edit);
+                    ASSERT_EQ(list.EggMoveTable, before);
+                    EXPECT_EQ(SelectionAfter(*edit, true, list), row);
                 }
             }
         }
@@ -133,6 +146,12 @@ TEST_F(Table, UndoAndRedoRetraceEveryKindOfEdit) {
         }
         seen.push_back(list.EggMoveTable);
         ExpectConsistent();
+        // An Enlarge selects the first end mark it added; undone, the last row.
+        const int size = static_cast<int>(list.EggMoveTable.size());
+        if (edit->kind == EditKind::Enlarge) {
+            EXPECT_EQ(SelectionAfter(history.edits.back(), false, list), size - edit->count);
+            EXPECT_EQ(SelectionAfter(history.edits.back(), true, list), size - 1);
+        }
     }
     EXPECT_EQ(list.EggMoveTable.size(), std::size_t{EggMoveEntryCount + 4});
     EXPECT_EQ(list.EggMoveTable[2], 20007) << "the import, then a delete at 0";
@@ -164,6 +183,15 @@ TEST_F(Table, UndoAndRedoRetraceEveryKindOfEdit) {
                  DeleteEdit(list, static_cast<int>(list.EggMoveTable.size())) ||
                  EnlargeEdit(list, 0) || EnlargeEdit(list, MaxEntryCount) ||
                  ImportEdit(list, entries));
+    // An import selects the first row it changed, both ways; row 0 if none.
+    list = MakeList(entries, names);
+    for (const auto& [table, row] : {std::pair{imported, 3}, {entries, 0}}) {
+        Edit edit = *ImportEdit(list, table);
+        ApplyEdit(list, names, edit);
+        EXPECT_EQ(SelectionAfter(edit, false, list), row);
+        RevertEdit(list, names, edit);
+        EXPECT_EQ(SelectionAfter(edit, true, list), row);
+    }
 }
 
 // Insert asks first only when the last entry is a real one, and names it with
@@ -201,13 +229,7 @@ TEST_F(Table, AFullTableNamesItsLastEntry) {
               "entr\u00E9e, FLAB\u00C9 : MOVE5.");
 }
 
-TEST_F(Table, OutOfRangeChangesNothing) {
-    for (auto [row, choice] : {std::pair{-1, 0}, {EggMoveEntryCount, 0}, {0, -1}, {0, 766}}) {
-        EXPECT_FALSE(ChangeEntry(list, names, row, choice));
-        EXPECT_FALSE(InsertEntry(list, names, row, choice));
-    }
-    EXPECT_FALSE(DeleteEntry(list, names, -1));
-    EXPECT_FALSE(DeleteEntry(list, names, EggMoveEntryCount));
+TEST_F(Table, EnlargingStopsAtTheLargestTable) {
     EXPECT_FALSE(EnlargeList(list, 0));
     EXPECT_FALSE(EnlargeList(list, MaxEntryCount - EggMoveEntryCount + 1));
     EXPECT_EQ(list.EggMoveTable, entries);

@@ -161,8 +161,8 @@ TEST_F(Loading, AMovedTableIsReadRepairedAndSavedWhereTheGameReadsIt) {
     EXPECT_EQ(rom.list.EggMoveListLines.size(), 1200u);
     EXPECT_EQ(ReadFileBytes(path), With({{5, 1}}, Moved));
     const Bytes repaired = ReadFileBytes(path);
-    ASSERT_TRUE(ChangeEntry(rom.list, rom.names, 0, 7));
-    ASSERT_TRUE(ChangeEntry(rom.list, rom.names, 1199, 8));
+    PutEntry(rom.list, rom.names, 0, 20007);
+    PutEntry(rom.list, rom.names, 1199, 20008);
     ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
     before = repaired;
     EXPECT_EQ(ReadFileBytes(path), With({{0, 20007}, {1199, 20008}}, Moved));

@@ -6,6 +6,7 @@
 
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
+#include "ui/recent_files.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ using A = MessageAnswer;
 
 void Edit(TForm1& form) {
     form.ListBox1->setCurrentRow(1);
+    form.ComboBox1->setCurrentIndex(5);
     form.ChangeButtonClick();
 }
 
@@ -69,7 +71,7 @@ TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
          }},
         {"Delete",
          [&] {
-             form->ListBox1->setCurrentRow(0);
+             form->ListBox1->setCurrentRow(3);
              form->DeleteButtonClick();
          }},
         {"Enlarge",
@@ -170,15 +172,26 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     const auto a = WriteRom(DefaultRom(), "a.gba");
     Open(a);
     Open(WriteRom(DefaultRom(), "b&c.gba"));
+    EXPECT_EQ(form->StatusPath->text(), QString::fromStdString((dir / "b&c.gba").string()));
     form->Francais1->trigger();
+    form->show();
+    form->resize(700, 500);
+    form->close();
     form = std::make_unique<TForm1>(prompter);
     EXPECT_TRUE(LanguageIndex == 1 && form->Francais1->isChecked());
+    EXPECT_EQ(form->size(), QSize(700, 500)) << "the size it had when closed";
     emit form->File1->aboutToShow();
     QList<QAction*> items = form->OpenRecent1->actions();
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0]->text(), "&1 b&&c.gba");
-    EXPECT_EQ(items[1]->text(), "&2 a.gba");
-    EXPECT_EQ(items[1]->statusTip(), QString::fromStdString(a.string()));
+    const QString folder = QString::fromStdString(a.parent_path().string());
+    EXPECT_EQ(items[0]->text(), QString::fromUtf8("&1 b&&c.gba — ") + folder);
+    EXPECT_EQ(items[1]->text(), QString::fromUtf8("&2 a.gba — ") + folder);
+    EXPECT_EQ(items[1]->toolTip(), QString::fromStdString(a.string()));
+    EXPECT_EQ(items[1]->statusTip(), items[1]->toolTip());
+    EXPECT_EQ(form->StatusPath->text(), "") << "a new window has opened nothing yet";
+    // A long folder gives way in its middle; the name stays whole.
+    EXPECT_EQ(RecentItemText(2, "/" + QString(20, 'a') + "/" + QString(30, 'b') + "/x&y.gba"),
+              QString::fromUtf8("&3 x&&y.gba — /aaaaaaaaaaaaaaaaaa…bbbbbbbbbbbbbbbbbbbb"));
     std::filesystem::remove(a);
     items[1]->trigger();
     EXPECT_EQ(prompter.messages.back().text, "Le fichier n'existe plus : " + a.string());

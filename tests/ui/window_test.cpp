@@ -13,26 +13,53 @@
 
 namespace {
 
-TEST_F(FormTest, StartsDisabledWithEveryControlInItsPlace) {
-    EXPECT_EQ(form->centralWidget()->size(), QSize(354, 432));
-    const std::pair<QWidget*, QRect> places[] = {
-        {form->ExportButton, {8, 8, 170, 50}},   {form->ChangeButton, {8, 64, 170, 50}},
-        {form->InsertButton, {8, 120, 170, 50}}, {form->ComboBox1, {8, 176, 170, 21}},
-        {form->DeleteButton, {8, 203, 170, 50}}, {form->ListBox1, {184, 8, 160, 414}},
-        {form->PokemonLabel, {8, 259, 0, 0}},    {form->MovesLabel, {8, 278, 0, 0}},
-        {form->TotalLabel, {8, 297, 0, 0}}};
-    for (const auto& [control, place] : places) {
-        EXPECT_EQ(control->pos(), place.topLeft());
-        EXPECT_EQ(control->size(), place.isEmpty() ? control->size() : place.size());
+// Every control shown whole and apart from the others, the left column at its
+// size and in its order, the list taking the room with the counters under it:
+// at the design's size and maximised, in both languages.
+TEST_F(FormTest, TheLayoutFromTheDesignSizeToFullScreen) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{form->ExportButton, form->ListBox1, form->FreeLabel})
         EXPECT_FALSE(control->isEnabled());
-    }
     for (const QAction* item : {form->Save1, form->Import1, form->Undo1, form->Redo1, form->Find1,
-                                form->OpenRecent1->menuAction()})
+                                form->Check1, form->OpenRecent1->menuAction()})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-    EXPECT_TRUE(form->Open1->isEnabled() && form->Exit1->isEnabled());
-    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    Open(WriteRom(DefaultRom()));
     form->show();
-    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window has a fixed size";
+    EXPECT_EQ(form->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const QWidget* client = form->centralWidget();
+    const QWidget* column[] = {form->ExportButton, form->ChangeButton, form->InsertButton,
+                               form->ComboBox1, form->DeleteButton};
+    const QWidget* counters[] = {form->PokemonLabel, form->MovesLabel, form->TotalLabel,
+                                 form->FreeLabel};
+    int designHeight = 0;
+    for (const bool maximised : {false, true})
+        for (QAction* language : {form->Francais1, form->English1}) {
+            if (maximised) form->showMaximized();
+            language->trigger();
+            QApplication::processEvents();
+            const QString where = QString("%1 %2").arg(maximised).arg(LanguageIndex);
+            EXPECT_EQ(client->size() == QSize(354, 432), !maximised) << where.toStdString();
+            std::vector<const QWidget*> all(std::begin(column), std::end(column));
+            all.insert(all.end(), std::begin(counters), std::end(counters));
+            all.push_back(form->ListBox1);
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                const std::string name = where.toStdString() + " " + std::to_string(i);
+                EXPECT_TRUE(all[i]->isVisible()) << name;
+                EXPECT_TRUE(client->rect().contains(all[i]->geometry())) << name;
+                const int needed = all[i] == form->ListBox1 ? 160 : all[i]->sizeHint().width();
+                EXPECT_GE(all[i]->width(), needed) << name << " is cut";
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_FALSE(all[i]->geometry().intersects(all[j]->geometry())) << name << j;
+            }
+            for (std::size_t i = 0; i < std::size(column); ++i) {
+                EXPECT_EQ(column[i]->width(), 170);
+                EXPECT_GT(column[i]->y(), i ? column[i - 1]->y() : -1);
+            }
+            for (const QWidget* counter : counters)
+                EXPECT_GE(counter->y(), form->ListBox1->geometry().bottom());
+            if (!maximised) designHeight = form->ListBox1->height();
+            EXPECT_EQ(form->ListBox1->height() > designHeight, maximised);
+        }
 }
 
 // Every caption: the menus and their items in menu order, then the buttons, the
@@ -66,24 +93,38 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
     const QStringList english =
         QString::fromUtf8(
             "&File|&Open|Open &Recent|&Save|&Import...|Enlarge "
-            "&Table...|E&xit|&Edit|&Undo|&Redo|&Find...|&Options|&Language|&English|&Français|&"
+            "&Table...|E&xit|&Edit|&Undo|&Redo|&Find...|&Check|&Options|&Language|&English|&"
+            "Français|&"
             "Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
-            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Quenmark")
+            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0||Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
             "&Fichier|&Ouvrir|Ouvrir un fichier &récent|&Sauvegarder|&Importer...|Agrandir la "
-            "&table...|&Quitter|&Édition|&Annuler|&Rétablir|Rec&hercher...|&Options|&Langue|&"
+            "&table...|&Quitter|É&dition|&Annuler|&Rétablir|Rec&hercher...|&Vérifier|&Options|&"
+            "Langue|&"
             "English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
-            "Nombre d'Attaques: 0|Nombre Total: 0|Quenmark")
+            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0||Quenmark")
             .split('|');
     EXPECT_EQ(Captions(*form), english);
     EXPECT_TRUE(form->English1->isChecked() && !form->Francais1->isChecked());
     form->Francais1->trigger();
     EXPECT_EQ(Captions(*form), french);
+    // Each menu's accelerators apart, and letters any keyboard types.
+    std::vector<QList<QAction*>> menus = {form->menuBar()->actions()};
+    for (const QMenu* menu : form->findChildren<QMenu*>()) menus.push_back(menu->actions());
+    for (const QList<QAction*>& items : menus) {
+        QString keys;
+        for (const QAction* item : items)
+            if (const int at = item->text().indexOf('&'); at >= 0) keys += item->text()[at + 1];
+        for (const QChar key : keys) {
+            EXPECT_EQ(keys.count(key, Qt::CaseInsensitive), 1) << keys.toStdString();
+            EXPECT_LT(key.unicode(), 0x80) << keys.toStdString();
+        }
+    }
     EXPECT_EQ(StandardButtons(), "Annuler|Non|OK|Oui");
     // A click on the language in force refreshes nothing.
     form->PokemonLabel->setText("untouched");

@@ -1,0 +1,113 @@
+#include <QListWidget>
+#include <functional>
+
+#include "tests/ui/form_fixture.h"
+#include "ui/ansi.h"
+#include "ui/check_dock.h"
+
+namespace {
+
+using A = MessageAnswer;
+
+// One user session as edit -> the row selected after it -> the drop-down's
+// entry: the selection stays with the entry, and the drop-down shows the
+// selected row's entry (an end mark leaves it as it was).
+TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
+    SyntheticRom image = DefaultRom();
+    image.words = GameWordsFor(TableOffset("BPRE"));
+    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4000;  // room to grow
+    Open(WriteRom(image));
+    const auto pick = [this](const char* name) {
+        form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(name));
+    };
+    const auto select = [this](int row) { form->ListBox1->setCurrentRow(row); };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        int row;
+        QString entry;
+    } steps[] = {
+        {"a load", [] {}, -1, QString::fromUtf8("Pokémon")},
+        {"a species line", [&] { select(7); }, 7, "SPECIES2"},
+        {"Insert", [&] { pick("MOVE100"), form->InsertButtonClick(); }, 8, "SPECIES2"},
+        {"Insert again", [&] { pick("MOVE101"), form->InsertButtonClick(); }, 9, "SPECIES2"},
+        {"a move line", [&] { select(8); }, 8, "MOVE101"},
+        {"Change", [&] { pick("MOVE200"), form->ChangeButtonClick(); }, 8, "MOVE200"},
+        {"Delete", [&] { select(3), form->DeleteButtonClick(); }, 3, "MOVE94"},
+        {"the last row, an end mark", [&] { select(1137); }, 1137, "MOVE94"},
+        {"Delete the last", [&] { form->DeleteButtonClick(); }, 1137, "MOVE94"},
+        {"Undo", [&] { form->Undo1->trigger(); }, 1137, "MOVE94"},
+        {"Undo again", [&] { form->Undo1->trigger(); }, 3, "MOVE63"},
+        {"Undo a Change", [&] { form->Undo1->trigger(); }, 8, "MOVE101"},
+        {"Redo", [&] { form->Redo1->trigger(); }, 8, "MOVE200"},
+        {"Enlarge", [&] { prompter.counts = {2}, form->EnlargeTable1->trigger(); }, 1138,
+         "MOVE200"},
+        {"Undo Enlarge", [&] { form->Undo1->trigger(); }, 1137, "MOVE149"},
+        {"Insert at the last row", [&] { pick("MOVE5"), form->InsertButtonClick(); }, 1137,
+         "MOVE5"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(form->SelectedRow(), step.row) << step.what;
+        EXPECT_EQ(form->ComboBox1->currentText().toStdString(), step.entry.toStdString())
+            << step.what;
+    }
+    EXPECT_EQ(form->ListBox1->item(7)->text(), "    MOVE100");
+    EXPECT_EQ(form->ListBox1->item(8)->text(), "    MOVE200");
+}
+
+// The check beside the list follows every edit and the language; a finding
+// selects its row; Save asks first when the game will misread the table.
+TEST_F(FormTest, TheCheckFollowsTheEditsAndSaveAsksFirst) {
+    const auto path = WriteRom(DefaultRom());
+    Open(path);
+    const Bytes original = ReadFileBytes(path);
+    form->Check1->trigger();
+    const QListWidget* findings = form->CheckDock1->FindingsList;
+    ASSERT_FALSE(form->CheckDock1->isHidden());
+    const auto lines = [findings] {
+        QStringList texts;
+        for (int i = 0; i < findings->count(); ++i) texts << findings->item(i)->text();
+        return texts.join('|');
+    };
+    EXPECT_EQ(lines(), "No finding: the game reads this table as the list shows it.");
+    form->ListBox1->setCurrentRow(0);
+    form->DeleteButtonClick();
+    EXPECT_TRUE(lines().startsWith("Row 0: (no species): MOVE1 comes before any species"))
+        << lines().toStdString();
+    form->ListBox1->setCurrentRow(500);
+    form->CheckDock1->FindingsList->setCurrentRow(2);
+    EXPECT_EQ(form->SelectedRow(), 2) << "a finding selects its row";
+    form->Francais1->trigger();
+    EXPECT_EQ(form->CheckDock1->windowTitle(), QString::fromUtf8("Constats de la vérification"));
+    EXPECT_TRUE(lines().startsWith(QString::fromUtf8("Ligne 0 : (aucune espèce) : MOVE1 vient")));
+
+    prompter.answers = {A::No, A::Yes};
+    for (const bool written : {false, true}) {
+        prompter.messages.clear();
+        form->Save1Click();
+        EXPECT_EQ(prompter.messages.front().title, "Alerte");
+        EXPECT_EQ(prompter.messages.front().buttons, MessageButtons::YesNoDefaultNo);
+        EXPECT_EQ(FromAnsi(prompter.messages.front().text),
+                  QString::fromUtf8("Le jeu lira mal cette table : Ligne 0 : (aucune espèce) : "
+                                    "MOVE1 vient avant toute espèce : le jeu donne les 10 "
+                                    "premières de ces attaques à toute espèce sans attaques des "
+                                    "oeufs. Sauvegarder quand même ?"));
+        EXPECT_EQ(ReadFileBytes(path) != original, written);
+        EXPECT_EQ(form->isWindowModified(), !written);
+    }
+    form->Undo1->trigger();
+    EXPECT_EQ(lines(), QString::fromUtf8("Aucun constat : le jeu lit cette table comme la liste "
+                                         "la montre."));
+    // A warning (one move twice) saves without a question.
+    form->ListBox1->setCurrentRow(1);
+    form->InsertButtonClick();
+    EXPECT_TRUE(lines().startsWith(QString::fromUtf8("Ligne 2 : Pokémon : MOVE1 est listée")));
+    prompter.messages.clear();
+    form->Save1Click();
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_FALSE(form->isWindowModified());
+}
+
+}  // namespace

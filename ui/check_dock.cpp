@@ -1,0 +1,57 @@
+#include "ui/check_dock.h"
+
+#include <QListWidget>
+
+#include "ui/ansi.h"
+
+std::vector<Finding> RomFindings(const Rom& rom) {
+    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
+    if (!rom.regionWhole) findings.insert(findings.begin(), {-1, Rule::TableCut});
+    if (IsReadOnly(rom)) findings.insert(findings.begin(), {-1, Rule::TableElsewhere});
+    return findings;
+}
+
+Words RomFindingLine(const Rom& rom, const Finding& finding) {
+    const EntryNamer name = [&rom](std::uint16_t entry) {
+        const std::string& text = EntryKind(entry) == Kind::Species
+                                      ? rom.names.SpeciesNames[entry - SpeciesEntryBase]
+                                      : rom.names.MoveNames[entry - 1];
+        return FromAnsi(text).toStdString();
+    };
+    return FindingLine(finding, rom.list.EggMoveTable, name);
+}
+
+CheckDock::CheckDock(QWidget* parent) : QDockWidget(parent), FindingsList(new QListWidget(this)) {
+    setObjectName("CheckDock");
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    // One line a finding, each as tall as the next, keeps a refill after every
+    // edit cheap even with hundreds of findings; the tooltip shows a long one whole.
+    FindingsList->setUniformItemSizes(true);
+    FindingsList->setTextElideMode(Qt::ElideNone);
+    setWidget(FindingsList);
+    connect(FindingsList, &QListWidget::currentRowChanged, this, [this](int index) {
+        const QListWidgetItem* item = index < 0 ? nullptr : FindingsList->item(index);
+        const int row = item ? item->data(Qt::UserRole).toInt() : -1;
+        if (row >= 0) emit RowChosen(row);
+    });
+}
+
+void CheckDock::Fill(const Rom& rom, int language) {
+    const QSignalBlocker quiet(FindingsList);
+    std::vector<std::pair<QString, int>> lines;  // each finding's line and row
+    for (const Finding& finding : RomFindings(rom))
+        lines.emplace_back(QString::fromStdString(RomFindingLine(rom, finding).In(language)),
+                           finding.row);
+    if (lines.empty())
+        lines.emplace_back(QString::fromStdString(NoFindingWords().In(language)), -1);
+    // The items stay and take their new lines: most lines are unchanged by an edit.
+    const int count = static_cast<int>(lines.size());
+    while (FindingsList->count() > count) delete FindingsList->takeItem(FindingsList->count() - 1);
+    while (FindingsList->count() < count) FindingsList->addItem(QString());
+    for (int i = 0; i < count; ++i) {
+        QListWidgetItem* item = FindingsList->item(i);
+        item->setText(lines[i].first);
+        item->setToolTip(lines[i].first);
+        item->setData(Qt::UserRole, lines[i].second);
+    }
+}

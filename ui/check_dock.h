@@ -1,0 +1,31 @@
+// The check beside the list: what the game will not do as the list says, one
+// finding a line with its row, in the language in force.
+#pragma once
+
+#include <QDockWidget>
+#include <vector>
+
+#include "eggmoves/finding_words.h"
+#include "rom/loader.h"
+
+class QListWidget;
+
+// The findings of the ROM's table as the game reads it, whole-table ones first.
+std::vector<Finding> RomFindings(const Rom& rom);
+// A finding's line for rom, as the core words it.
+Words RomFindingLine(const Rom& rom, const Finding& finding);
+
+class CheckDock final : public QDockWidget {
+    Q_OBJECT
+
+  public:
+    explicit CheckDock(QWidget* parent);
+    // Shows the findings of rom in language (0 English, 1 French).
+    void Fill(const Rom& rom, int language);
+
+    QListWidget* FindingsList;
+
+  signals:
+    // A finding was chosen: the row it is about.
+    void RowChosen(int row);
+};
