@@ -66,12 +66,16 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
     std::vector<std::string> now;
     for (const std::string& line : rom.list.EggMoveListLines)
         now.emplace_back(TrimmedEnd(Utf8(line)));
-    // Blank lines at the end are what editors leave, unless their rows show blank now.
+    // Blank lines at the end are what editors leave, unless their rows show blank now;
+    // past the table they are end marks when it may grow to them.
+    const bool mayGrow = largest > static_cast<int>(now.size());
     while (!lines.empty() && lines.back().empty() &&
-           (lines.size() > now.size() || !now[lines.size() - 1].empty())) {
+           (lines.size() > now.size() ? !mayGrow : !now[lines.size() - 1].empty())) {
         lines.pop_back();
         raw.pop_back();
     }
+    std::size_t blankEnd = lines.size();
+    while (blankEnd > 0 && lines[blankEnd - 1].empty()) --blankEnd;
     if (lines.empty()) return Refuse(1, {"the file is empty", "le fichier est vide"});
     const std::vector<int> rows = RowsOfLines(lines, now);
     const NameIndex index(rom.names);
@@ -85,6 +89,10 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
             continue;
         }
         const std::size_t indent = raw[i].starts_with(MoveIndent) ? 4 : raw[i].starts_with('\t');
+        if (lines[i].empty() && indent == 0 && mayGrow && i >= blankEnd) {
+            values.push_back(EndMarkEntry);
+            continue;
+        }
         if (lines[i].empty() && indent == 0)
             return Refuse(number, {"an empty line: name a species, or four spaces and a move "
                                    "(delete the line to remove its entry)",

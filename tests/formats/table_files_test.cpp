@@ -364,6 +364,13 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
         ReadTable(Edited(List, {{0, Append, "x"}, {0, Append, "    y"}}), List, *rom);
     EXPECT_EQ(bad.rows, 0);
     EXPECT_EQ(GrowthQuestion(bad, *rom), std::nullopt);
+    // Blank lines past the table, as a grown table's export ends: left out, or end
+    // marks of the table grown to them.
+    const std::string blanks = Edited(List, {}) + "\n\n";
+    EXPECT_EQ(ReadTable(blanks, List, *rom).entries, rom->list.EggMoveTable);
+    EggMoveEntries grown = rom->list.EggMoveTable;
+    grown.resize(1140, EndMarkEntry);
+    EXPECT_EQ(ReadTable(blanks, List, *rom, MaxEntryCount).entries, grown);
 }
 
 // Images of every release with names that are empty, shared by two entries or
