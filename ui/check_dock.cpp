@@ -46,12 +46,13 @@ void CheckDock::Fill(const Rom& rom, int language) {
         lines.emplace_back(QString::fromStdString(NoFindingWords().In(language)), -1);
     // The items stay and take their new lines: most lines are unchanged by an edit.
     const int count = static_cast<int>(lines.size());
-    while (FindingsList->count() > count) delete FindingsList->takeItem(FindingsList->count() - 1);
-    while (FindingsList->count() < count) FindingsList->addItem(QString());
     for (int i = 0; i < count; ++i) {
-        QListWidgetItem* item = FindingsList->item(i);
+        QListWidgetItem* item =
+            i < FindingsList->count() ? FindingsList->item(i) : new QListWidgetItem(FindingsList);
         item->setText(lines[i].first);
         item->setToolTip(lines[i].first);
         item->setData(Qt::UserRole, lines[i].second);
     }
+    for (int extra = FindingsList->count() - count; extra > 0; --extra)
+        delete FindingsList->takeItem(count);
 }
