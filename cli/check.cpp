@@ -11,6 +11,7 @@
 #include "eggmoves/finding_words.h"
 #include "eggmoves/rules.h"
 #include "formats/text.h"
+#include "rom/rom_findings.h"
 
 using Json = nlohmann::ordered_json;
 
@@ -37,9 +38,7 @@ Result CheckOne(const std::string& path) {
                      (input.problem.empty() ? UnsupportedProblem(rom) : input.problem);
         return result;
     }
-    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
-    if (!rom.regionWhole) findings.insert(findings.begin(), {-1, Rule::TableCut});
-    if (IsReadOnly(rom)) findings.insert(findings.begin(), {-1, Rule::TableElsewhere});
+    const std::vector<Finding> findings = RomFindings(rom);
     result.json = {{"file", path}, {"findings", Json::array()}};
     for (const Finding& f : findings) {
         const bool error = SeverityOf(f.rule) == Severity::Error;

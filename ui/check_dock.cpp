@@ -4,13 +4,6 @@
 
 #include "ui/ansi.h"
 
-std::vector<Finding> RomFindings(const Rom& rom) {
-    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
-    if (!rom.regionWhole) findings.insert(findings.begin(), {-1, Rule::TableCut});
-    if (IsReadOnly(rom)) findings.insert(findings.begin(), {-1, Rule::TableElsewhere});
-    return findings;
-}
-
 Words RomFindingLine(const Rom& rom, const Finding& finding) {
     const EntryNamer name = [&rom](std::uint16_t entry) {
         const std::string& text = EntryKind(entry) == Kind::Species

@@ -7,11 +7,10 @@
 
 #include "eggmoves/finding_words.h"
 #include "rom/loader.h"
+#include "rom/rom_findings.h"
 
 class QListWidget;
 
-// The findings of the ROM's table as the game reads it, whole-table ones first.
-std::vector<Finding> RomFindings(const Rom& rom);
 // A finding's line for rom, as the core words it.
 Words RomFindingLine(const Rom& rom, const Finding& finding);
 
