@@ -348,6 +348,7 @@ async function scenario(engine) {
     assert.match(await answer('Warning', choice, offered), full);
   };
   await open('clean.gba');
+  await answer('Warning', 'Discard');
   await opened();
   const cleanList = await exportList();
   const growing = ['Enlarge Table...', 'Insert Anyway', 'Cancel'];
@@ -494,7 +495,8 @@ async function scenario(engine) {
   assert.equal(await (await row(0)).evaluate((e) => e.getAttribute('aria-setsize')), '1148');
   const grown = await saveDownload('fire.gba', /The egg move list now holds 1148 entries/);
   fs.writeFileSync(at('grown.txt'), await exportList());
-  run(cli, 'import', '--grow', 'fire-saved.gba', 'grown.txt');
+  run(cli, 'grow', 'fire-saved.gba', '--by', '10');
+  run(cli, 'import', 'fire-saved.gba', 'grown.txt');
   assert.ok(grown.equals(bytes('fire-saved.gba')), 'the grown ROM is what the command line writes');
 
   // Small screens: nothing wider than the window, no caption on two lines, the
