@@ -141,14 +141,16 @@ val Inspect(const std::string& name) {
     const Rom rom = ReadRom(file, name);
     out.set("supported", rom.release.version != nullptr);
     if (!rom.release.version) return out;
-    if (!rom.regionWhole) out.set("warning", Pair(CutShortWords(rom)));
-    else if (IsReadOnly(rom)) out.set("readOnly", true);
+    if (!rom.regionWhole)
+        out.set("warning", Pair(CutShortWords(rom)));
+    else if (IsReadOnly(rom))
+        out.set("readOnly", true);
     val questions = val::array();
     for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable))
         if (finding.rule == Rule::IllegalEntry)
             questions.call<void>(
-                "push",
-                Pair(RepairQuestionWords(finding.row, rom.list.EggMoveTable[finding.row], rom.names)));
+                "push", Pair(RepairQuestionWords(finding.row, rom.list.EggMoveTable[finding.row],
+                                                 rom.names)));
     out.set("questions", questions);
     s.openedOnDisk = rom.onDisk;
     return out;
@@ -223,11 +225,10 @@ int Delete(int row) {
     return Apply(DeleteEdit(Current().rom.list, row));
 }
 
-// The drop-down's choice for the entry at row, or -1 to leave it as it is.
+// The drop-down's choice for the entry at row (one of the table's), or -1 to
+// leave it as it is.
 int ChoiceAt(int row) {
-    const EggMoveEntries& table = Current().rom.list.EggMoveTable;
-    if (row < 0 || row >= static_cast<int>(table.size())) return -1;
-    return ChoiceForEntry(table[static_cast<std::size_t>(row)]);
+    return ChoiceForEntry(Current().rom.list.EggMoveTable.at(static_cast<std::size_t>(row)));
 }
 
 // Insert would drop the table's last entry: the words that say which, or null.
@@ -252,8 +253,9 @@ int Room() {
     return RoomToGrow(file, s.rom, static_cast<int>(s.rom.list.EggMoveTable.size()));
 }
 
+// count must fit the room to grow, which the page asks first.
 int Enlarge(int count) {
-    return count <= Room() ? Apply(EnlargeEdit(Current().rom.list, count)) : -1;
+    return Apply(EnlargeEdit(Current().rom.list, count));
 }
 
 int Undo() {
@@ -313,8 +315,10 @@ val Save(bool overwrite, bool fresh) {
     }
     const SaveOutcome outcome = SaveTable(s.rom, s.rom.list.EggMoveTable, overwrite);
     s.savedBefore = s.history.saved;
-    if (outcome.Written()) MarkSaved(s.history);
-    else s.image.swap(s.imageBefore);
+    if (outcome.Written())
+        MarkSaved(s.history);
+    else
+        s.image.swap(s.imageBefore);
     return Outcome(outcome);
 }
 
@@ -357,21 +361,22 @@ val PlaceOfTable() {
 
 // A list, CSV or JSON file, the format by the file's name. Refused, it answers
 // the line and why; for more lines than the table, the growth question, and
-// with grow the table is enlarged first (an undo step of its own) when there is
-// room. Taken, the summary of what changed, and the row to select; nothing
-// changed makes no edit.
+// with grow (the answer Yes to it) the table is enlarged first (an undo step of its own) when there
+// is room. Taken, the summary of what changed, and the row to select; nothing changed makes no
+// edit.
 val Import(const std::string& text, const std::string& fileName, bool grow) {
     Session& s = Current();
     const TableFormat format = FormatOfPath(fileName);
     TableText table = ReadTable(text, format, s.rom);
     val out = val::object();
-    if (grow && table.rows > 0) {
+    if (grow) {
         const int more = table.rows - static_cast<int>(s.rom.list.EggMoveTable.size());
         if (more > Room()) {
             const SaveResult problem = GrowthProblem(s.rom);
-            out.set("problem", Pair(SaveCauseWords(
-                                   GrowthCause(problem == SaveResult::Saved ? SaveResult::NoRoom : problem),
-                                   s.rom.path)));
+            out.set("problem",
+                    Pair(SaveCauseWords(
+                        GrowthCause(problem == SaveResult::Saved ? SaveResult::NoRoom : problem),
+                        s.rom.path)));
             return out;
         }
         table = ReadTable(text, format, s.rom, table.rows);
@@ -422,8 +427,7 @@ val Findings() {
     out.set("items", items);
     out.set("none", Pair(NoFindingWords()));
     if (const std::optional<Finding> error = FirstError(findings))
-        out.set("misread",
-                Pair(MisreadQuestion(FindingLine(*error, rom.list.EggMoveTable, name))));
+        out.set("misread", Pair(MisreadQuestion(FindingLine(*error, rom.list.EggMoveTable, name))));
     return out;
 }
 

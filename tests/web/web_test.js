@@ -297,20 +297,9 @@ async function scenario(engine) {
     assert.equal(await answer('Attention'), 'The file was successfully saved!', step);
     await holds(await picked(), `${step}: the file holds the list`);
   }
-  // Save a Copy: a download under the name typed, the file and the edits left as they are.
-  await changeRow(3, 9);
-  const copy = await download(async () => {
-    await click('Save a Copy...');
-    const name = await page.waitForSelector('dialog[open] input');
-    await name.evaluate((f) => { f.value = 'my copy.gba'; });
-    await answer('Save a Copy...');
-  }, 'my copy.gba');
-  await holds(copy, 'the copy holds the edits');
-  assert.equal(await title(), '* BPEE.gba');
   await swap(savedBpee);
   // A ROM dropped where there is a picker is still saved as a download.
   await drop(['AXVE.gba']);
-  await answer('Warning', 'Discard');
   await opened();
   await changeRow(1, 3);
   await saveDownload('AXVE.gba');
@@ -339,6 +328,15 @@ async function scenario(engine) {
     if (line) assert.equal(await choiceShown(), line, `${action}: the drop-down`);
   }
   assert.match(await page.$eval('#free-count', (e) => e.textContent), /^Free: 0$/);
+  // A move before the first species is an error of the check, and Save asks first.
+  await changeRow(0, 500);
+  await click('Check');
+  const [kind, finding] = await page.$eval('#findings li', (e) => [e.className, e.textContent]);
+  assert.equal(kind, 'error', finding);
+  await click('Save');
+  assert.equal(await answer('Warning', 'No', ['Yes', 'No']), `The game will misread this table: ${finding}. Save anyway?`);
+  assert.equal(await title(), '* roomy.gba', 'No saves nothing');
+  await page.keyboard.press('Escape');
 
   // Insert on a full table asks first; only where it can grow does it offer to.
   const full = /^The egg move list is full: inserting removes its last entry, .+\.$/;
@@ -369,6 +367,16 @@ async function scenario(engine) {
   await open('BPGF.gba');
   await opened();
   await insertAsking('Insert Anyway', ['Insert Anyway', 'Cancel']);
+  const importing = async (name) => (await page.$('#table-input')).uploadFile(at(name));
+  // One line more than the table: the growth question, and Yes where it cannot grow.
+  const longer = async (list, extra, name) => {
+    const lines = list.toString('latin1').split('\n');
+    fs.writeFileSync(at(name), Buffer.from([...lines.slice(0, -1), ...Array(extra).fill(lines[5]), ''].join('\n'), 'latin1'));
+    await importing(name);
+    return answer('Warning', 'Yes', ['Yes', 'No']);
+  };
+  await longer(await exportList(), 1, 'bpgf.txt');
+  assert.match(await answer('Attention'), /^The egg move list of BPGF\.gba cannot be enlarged/);
 
   // A list with one line deleted and one inserted, imported: what changed is
   // told, and the saved ROM is what the command line writes; the same list
@@ -380,7 +388,6 @@ async function scenario(engine) {
   const lines = cleanList.toString('latin1').split('\n');
   const edited = [...lines.slice(0, 3), ...lines.slice(4, 8), lines[5], ...lines.slice(8)];
   fs.writeFileSync(at('edited.txt'), Buffer.from(edited.join('\n'), 'latin1'));
-  const importing = async (name) => (await page.$('#table-input')).uploadFile(at(name));
   await importing('edited.txt');
   await page.waitForSelector('dialog[open] .details li');
   assert.match(await answer('Attention'), /^\d+ rows changed\.$/);
@@ -392,11 +399,12 @@ async function scenario(engine) {
   await click('Undo Import');
   assert.ok((await exportList()).equals(cleanList), 'one undo step');
   await click('Redo Import');
-  fs.writeFileSync(at('longer.txt'), Buffer.from([...edited.slice(0, -1), lines[5], ''].join('\n'), 'latin1'));
-  await importing('longer.txt');
-  assert.match(await answer('Warning', 'Yes', ['Yes', 'No']), /^The file describes 1139 entries; the table holds 1138\. Enlarge the table by 1\?$/);
-  assert.match(await answer('Attention'), /^\d+ rows? changed\.$/);
-  assert.equal(await rowTotal(), 1139);
+  // As many lines more as there is room for: Yes grows the table to them.
+  const room = await page.evaluate(() => core.roomToGrow());
+  assert.equal(await longer(await exportList(), room, 'longer.txt'),
+    `The file describes ${1138 + room} entries; the table holds 1138. Enlarge the table by ${room}?`);
+  assert.match(await answer('Attention'), /^\d+ rows changed\.$/);
+  assert.equal(await rowTotal(), 1138 + room);
   await click('Undo Import');
   await click('Undo Enlarge');
 
@@ -452,6 +460,17 @@ async function scenario(engine) {
   assert.equal(await page.$eval('dialog[open] p', (e) => e.textContent), 'No line holds this text.');
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => !document.querySelector('dialog'));
+
+  // Save a Copy: a download under the name typed, with the repair and the edits;
+  // the ROM open keeps its edits unsaved.
+  const copy = await download(async () => {
+    await click('Save a Copy...');
+    const name = await page.waitForSelector('dialog[open] input');
+    await name.evaluate((f) => { f.value = 'my copy.gba'; });
+    await answer('Save a Copy...');
+  }, 'my copy.gba');
+  await holds(copy, 'the copy holds the edits');
+  assert.equal(await title(), '* fire.gba');
 
   // Save, and every export, as the command line writes them.
   const saved = await saveDownload('fire.gba');
