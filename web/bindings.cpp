@@ -1,6 +1,7 @@
 // The web page's view of the core: one ROM image held in memory, its table and
 // its edit history. The writers' opener is pointed at that image, so repairs and
-// saves change the bytes the page hands back as a download, never their count.
+// saves change the bytes the page hands back (as a download, or into the picked
+// file as read again at Save), never their count.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
