@@ -1,6 +1,7 @@
 // The web page's view of the core: one ROM image held in memory, its table and
 // its edit history. The writers' opener is pointed at that image, so repairs and
-// saves change the bytes the page hands back as a download, never their count.
+// saves change the bytes the page hands back (as a download, or into the picked
+// file as read again at Save), never their count.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -10,10 +11,15 @@
 
 #include "eggmoves/export.h"
 #include "eggmoves/find.h"
+#include "eggmoves/finding_words.h"
+#include "eggmoves/fullness.h"
 #include "eggmoves/history.h"
 #include "eggmoves/rules.h"
+#include "formats/table_changes.h"
 #include "formats/table_files.h"
 #include "formats/text.h"
+#include "rom/open_problem.h"
+#include "rom/repair.h"
 #include "rom/saver.h"
 #include "rom/table_place.h"
 #include "rom/update_stream.h"
@@ -70,6 +76,14 @@ struct Session {
     Rom rom;
     EditHistory history;
     std::optional<std::size_t> savedBefore;  // the history's saved mark before the last save
+    // What the file held at the table when the page read it: repairs reach a
+    // picked file only with the next save, so they are no change by another program.
+    Bytes openedOnDisk;
+    // The image and the table's place before the last save, for a write that failed.
+    std::string imageBefore;
+    TableLocation tableBefore;
+    std::uint16_t afterTableBefore = EndMarkEntry;
+    Bytes onDiskBefore;
 };
 
 Session& Current() {
@@ -85,6 +99,14 @@ val Strings(const std::vector<std::string>& lines, std::size_t first, std::size_
     val out = val::array();
     const std::size_t end = std::min(lines.size(), first + count);
     for (std::size_t i = first; i < end; ++i) out.call<void>("push", Utf8(lines[i]));
+    return out;
+}
+
+// Words as the page's texts hold them: [English, French].
+val Pair(const Words& words) {
+    val out = val::array();
+    out.call<void>("push", words.english);
+    out.call<void>("push", words.french);
     return out;
 }
 
@@ -104,18 +126,34 @@ val OpeningBuffer(int size) {
                                              reinterpret_cast<unsigned char*>(opening.data())));
 }
 
-// What the page must ask before it loads the ROM being opened: the release, the
-// read-only warning and how many repair questions may come.
-val Inspect() {
-    ImageStream file(Current().opening);
-    const Rom rom = ReadRom(file, "rom");
+// What the page must ask before it loads the ROM being opened: a file too short
+// for a header, the release, the read-only or cut-short warning and the repair
+// questions' second lines, one per illegal entry.
+val Inspect(const std::string& name) {
+    Session& s = Current();
+    ImageStream file(s.opening);
     val out = val::object();
+    if (CheckRomStream(file) == OpenProblem::TooShort) {
+        out.set("problem", Pair(OpenProblemWords({OpenProblem::TooShort, {}}, name)));
+        return out;
+    }
+    file.clear();
+    file.seekg(0);
+    const Rom rom = ReadRom(file, name);
     out.set("supported", rom.release.version != nullptr);
-    out.set("readOnly", rom.release.version != nullptr && IsReadOnly(rom));
-    int illegal = 0;
+    if (!rom.release.version) return out;
+    if (!rom.regionWhole)
+        out.set("warning", Pair(CutShortWords(rom)));
+    else if (IsReadOnly(rom))
+        out.set("readOnly", true);
+    val questions = val::array();
     for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable))
-        illegal += finding.rule == Rule::IllegalEntry;
-    out.set("questions", illegal);
+        if (finding.rule == Rule::IllegalEntry)
+            questions.call<void>(
+                "push", Pair(RepairQuestionWords(finding.row, rom.list.EggMoveTable[finding.row],
+                                                 rom.names)));
+    out.set("questions", questions);
+    s.openedOnDisk = rom.onDisk;
     return out;
 }
 
@@ -130,8 +168,10 @@ std::string Load(const std::string& name, val askRepair) {
     ImageStream file(s.image);
     LoadCallbacks callbacks;
     callbacks.repairAccepted = [&askRepair](int, std::uint16_t) { return askRepair().as<bool>(); };
+    const LoadResult result = LoadRom(s.rom, file, name, callbacks);
+    if (s.rom.complete) s.rom.onDisk = s.openedOnDisk;
     static const char* const results[] = {"unsupported", "declined", "completed"};
-    return results[static_cast<int>(LoadRom(s.rom, file, name, callbacks))];
+    return results[static_cast<int>(result)];
 }
 
 bool Complete() {
@@ -154,6 +194,7 @@ val Counters() {
     out.set("species", list.SpeciesCount);
     out.set("moves", list.MoveCount);
     out.set("total", list.SpeciesCount + list.MoveCount);
+    out.set("free", CountEndMarks(list.EggMoveTable));
     return out;
 }
 
@@ -163,27 +204,48 @@ val Choices() {
 }
 
 // An action that would edit nothing (no row selected, say) changes nothing.
-void Apply(std::optional<Edit> edit) {
-    if (edit) DoEdit(Current().history, Current().rom.list, Current().rom.names, std::move(*edit));
+// Each edit answers the row to select after it, or -1 for the selection as it is.
+int Apply(std::optional<Edit> edit) {
+    if (!edit) return -1;
+    Session& s = Current();
+    DoEdit(s.history, s.rom.list, s.rom.names, std::move(*edit));
+    return SelectionAfter(s.history.edits.back(), false, s.rom.list);
 }
 
-void Change(int row, int choice) {
+int Change(int row, int choice) {
     const Rom& rom = Current().rom;
-    Apply(ChangeEdit(rom.list, rom.names, row, choice));
+    return Apply(ChangeEdit(rom.list, rom.names, row, choice));
 }
 
-void Insert(int row, int choice) {
+int Insert(int row, int choice) {
     const Rom& rom = Current().rom;
-    Apply(InsertEdit(rom.list, rom.names, row, choice));
+    return Apply(InsertEdit(rom.list, rom.names, row, choice));
 }
 
-void Delete(int row) {
-    Apply(DeleteEdit(Current().rom.list, row));
+int Delete(int row) {
+    return Apply(DeleteEdit(Current().rom.list, row));
 }
 
-// Why the table cannot grow (a SaveResult), or 0 (Saved) when it can.
+// The drop-down's choice for the entry at row (one of the table's), or -1 to
+// leave it as it is.
+int ChoiceAt(int row) {
+    return ChoiceForEntry(Current().rom.list.EggMoveTable.at(static_cast<std::size_t>(row)));
+}
+
+// Insert would drop the table's last entry: the words that say which, or null.
+val FullTable() {
+    const Rom& rom = Current().rom;
+    return IsTableFull(rom.list) ? Pair(FullTableWords(rom.list, rom.names)) : val::null();
+}
+
+// Why the table cannot grow (a SaveCause), or 0 (None) when it can.
 int GrowthProblemCode() {
-    return static_cast<int>(GrowthProblem(Current().rom));
+    return static_cast<int>(GrowthCause(GrowthProblem(Current().rom)));
+}
+
+// A cause of a refused save or growth, in words, for the ROM open.
+val CauseWords(int cause) {
+    return Pair(SaveCauseWords(static_cast<SaveCause>(cause), Current().rom.path));
 }
 
 int Room() {
@@ -192,18 +254,21 @@ int Room() {
     return RoomToGrow(file, s.rom, static_cast<int>(s.rom.list.EggMoveTable.size()));
 }
 
-void Enlarge(int count) {
-    if (count <= Room()) Apply(EnlargeEdit(Current().rom.list, count));
+// count must fit the room to grow, which the page asks first.
+int Enlarge(int count) {
+    return Apply(EnlargeEdit(Current().rom.list, count));
 }
 
-void Undo() {
+int Undo() {
     Session& s = Current();
-    UndoEdit(s.history, s.rom.list, s.rom.names);
+    if (!UndoEdit(s.history, s.rom.list, s.rom.names)) return -1;
+    return SelectionAfter(s.history.edits[s.history.done], true, s.rom.list);
 }
 
-void Redo() {
+int Redo() {
     Session& s = Current();
-    RedoEdit(s.history, s.rom.list, s.rom.names);
+    if (!RedoEdit(s.history, s.rom.list, s.rom.names)) return -1;
+    return SelectionAfter(s.history.edits[s.history.done - 1], false, s.rom.list);
 }
 
 // "change", "insert", "delete", "import", "enlarge", or "" for none.
@@ -224,35 +289,63 @@ bool Modified() {
     return IsModified(Current().history);
 }
 
-// File, Save: a SaveResult; the image then holds the table.
-int Save() {
-    Session& s = Current();
-    const SaveResult result = SaveEggMoveTable(s.rom);
-    s.savedBefore = s.history.saved;
-    if (result == SaveResult::Saved || result == SaveResult::Grown) MarkSaved(s.history);
-    return static_cast<int>(result);
+val Outcome(const SaveOutcome& outcome) {
+    const Session& s = Current();
+    val out = val::object();
+    out.set("result", static_cast<int>(outcome.result));
+    out.set("cause", static_cast<int>(outcome.cause));
+    out.set("written", outcome.Written());
+    if (!outcome.Written())
+        out.set("words", Pair(SaveCauseWords(outcome.cause, s.rom.path, outcome.reason)));
+    return out;
 }
 
-// The saved image could not be handed to its file: the edits stay unsaved.
-void SaveLost() {
+// File, Save into the image, or, with fresh, into the file as the page has just
+// read it again into the opening buffer: only the table's bytes (and for a
+// grown table the game's words) change, so another program's changes elsewhere
+// stay. Bytes it changed where the table is are written over only with overwrite.
+val Save(bool overwrite, bool fresh) {
+    Session& s = Current();
+    s.imageBefore = s.image;
+    s.tableBefore = s.rom.table;
+    s.afterTableBefore = s.rom.afterTable;
+    s.onDiskBefore = s.rom.onDisk;
+    if (fresh) {
+        s.image = std::move(s.opening);
+        s.opening.clear();
+    }
+    const SaveOutcome outcome = SaveTable(s.rom, s.rom.list.EggMoveTable, overwrite);
+    s.savedBefore = s.history.saved;
+    if (outcome.Written())
+        MarkSaved(s.history);
+    else
+        s.image.swap(s.imageBefore);
+    return Outcome(outcome);
+}
+
+// The saved image could not be handed to its file: the edits stay unsaved, and
+// the page holds what the file still holds. The system's reason, in words.
+val SaveLost(const std::string& reason) {
     Session& s = Current();
     s.history.saved = s.savedBefore;
+    s.rom.table = s.tableBefore;
+    s.rom.afterTable = s.afterTableBefore;
+    s.rom.onDisk = s.onDiskBefore;
+    s.image.swap(s.imageBefore);
+    return Pair(SaveCauseWords(SaveCause::CannotWrite, s.rom.path, reason));
 }
 
-// Whether the file read again into the opening buffer is still the ROM the page
-// holds: as large, the same release, its table read at the same place. Save
-// writes the whole image back into it only then.
-bool SameRom() {
+// Save a Copy: the image with the table written into it as Save writes it, the
+// page's ROM left as it is.
+val CopyImage() {
     Session& s = Current();
-    std::string fresh = std::move(s.opening);
-    s.opening.clear();
-    if (fresh.size() != s.image.size()) return false;
-    ImageStream file(fresh);
-    const Release release = IdentifyGameVersion(file);
-    if (release.version == nullptr || release.version != s.rom.release.version) return false;
-    file.clear();
-    file.seekg(0);
-    return LocateEggMoveTable(file, *release.version) == s.rom.table;
+    const std::string kept = s.image;
+    Rom rom = s.rom;
+    const SaveOutcome outcome = SaveTable(rom, rom.list.EggMoveTable, true);
+    val out = Outcome(outcome);
+    if (outcome.Written()) out.set("bytes", Bytes(s.image));
+    s.image = kept;
+    return out;
 }
 
 val Image() {
@@ -267,15 +360,43 @@ val PlaceOfTable() {
     return out;
 }
 
-// A list, CSV or JSON file of the table's size, as one edit; the format by the
-// file's name.
-val Import(const std::string& text, const std::string& fileName) {
+// A list, CSV or JSON file, the format by the file's name. Refused, it answers
+// the line and why; for more lines than the table, the growth question, and
+// with grow (the answer Yes to it) the table is enlarged first (an undo step of its own) when there
+// is room. Taken, the summary of what changed, and the row to select; nothing changed makes no
+// edit.
+val Import(const std::string& text, const std::string& fileName, bool grow) {
     Session& s = Current();
-    const TableText table = ReadTable(text, FormatOfPath(fileName), s.rom);
+    const TableFormat format = FormatOfPath(fileName);
+    TableText table = ReadTable(text, format, s.rom);
     val out = val::object();
-    out.set("line", table.line);
-    out.set("problem", table.problem.english);
-    if (table.Taken()) Apply(ImportEdit(s.rom.list, table.entries));
+    if (grow) {
+        const int more = table.rows - static_cast<int>(s.rom.list.EggMoveTable.size());
+        if (more > Room()) {
+            const SaveResult problem = GrowthProblem(s.rom);
+            out.set("problem",
+                    Pair(SaveCauseWords(
+                        GrowthCause(problem == SaveResult::Saved ? SaveResult::NoRoom : problem),
+                        s.rom.path)));
+            return out;
+        }
+        table = ReadTable(text, format, s.rom, table.rows);
+        if (table.Taken()) Apply(EnlargeEdit(s.rom.list, more));
+    } else if (const std::optional<Words> question = GrowthQuestion(table, s.rom)) {
+        out.set("growth", Pair(*question));
+        return out;
+    }
+    if (!table.Taken()) {
+        out.set("line", table.line);
+        out.set("problem", Pair(table.problem));
+        return out;
+    }
+    const ImportSummary summary = SummaryOf(s.rom, table.entries);
+    out.set("message", Pair(summary.message));
+    val details = val::array();
+    for (const std::string& line : summary.details) details.call<void>("push", line);
+    out.set("details", details);
+    out.set("select", summary.changes ? Apply(ImportEdit(s.rom.list, table.entries)) : -1);
     return out;
 }
 
@@ -286,18 +407,28 @@ val Export(int format) {
     return Bytes(out.str());
 }
 
+// The check's findings, each its row, whether the game misreads the table, and
+// its line in words; the line for none; and the question before saving a table
+// with an error.
 val Findings() {
     const Rom& rom = Current().rom;
-    val out = val::array();
-    for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable)) {
+    const EntryNamer name = [&rom](std::uint16_t entry) {
+        return Utf8(EntryName(rom.names, entry));
+    };
+    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
+    val out = val::object();
+    val items = val::array();
+    for (const Finding& finding : findings) {
         val f = val::object();
         f.set("row", finding.row);
-        f.set("rule", static_cast<int>(finding.rule));
         f.set("error", SeverityOf(finding.rule) == Severity::Error);
-        f.set("species", SpeciesName(rom.names, finding.species));
-        f.set("earlierRow", finding.earlierRow);
-        out.call<void>("push", f);
+        f.set("line", Pair(FindingLine(finding, rom.list.EggMoveTable, name)));
+        items.call<void>("push", f);
     }
+    out.set("items", items);
+    out.set("none", Pair(NoFindingWords()));
+    if (const std::optional<Finding> error = FirstError(findings))
+        out.set("misread", Pair(MisreadQuestion(FindingLine(*error, rom.list.EggMoveTable, name))));
     return out;
 }
 
@@ -334,7 +465,10 @@ EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("modified", &Modified);
     emscripten::function("save", &Save);
     emscripten::function("saveLost", &SaveLost);
-    emscripten::function("sameRom", &SameRom);
+    emscripten::function("copyImage", &CopyImage);
+    emscripten::function("causeWords", &CauseWords);
+    emscripten::function("choiceAt", &ChoiceAt);
+    emscripten::function("fullTable", &FullTable);
     emscripten::function("image", &Image);
     emscripten::function("tablePlace", &PlaceOfTable);
     emscripten::function("importTable", &Import);

@@ -1,25 +1,27 @@
 // ---- Commands ----
 
 // The list and counters drawn again after any edit command, even one that found
-// nothing to edit: it costs one screenful of rows.
+// nothing to edit: it costs one screenful of rows. run answers the row to
+// select, which stays with the entry, or -1 to keep the selection.
 function edit(run) {
   const started = performance.now();
   editsLetGo = false;
-  run();
+  const row = run();
   showTable();
+  if (row >= 0) select(row);
   times.edit = performance.now() - started;
 }
 
+// Whether the table could grow now.
+const growable = () => core.growthProblem() === Cause.None && core.roomToGrow() > 0;
+
+// Enlarge Table: whether the table grew.
 async function enlarge() {
   const problem = core.growthProblem();
-  if (problem !== SaveResult.Saved) {
-    await tell('attention', text(SaveTexts[problem]));
-    return;
-  }
-  const room = core.roomToGrow();
+  const room = problem === Cause.None ? core.roomToGrow() : 0;
   if (room === 0) {
-    await tell('attention', text('noRoom'));
-    return;
+    await tell('attention', core.causeWords(problem === Cause.None ? Cause.NoRoom : problem)[language]);
+    return false;
   }
   const field = document.createElement('input');
   field.type = 'number';
@@ -27,9 +29,26 @@ async function enlarge() {
   field.max = room;
   field.value = Math.min(100, room);
   field.setAttribute('aria-label', text('enlargeCount'));
-  if (await ask('enlargeCaption', text('enlargeCount'), ['ok', 'cancel'], 0, field) !== 0) return;
+  if (await ask('enlargeCaption', text('enlargeCount'), ['ok', 'cancel'], 0, field) !== 0) return false;
   const count = Number(field.value);
-  if (Number.isInteger(count) && count >= 1 && count <= room) edit(() => core.enlarge(count));
+  if (!Number.isInteger(count) || count < 1 || count > room) return false;
+  edit(() => core.enlarge(count));
+  return true;
+}
+
+// Insert into a full table drops its last entry: asked first, with Enlarge
+// Table (inserting into the room it makes) where the table can grow.
+async function insert() {
+  const row = selected;
+  const choice = $('choices').selectedIndex;
+  const full = row >= 0 ? core.fullTable() : null;
+  if (full) {
+    const keys = growable() ? ['enlarge', 'insertAnyway', 'cancel'] : ['insertAnyway', 'cancel'];
+    const chosen = keys[await ask('warning', full[language], keys)];
+    if (chosen !== 'enlarge' && chosen !== 'insertAnyway') return;
+    if (chosen === 'enlarge' && !await enlarge()) return;
+  }
+  edit(() => core.insert(row, choice));
 }
 
 async function find() {
@@ -48,16 +67,16 @@ async function find() {
 
 function showFindings() {
   const findings = core.findings();
-  const items = findings.map((f) => {
+  const items = findings.items.map((f) => {
     const li = document.createElement('li');
     li.className = f.error ? 'error' : 'warning';
-    const what = RuleTexts[f.rule][language].replace('%e', f.earlierRow).replace('%s', f.species);
-    li.textContent = f.row >= 0 ? `${text('row')} ${f.row}: ${what}` : what;
+    li.textContent = f.line[language];
+    if (f.row >= 0) li.addEventListener('click', () => select(f.row));
     return li;
   });
   if (items.length === 0) {
     const li = document.createElement('li');
-    li.textContent = text('noFindings');
+    li.textContent = findings.none[language];
     items.push(li);
   }
   $('findings').replaceChildren(...items);

@@ -2,6 +2,7 @@
 
 let dialogCount = 0;
 // Resolves with the index of the button chosen, or -1 when dismissed with Escape.
+// field is an input to fill in, or any element to show under the message.
 function ask(titleKey, message, buttonKeys, defaultButton = 0, field = null) {
   return new Promise((resolve) => {
     const dialog = document.createElement('dialog');
@@ -39,9 +40,22 @@ function ask(titleKey, message, buttonKeys, defaultButton = 0, field = null) {
     });
     document.body.append(dialog);
     dialog.showModal();
-    (field || row.children[defaultButton]).focus();
+    (field && field.tagName === 'INPUT' ? field : row.children[defaultButton]).focus();
   });
 }
 
 const tell = (titleKey, message) => ask(titleKey, message, ['ok']);
+
+// A message with its lines listed under it.
+function tellDetails(titleKey, message, lines) {
+  if (lines.length === 0) return tell(titleKey, message);
+  const list = document.createElement('ul');
+  list.className = 'details';
+  list.replaceChildren(...lines.map((line) => {
+    const li = document.createElement('li');
+    li.textContent = line;
+    return li;
+  }));
+  return ask(titleKey, message, ['ok'], 0, list);
+}
 

@@ -57,7 +57,11 @@ async function openRom(file, handle, started) {
   // The one copy: the core reads the image where it lands.
   core.openingBuffer(bytes.length).set(bytes);
   bytes = null;
-  const seen = core.inspect();
+  const seen = core.inspect(file.name);
+  if (seen.problem) {
+    await tell('attention', seen.problem[language]);
+    return;
+  }
   if (!seen.supported) {
     await tell('attention', text('unsupported'));
     return;
@@ -66,11 +70,14 @@ async function openRom(file, handle, started) {
   // the core then asks for each answer in turn.
   const answers = [];
   let waited = 0;  // the time the user took to answer, which is not the page's
-  if (seen.readOnly || seen.questions) {
+  if (seen.readOnly || seen.warning || seen.questions.length) {
     const before = performance.now();
-    if (seen.readOnly) await tell('warning', text('foreignTable'));
-    for (let i = 0; i < seen.questions; ++i) {
-      const yes = await ask('attention', text('corrupted'), ['yes', 'no']) === 0;
+    // A file cut short inside its table says so in place of the read-only warning.
+    if (seen.warning) await tell('warning', seen.warning[language]);
+    else if (seen.readOnly) await tell('warning', text('foreignTable'));
+    for (const question of seen.questions) {
+      const yes = await ask('attention', `${text('corrupted')}
+${question[language]}`, ['yes', 'no']) === 0;
       answers.push(yes);
       if (!yes) break;
     }
@@ -104,57 +111,111 @@ function fillChoices() {
     select.replaceChildren(...names.map((name, i) => new Option(name, String(i))));
     choicesShown = key;
   }
-  select.selectedIndex = 0;
+  // A load shows the entry of row 0.
+  const choice = core.choiceAt(0);
+  select.selectedIndex = Math.max(0, choice);
 }
 
-// File, Save: into the file picked, when it is still the ROM that was opened,
-// or else as a download. Whether the ROM was written.
+// The picked file as it is now, in the core's opening buffer; false when it
+// cannot be read.
+async function readPicked() {
+  try {
+    const fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
+    core.openingBuffer(fresh.length).set(fresh);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+// File, Save: the table into the picked file as it reads back now, asking
+// before writing over another program's changes there; or else the ROM as a
+// download. Whether the ROM was written.
 async function save() {
-  if (romHandle && core.complete()) {
-    let fresh = null;
-    try {
-      fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
-    } catch {
-      // gone or unreadable: told below as a save that wrote nothing
-    }
-    if (fresh) core.openingBuffer(fresh.length).set(fresh);
-    if (!fresh || !core.sameRom()) {
-      await tell('attention', text(fresh ? 'fileChanged' : 'saveFailed'));
+  const complete = fileOpen && core.complete();
+  const misread = complete ? core.findings().misread : null;
+  if (misread && await ask('warning', misread[language], ['yes', 'no'], 1) !== 0) return false;
+  const picked = romHandle && complete;
+  let outcome;
+  if (picked) {
+    if (!await readPicked()) {
+      await tell('attention', core.causeWords(Cause.FileGone)[language]);
       return false;
     }
-  }
-  let result = core.save();
-  const written = result === SaveResult.Saved || result === SaveResult.Grown;
-  if (written && romHandle) {
+    outcome = core.save(false, true);
+    if (outcome.cause === Cause.ChangedOnDisk) {
+      const answer = await ask('warning', outcome.words[language], ['overwrite', 'reload', 'cancel'], 2);
+      if (answer === 1) {
+        editsLetGo = true;
+        await openRom(await romHandle.getFile(), romHandle, performance.now());
+      }
+      if (answer !== 0) return false;
+      if (!await readPicked()) {
+        await tell('attention', core.causeWords(Cause.FileGone)[language]);
+        return false;
+      }
+      outcome = core.save(true, true);
+    }
+  } else outcome = core.save(true, false);
+  if (outcome.written && picked) {
     try {
       const out = await romHandle.createWritable();
       await out.write(core.image());
       await out.close();
-    } catch {
-      core.saveLost();
-      result = SaveTexts.indexOf('saveFailed');
+    } catch (e) {
+      outcome = { written: false, words: core.saveLost((e && e.message) || String(e)) };
     }
-  } else if (written) download(core.image(), romName, 'application/octet-stream');
-  let message = text(SaveTexts[result]);
+  } else if (outcome.written) download(core.image(), romName, 'application/octet-stream');
+  showHistory();
+  if (!outcome.written) {
+    await tell('attention', outcome.words[language]);
+    return false;
+  }
+  let message = text(outcome.result === SaveResult.Grown ? 'grown' : 'saved');
   // A download leaves the user's file as it was: the message says where the edits went.
-  if (written && !romHandle) message = message.replace(text('saved'), text('downloaded').replaceAll('%1', romName));
-  if (result === SaveResult.Grown) {
+  if (!picked) message = message.replace(text('saved'), text('downloaded').replaceAll('%1', romName));
+  if (outcome.result === SaveResult.Grown) {
     const place = core.tablePlace();
     message = message.replace('%1', place.entries).replace('%2', place.offset);
   }
-  showHistory();
   await tell('attention', message);
-  return result === SaveResult.Saved || result === SaveResult.Grown;
+  return true;
 }
 
+// Save a Copy: the ROM with the edits, downloaded under the name typed; the
+// ROM open stays as it is.
+async function saveCopy() {
+  const field = document.createElement('input');
+  field.type = 'text';
+  field.value = romName.replace(/(\.[^.]*)?$/, (ext) => `-copy${ext || '.gba'}`);
+  field.setAttribute('aria-label', text('copyName'));
+  if (await ask('saveCopy', text('copyName'), ['ok', 'cancel'], 0, field) !== 0) return;
+  const name = field.value.trim();
+  if (!name) return;
+  const copy = core.copyImage();
+  if (copy.written) download(copy.bytes, name, 'application/octet-stream');
+  else await tell('attention', copy.words[language]);
+}
+
+// Import: a file of more lines than the table asks to grow it first (the
+// enlarge and the import are an undo step each); what changed is told after.
 async function importTable(file) {
-  const outcome = core.importTable(new Uint8Array(await file.arrayBuffer()), file.name);
+  const data = new Uint8Array(await file.arrayBuffer());
+  let outcome = core.importTable(data, file.name, false);
+  if (outcome.growth) {
+    if (await ask('warning', outcome.growth[language], ['yes', 'no']) !== 0) return;
+    outcome = core.importTable(data, file.name, true);
+  }
   if (outcome.problem) {
-    await tell('attention', text('importRefused').replace('%1', outcome.line).replace('%2', outcome.problem));
+    const why = outcome.problem[language];
+    await tell('attention', outcome.line ? text('importRefused').replace('%1', outcome.line).replace('%2', why) : why);
+    showTable();
     return;
   }
   editsLetGo = false;
   showTable();
+  if (outcome.select >= 0) select(outcome.select);
+  await tellDetails('attention', outcome.message[language], outcome.details);
 }
 
 

@@ -25,9 +25,13 @@ function renderRows() {
   else list.removeAttribute('aria-activedescendant');
 }
 
+// The drop-down shows the entry of the row selected; an end mark or an illegal
+// entry leaves it where it is.
 function select(row, reveal = true) {
   if (rowCount === 0) return;
   selected = Math.max(0, Math.min(rowCount - 1, row));
+  const choice = core.choiceAt(selected);
+  if (choice >= 0) $('choices').selectedIndex = choice;
   const list = $('list');
   if (reveal) {
     const top = selected * RowHeight;
@@ -43,6 +47,7 @@ function showCounters() {
   $('species-count').textContent = c ? `${text('pokemon')} ${c.species}` : text('pokemon');
   $('moves-count').textContent = c ? `${text('moves')} ${c.moves}` : text('moves');
   $('total-count').textContent = c ? `${text('total')} ${c.total}` : text('total');
+  $('free-count').textContent = c ? `${text('free')} ${c.free}` : text('free');
 }
 
 function showTable() {
@@ -76,7 +81,7 @@ function showIdentity() {
 }
 
 function enable(on) {
-  for (const id of ['save', 'import', 'enlarge', 'find-text', 'find', 'check', 'export', 'change',
+  for (const id of ['save', 'save-copy', 'import', 'enlarge', 'find-text', 'find', 'check', 'export', 'change',
     'insert', 'choices', 'delete'])
     $(id).disabled = !on;
   $('list').setAttribute('aria-disabled', on ? 'false' : 'true');

@@ -17,6 +17,7 @@ function wire() {
     if (file) importTable(file);
   });
   $('save').addEventListener('click', save);
+  $('save-copy').addEventListener('click', saveCopy);
   $('enlarge').addEventListener('click', enlarge);
   $('undo').addEventListener('click', () => edit(() => core.undo()));
   $('redo').addEventListener('click', () => edit(() => core.redo()));
@@ -32,7 +33,7 @@ function wire() {
   $('export').addEventListener('click', exportTable);
   const choice = () => $('choices').selectedIndex;
   $('change').addEventListener('click', () => edit(() => core.change(selected, choice())));
-  $('insert').addEventListener('click', () => edit(() => core.insert(selected, choice())));
+  $('insert').addEventListener('click', insert);
   $('delete').addEventListener('click', () => edit(() => core.remove(selected)));
   $('english').addEventListener('click', () => setLanguage(0));
   $('french').addEventListener('click', () => setLanguage(1));

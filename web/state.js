@@ -2,6 +2,8 @@
 'use strict';
 
 const SaveResult = { Saved: 0, Grown: 1 };
+// The causes of a save that wrote nothing, as the core numbers them.
+const Cause = { None: 0, FileGone: 3, ChangedOnDisk: 8, NoRoom: 10 };
 const LargestRom = 32 * 1024 * 1024;
 const RowHeight = 18;
 

@@ -26,6 +26,12 @@ const Texts = {
   pokemon: ['Number of Pokémon:', 'Nombre de Pokémon:'],
   moves: ['Number of Moves:', "Nombre d'Attaques:"],
   total: ['Number Total:', 'Nombre Total:'],
+  free: ['Free:', 'Libres :'],
+  saveCopy: ['Save a Copy...', 'Enregistrer une copie...'],
+  copyName: ['Name of the copy, downloaded with your changes:', 'Nom de la copie, téléchargée avec vos modifications :'],
+  overwrite: ['Overwrite', 'Écraser'],
+  reload: ['Reload', 'Recharger'],
+  insertAnyway: ['Insert Anyway', 'Insérer quand même'],
   saveChanges: ['Save the changes to %1?', 'Enregistrer les modifications de %1 ?'],
   saveButton: ['Save', 'Enregistrer'],
   discard: ['Discard', 'Ne pas enregistrer'],
@@ -42,21 +48,9 @@ const Texts = {
   corrupted: [
     'An entry of the egg move list is corrupted. Do you want this program to fix it?',
     'Une entrée de la liste des attaques des oeufs est corrompue. Voulez-vous que cette programme le fixe?'],
-  nothingToSave: [
-    'There is no complete egg move table to save. Nothing was written: open a rom first.',
-    "Il n'y a pas de liste complète des attaques des oeufs à sauvegarder. Rien n'a été écrit : ouvrez d'abord une rom."],
-  saveFailed: [
-    'The rom could not be saved: it is missing, read-only, in use, or no longer holds the whole egg move list. Nothing was written.',
-    "La rom n'a pas pu être sauvegardée : elle est introuvable, en lecture seule, utilisée, ou ne contient plus toute la liste des attaques des oeufs. Rien n'a été écrit."],
   foreignTable: [
     'The game in this rom reads an egg move list of another size or at another place. Quenmark shows the copy at the usual place, and will write nothing to this rom.',
     "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit. Quenmark montre la copie à l'endroit habituel, et n'écrira rien dans cette rom."],
-  fileChanged: [
-    'Nothing was written: the file is no longer the rom that was opened (another size, another game, or its egg move list elsewhere).',
-    "Rien n'a été écrit : le fichier n'est plus la rom ouverte (une autre taille, un autre jeu, ou sa liste des attaques des oeufs ailleurs)."],
-  readOnlySave: [
-    'Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.',
-    "Rien n'a été écrit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou à un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."],
   enlargeCaption: ['Enlarge Table', 'Agrandir la table'],
   enlargeCount: ['Entries to add at the end of the list:', 'Entrées à ajouter à la fin de la liste :'],
   ok: ['OK', 'OK'],
@@ -66,12 +60,6 @@ const Texts = {
   grown: [
     'The file was successfully saved! The egg move list now holds %1 entries, at offset %2.',
     "La rom a bien été sauvegardée! La liste des attaques des oeufs contient maintenant %1 entrées, à l'adresse %2."],
-  cannotGrow: [
-    'The egg move list of this rom cannot be enlarged: where its game points at the list is not known for this version, or not in this file. Nothing was changed.',
-    "La liste des attaques des oeufs de cette rom ne peut pas être agrandie : l'endroit où son jeu la cherche n'est pas connu pour cette version, ou pas dans ce fichier. Rien n'a été modifié."],
-  noRoom: [
-    'There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.',
-    "Il n'y a pas d'espace libre dans cette rom (des octets tous à 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a été modifié."],
   attention: ['Attention', 'Attention'],
   warning: ['Warning', 'Alerte'],
   unreadable: ['The file could not be read. Nothing was opened.',
@@ -83,9 +71,6 @@ const Texts = {
     "Le fichier a été refusé à la ligne %1 : %2. Rien n'a été modifié."],
   notFound: ['No line holds this text.', 'Aucune ligne ne contient ce texte.'],
   findings: ['Findings of the check', 'Constats de la vérification'],
-  noFindings: ['The game reads this table as the list shows it.',
-    'Le jeu lit cette table comme la liste la montre.'],
-  row: ['Row', 'Ligne'],
   dropHint: [
     'Drop a rom on the page to open it: Save then downloads it. Opened with Open, Save writes back into the file where the browser can. Nothing leaves this page.',
     "Déposez une rom sur la page pour l'ouvrir : Sauvegarder la télécharge alors. Ouverte avec Ouvrir, Sauvegarder écrit dans le fichier là où le navigateur le peut. Rien ne quitte cette page."],
@@ -102,28 +87,6 @@ const Texts = {
   cutShort: ['cut short', 'tronquée'],
 };
 
-// What each of the check's rules means, in the core's order.
-const RuleTexts = [
-  ['an illegal entry before the end mark', 'une entrée illégale avant la marque de fin'],
-  ['a move before the first species: taught to every species without an entry',
-    'une attaque avant la première espèce : apprise à toute espèce sans entrée'],
-  ['more than ten moves: the game teaches only the first ten',
-    'plus de dix attaques : le jeu n\'apprend que les dix premières'],
-  ['a species met again: the game uses its first entry (row %e)',
-    'une espèce revue : le jeu utilise sa première entrée (ligne %e)'],
-  ['the same move twice under %s (first at row %e)', 'la même attaque deux fois sous %s (d\'abord ligne %e)'],
-  ['species 0: the game reads it as a move', 'l\'espèce 0 : le jeu la lit comme une attaque'],
-  ['an illegal entry after the end mark, kept as it is', 'une entrée illégale après la marque de fin, gardée telle quelle'],
-  ['the game reads another table than this one', 'le jeu lit une autre table que celle-ci'],
-  ['the file ends inside the table', 'le fichier se termine dans la table'],
-  ['a species at the last row: its moves are read past the table',
-    'une espèce à la dernière ligne : ses attaques sont lues après la table'],
-  ["the last species' moves go on past the table", 'les attaques de la dernière espèce continuent après la table'],
-];
-
-// The SaveResult texts, in the core's order.
-const SaveTexts = ['saved', 'grown', 'nothingToSave', 'readOnlySave', 'saveFailed', 'cannotGrow',
-  'noRoom', 'noRoom'];
 // The table formats, in the core's order, with the name and type of their file.
 const Formats = [
   { key: 'formatList', file: 'EggMoves.txt', type: 'text/plain' },

@@ -28,6 +28,7 @@ const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const grow = ['0x1000000', 'words=game', 'pad=EB0B20'];
 run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');
 run(makeRom, 'BPRE', 'clean.gba', ...grow);
+run(makeRom, 'BPRE', 'roomy.gba', ...grow, '1136=FFFF', '1137=FFFF');
 run(makeRom, 'BPRE', 'other.gba', ...grow, '0=4E25', '1=0005', '2=0007');
 run(makeRom, 'BPRE', 'foreign.gba', 'words=0825EF0C,0825EF0C,500');
 run(makeRom, 'BPRE', 'cut.gba', '0x25F000');
@@ -81,13 +82,15 @@ async function scenario(engine) {
   await page.waitForSelector('body[data-ready="true"]');
 
   // The open dialog's title and text, answered with the button named answer.
-  const answer = async (title, choice = 'OK') => {
+  // With offered, the buttons must be those.
+  const answer = async (title, choice = 'OK', offered = null) => {
     const box = await page.waitForSelector('dialog[open]');
     const [heading, said] = await box.evaluate((d) => [d.querySelector('h2').textContent,
       d.querySelector('p').textContent]);
     assert.equal(heading, title, said);
     const buttons = await box.$$('.buttons button');
     const names = await Promise.all(buttons.map((b) => b.evaluate((e) => e.textContent)));
+    if (offered) assert.deepEqual(names, offered, said);
     assert.ok(names.includes(choice), `${choice} in ${names}`);
     await buttons[names.indexOf(choice)].click();
     await page.waitForFunction((d) => !d.isConnected, {}, box);
@@ -102,8 +105,16 @@ async function scenario(engine) {
   const open = async (name) => (await page.$('#rom-input')).uploadFile(at(name));
   // Waits for the open that the answers before it let through.
   const opened = () => page.waitForSelector(`body[data-opened="${++opens}"]`);
-  const row = (n) => page.waitForSelector(`#rows [aria-posinset="${n + 1}"]`);
+  // Row n, scrolled into sight where it is not.
+  const row = async (n) => {
+    await page.$eval('#list', (l, top) => {
+      if (top < l.scrollTop || top + 18 > l.scrollTop + l.clientHeight) l.scrollTop = Math.max(0, top - 36);
+    }, n * 18);
+    return page.waitForSelector(`#rows [aria-posinset="${n + 1}"]`);
+  };
   const rowText = async (n) => (await row(n)).evaluate((e) => e.textContent);
+  const rowTotal = async () => Number(await (await row(0)).evaluate((e) => e.getAttribute('aria-setsize')));
+  const choiceShown = () => page.$eval('#choices', (s) => s.selectedOptions[0].textContent);
   const selectedRow = () => page.$eval('#rows [aria-selected="true"]', (e) => Number(e.getAttribute('aria-posinset')) - 1);
   // Waits for the file the page hands over as name, and takes it out of the folder.
   const download = async (action, name) => {
@@ -161,9 +172,13 @@ async function scenario(engine) {
   assert.ok(await disabled('Undo'));
   await open('huge.gba');
   assert.match(await answer('Attention'), /larger than 32 MiB/);
-  fs.writeFileSync(at('dropped.gba'), 'not a rom at all');
-  await drop(['dropped.gba']);
-  assert.match(await answer('Attention'), /isn't supported/);
+  fs.writeFileSync(at('short.gba'), 'not a rom at all');
+  fs.writeFileSync(at('dropped.gba'), Buffer.alloc(0x200, 0x41));
+  for (const [name, said] of [['short.gba', /^The file is too short to be a Game Boy Advance rom/],
+    ['dropped.gba', /isn't supported/]]) {
+    await drop([name]);
+    assert.match(await answer('Attention'), said, name);
+  }
   await drop(['AXVE.gba', 'BPGF.gba']);
   await sleep(300);
   await noDialog();
@@ -173,7 +188,7 @@ async function scenario(engine) {
   await opened();
   assert.match(await page.$eval('#identity', (e) => e.textContent), /^foreign\.gba: BPRE Fire Red English 1\.0, table at 0x[0-9A-F]+, \d+ entries, read-only$/);
   await click('Save');
-  assert.match(await answer('Attention'), /^Nothing was written/);
+  assert.match(await answer('Attention'), /^The game in foreign\.gba reads .* Nothing was written\.$/);
 
   // A dropped ROM, edited and saved: a download the command line would write.
   // With edits unsaved, opening another ROM asks first: Cancel keeps them.
@@ -191,16 +206,17 @@ async function scenario(engine) {
   await opened();
   assert.ok((await exportList()).equals(run(cli, 'export', 'BPGF.gba')), 'BPGF');
   await open('cut.gba');
+  assert.match(await answer('Warning'), /^This rom is cut short: it ends at 0x25F000, inside the egg move list/);
   await opened();
   assert.ok((await exportList()).equals(run(cli, 'export', 'cut.gba', '--partial')), 'cut');
   assert.match(await page.$eval('#identity', (e) => e.textContent), /, cut short$/);
   await changeRow(0, 3);
   await click('Save');
-  assert.match(await answer('Attention'), /could not be saved/);
+  assert.equal(await answer('Attention'), 'cut.gba ends inside its egg move list. Nothing was written.');
   assert.equal(await title(), '* cut.gba', 'a failed save leaves the edits marked');
 
   // Where the browser hands over the file itself, Open asks about the edits before
-  // its chooser, and Save writes into the file while it is still the ROM opened.
+  // its chooser, and Save writes the table into the file as it reads back then.
   // A stand-in for the browser's picker, over the bytes window.picked.
   const swap = (data) => page.evaluate((b) => {
     window.picked = Uint8Array.from(atob(b), (c) => c.charCodeAt(0));
@@ -234,18 +250,163 @@ async function scenario(engine) {
   assert.equal(await answer('Attention'), 'The file was successfully saved!');
   const savedBpee = await picked();
   await sameAsCli('BPEE', savedBpee);
+  // Another program writes into the table and into a name between open and
+  // save: Save asks, and writes only the table, and only on Overwrite.
+  // The file holds the page's list, up to end marks past it.
+  const holds = async (data, what) => {
+    fs.writeFileSync(at('state.gba'), data);
+    const [shown, held] = [await exportList(), run(cli, 'export', 'state.gba')];
+    assert.ok(held.subarray(0, shown.length).equals(shown), what);
+    assert.match(held.subarray(shown.length).toString(), /^\s*$/, what);
+  };
+  const table = JSON.parse(await page.evaluate(() => core.identity())).tableOffset;
+  const changedAsked = 'BPEE.gba was changed by another program since it was opened. Its egg move list there is not the one you opened.';
+  for (const [i, [choice, kept]] of [['Cancel', true], ['Reload', true], ['Overwrite', false]].entries()) {
+    const changed = await picked();
+    changed[table + 6] ^= 1 << i;
+    changed[0x100 + i] ^= 0xFF;
+    await swap(changed);
+    await changeRow(2, 5 + i);
+    await click('Save');
+    assert.equal(await answer('Warning', choice, ['Overwrite', 'Reload', 'Cancel']), changedAsked);
+    if (choice === 'Overwrite') assert.equal(await answer('Attention'), 'The file was successfully saved!');
+    if (choice === 'Reload') await opened();
+    const now = await picked();
+    assert.equal(now.equals(changed), kept, choice);
+    assert.equal(now[0x100 + i], changed[0x100 + i], `${choice}: a byte outside the table is kept`);
+    assert.equal(await title(), choice === 'Cancel' ? '* BPEE.gba' : 'BPEE.gba', choice);
+    if (choice !== 'Cancel') await holds(now, `${choice}: the page shows the file`);
+  }
+  fs.writeFileSync(at('picked.gba'), await picked());
+  // A file another tool has moved the table of, and one gone, are named as such.
   await swap(bytes('moved.gba'));
   await changeRow(2, 4);
   await click('Save');
-  assert.match(await answer('Attention'), /no longer the rom that was opened/);
+  assert.equal(await answer('Attention'), 'Another tool has moved or resized the egg move list of BPEE.gba since it was opened. Nothing was written.');
   assert.ok((await picked()).equals(bytes('moved.gba')), 'nothing was written');
+  // Any state saves: undo past a grown save, Save, Redo, Save.
+  await swap(fs.readFileSync(at('picked.gba')));
+  await click('Enlarge Table...');
+  await answer('Enlarge Table');
+  await click('Save');
+  assert.match(await answer('Attention'), /now holds \d+ entries/);
+  for (const steps of [['Undo Enlarge', 'Undo Change'], ['Redo Change', 'Redo Enlarge']]) {
+    for (const step of steps) await click(step);
+    const step = steps.join(', ');
+    await click('Save');
+    assert.equal(await answer('Attention'), 'The file was successfully saved!', step);
+    await holds(await picked(), `${step}: the file holds the list`);
+  }
   await swap(savedBpee);
   // A ROM dropped where there is a picker is still saved as a download.
   await drop(['AXVE.gba']);
-  await answer('Warning', 'Discard');
   await opened();
   await changeRow(1, 3);
   await saveDownload('AXVE.gba');
+
+  // The selection stays with the entry, and the drop-down shows the selected
+  // row's entry: each edit, the row selected after it.
+  await open('roomy.gba');
+  await opened();
+  assert.equal(await choiceShown(), (await rowText(0)).trim(), 'a load shows row 0');
+  assert.match(await page.$eval('#free-count', (e) => e.textContent), /^Free: 2$/);
+  const last = (await rowTotal()) - 1;
+  for (const [action, expected] of [['select 4', 4], ['change 4', 4], ['insert 5', 6], ['insert 6', 7],
+    ['delete 9', 9], ['Undo Delete', 9], ['Undo Insert', 6], ['Redo Insert', 7], ['delete last', last],
+    ['Undo Delete', last]]) {
+    const [verb, where] = action.split(' ');
+    const n = where === 'last' ? last : Number(where);
+    if (verb === 'select' || verb === 'delete') await (await row(n)).click();
+    if (verb === 'change' || verb === 'insert') {
+      await (await row(n)).click();
+      await page.$eval('#choices', (s) => { s.selectedIndex = 20; });
+      await click(verb === 'change' ? 'Change Entry' : 'Insert New Entry');
+    } else if (verb === 'delete') await click('Delete Entry');
+    else if (verb !== 'select') await click(action);
+    assert.equal(await selectedRow(), expected, action);
+    const line = (await rowText(expected)).trim();
+    if (line) assert.equal(await choiceShown(), line, `${action}: the drop-down`);
+  }
+  assert.match(await page.$eval('#free-count', (e) => e.textContent), /^Free: 0$/);
+  // A move before the first species is an error of the check, and Save asks first.
+  await changeRow(0, 500);
+  await click('Check');
+  const [kind, finding] = await page.$eval('#findings li', (e) => [e.className, e.textContent]);
+  assert.equal(kind, 'error', finding);
+  await click('Save');
+  assert.equal(await answer('Warning', 'No', ['Yes', 'No']), `The game will misread this table: ${finding}. Save anyway?`);
+  assert.equal(await title(), '* roomy.gba', 'No saves nothing');
+  await page.keyboard.press('Escape');
+
+  // Insert on a full table asks first; only where it can grow does it offer to.
+  const full = /^The egg move list is full: inserting removes its last entry, .+\.$/;
+  const insertAsking = async (choice, offered) => {
+    await (await row(2)).click();
+    await click('Insert New Entry');
+    assert.match(await answer('Warning', choice, offered), full);
+  };
+  await open('clean.gba');
+  await answer('Warning', 'Discard');
+  await opened();
+  const cleanList = await exportList();
+  const growing = ['Enlarge Table...', 'Insert Anyway', 'Cancel'];
+  await insertAsking('Cancel', growing);
+  await insertAsking('Enlarge Table...', growing);
+  await answer('Enlarge Table', 'Cancel');
+  assert.ok((await exportList()).equals(cleanList), 'Cancel inserts nothing');
+  await insertAsking('Insert Anyway', growing);
+  assert.equal(await rowTotal(), 1138);
+  await click('Undo Insert');
+  await insertAsking('Enlarge Table...', growing);
+  await answer('Enlarge Table');
+  assert.equal(await rowTotal(), 1238);
+  assert.equal(await selectedRow(), 3, 'the insert goes on into the room made');
+  await click('Undo Insert');
+  await click('Undo Enlarge');
+  assert.ok((await exportList()).equals(cleanList));
+  await open('BPGF.gba');
+  await opened();
+  await insertAsking('Insert Anyway', ['Insert Anyway', 'Cancel']);
+  const importing = async (name) => (await page.$('#table-input')).uploadFile(at(name));
+  // One line more than the table: the growth question, and Yes where it cannot grow.
+  const longer = async (list, extra, name) => {
+    const lines = list.toString('latin1').split('\n');
+    fs.writeFileSync(at(name), Buffer.from([...lines.slice(0, -1), ...Array(extra).fill(lines[5]), ''].join('\n'), 'latin1'));
+    await importing(name);
+    return answer('Warning', 'Yes', ['Yes', 'No']);
+  };
+  await longer(await exportList(), 1, 'bpgf.txt');
+  assert.match(await answer('Attention'), /^The egg move list of BPGF\.gba cannot be enlarged/);
+
+  // A list with one line deleted and one inserted, imported: what changed is
+  // told, and the saved ROM is what the command line writes; the same list
+  // again changes nothing and makes no undo step. Then one line more than the
+  // table: the growth question, and Yes grows it.
+  await open('clean.gba');
+  await answer('Warning', 'Discard');
+  await opened();
+  const lines = cleanList.toString('latin1').split('\n');
+  const edited = [...lines.slice(0, 3), ...lines.slice(4, 8), lines[5], ...lines.slice(8)];
+  fs.writeFileSync(at('edited.txt'), Buffer.from(edited.join('\n'), 'latin1'));
+  await importing('edited.txt');
+  await page.waitForSelector('dialog[open] .details li');
+  assert.match(await answer('Attention'), /^\d+ rows changed\.$/);
+  await importing('edited.txt');
+  assert.equal(await answer('Attention'), 'Nothing changed: the file describes the table as it is.');
+  fs.copyFileSync(at('clean.gba'), at('cli-clean.gba'));
+  run(cli, 'import', 'cli-clean.gba', 'edited.txt');
+  assert.ok((await saveDownload('clean.gba')).equals(bytes('cli-clean.gba')), 'import as the command line');
+  await click('Undo Import');
+  assert.ok((await exportList()).equals(cleanList), 'one undo step');
+  await click('Redo Import');
+  // As many lines more as there is room for: Yes grows the table to them.
+  const room = await page.evaluate(() => core.roomToGrow());
+  assert.equal(await longer(await exportList(), room, 'longer.txt'),
+    `The file describes ${1138 + room} entries; the table holds 1138. Enlarge the table by ${room}?`);
+  assert.match(await answer('Attention'), /^\d+ rows changed\.$/);
+  assert.equal(await rowTotal(), 1138 + room);
+  await click('Undo Import');
+  await click('Undo Enlarge');
 
   // The 16 MiB ROM: its time to open, five times; then the repair question, the
   // list, the counters and the line naming it.
@@ -273,6 +434,7 @@ async function scenario(engine) {
   await page.$eval('#choices', (s) => { s.selectedIndex = 500; });
   await page.focus('#list');
   await page.keyboard.press('Insert');
+  await answer('Warning', 'Insert Anyway');
   await (await row(7)).click();
   await click('Delete Entry');
   await click('Undo Delete');
@@ -299,6 +461,17 @@ async function scenario(engine) {
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => !document.querySelector('dialog'));
 
+  // Save a Copy: a download under the name typed, with the repair and the edits;
+  // the ROM open keeps its edits unsaved.
+  const copy = await download(async () => {
+    await click('Save a Copy...');
+    const name = await page.waitForSelector('dialog[open] input');
+    await name.evaluate((f) => { f.value = 'my copy.gba'; });
+    await answer('Save a Copy...');
+  }, 'my copy.gba');
+  await holds(copy, 'the copy holds the edits');
+  assert.equal(await title(), '* fire.gba');
+
   // Save, and every export, as the command line writes them.
   const saved = await saveDownload('fire.gba');
   fs.copyFileSync(at('fire.gba'), at('reference.gba'));
@@ -315,12 +488,14 @@ async function scenario(engine) {
 
   // An import of another table's CSV and its undo; a file refused.
   await (await page.$('#table-input')).uploadFile(at('other.csv'));
-  await page.waitForFunction(() => document.title.startsWith('*') && !document.querySelector('#undo').disabled);
+  assert.match(await answer('Attention'), /^\d+ rows? changed\.$/);
   assert.ok((await exportList()).equals(run(cli, 'export', 'other.gba')));
   await click('Undo Import');
   assert.ok((await exportList()).equals(exported));
+  await click('Français');
   await (await page.$('#table-input')).uploadFile(at('bad.json'));
-  assert.match(await answer('Attention'), /^The file was refused at line \d+: .+\. Nothing was changed\.$/);
+  assert.match(await answer('Attention'), /^Le fichier a été refusé à la ligne \d+ : .+\. Rien n'a été modifié\.$/);
+  await click('English');
 
   // Check's findings, closed with Escape and with its button.
   for (const close of ['Escape', 'button']) {
@@ -339,7 +514,8 @@ async function scenario(engine) {
   assert.equal(await (await row(0)).evaluate((e) => e.getAttribute('aria-setsize')), '1148');
   const grown = await saveDownload('fire.gba', /The egg move list now holds 1148 entries/);
   fs.writeFileSync(at('grown.txt'), await exportList());
-  run(cli, 'import', '--grow', 'fire-saved.gba', 'grown.txt');
+  run(cli, 'grow', 'fire-saved.gba', '--by', '10');
+  run(cli, 'import', 'fire-saved.gba', 'grown.txt');
   assert.ok(grown.equals(bytes('fire-saved.gba')), 'the grown ROM is what the command line writes');
 
   // Small screens: nothing wider than the window, no caption on two lines, the
