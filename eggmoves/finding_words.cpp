@@ -102,7 +102,7 @@ Words NoFindingWords() {
 
 std::optional<Finding> FirstError(const std::vector<Finding>& findings) {
     const auto error = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
-        return SeverityOf(f.rule) == Severity::Error;
+        return f.row >= 0 && SeverityOf(f.rule) == Severity::Error;
     });
     if (error == findings.end()) return std::nullopt;
     return *error;

@@ -28,7 +28,9 @@ Words FindingLine(const Finding& finding, const EggMoveEntries& table, const Ent
 // The line shown in place of the findings when there are none.
 Words NoFindingWords();
 
-// The first error among findings: a table the game will misread.
+// The first error of a row among findings: a table the game will misread. A
+// finding on the whole table (another table read, a file cut short) is none:
+// such a table is never written.
 std::optional<Finding> FirstError(const std::vector<Finding>& findings);
 // The question before saving a table the game will misread, around its first
 // error's line.

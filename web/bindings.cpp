@@ -20,6 +20,7 @@
 #include "formats/text.h"
 #include "rom/open_problem.h"
 #include "rom/repair.h"
+#include "rom/rom_findings.h"
 #include "rom/saver.h"
 #include "rom/table_place.h"
 #include "rom/update_stream.h"
@@ -412,10 +413,8 @@ val Export(int format) {
 // with an error.
 val Findings() {
     const Rom& rom = Current().rom;
-    const EntryNamer name = [&rom](std::uint16_t entry) {
-        return Utf8(EntryName(rom.names, entry));
-    };
-    std::vector<Finding> findings = CheckEggMoves(rom.list.EggMoveTable, rom.afterTable);
+    const EntryNamer name = [&rom](std::uint16_t entry) { return EntryName(rom.names, entry); };
+    const std::vector<Finding> findings = RomFindings(rom);
     val out = val::object();
     val items = val::array();
     for (const Finding& finding : findings) {

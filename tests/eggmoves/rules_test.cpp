@@ -41,6 +41,8 @@ TEST(Rules, WhereTheGameDoesNotDoWhatTheListSays) {
     EXPECT_EQ(FirstError(CheckEggMoves({S1, 5, End, 0}, 0)), std::nullopt);
     EXPECT_EQ(FirstError(CheckEggMoves({S1, 5, 5, 0x0163, 6}, 0)),
               (Finding{3, Rule::IllegalEntry, 1}));
+    EXPECT_EQ(FirstError({{-1, Rule::TableCut}, {2, Rule::MoveBeforeSpecies}}),
+              (Finding{2, Rule::MoveBeforeSpecies}));
 }
 
 // The words of a finding in both languages, with its names and rows filled in.
