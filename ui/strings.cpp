@@ -1,5 +1,9 @@
 #include "ui/strings.h"
 
+#include <QString>
+
+#include "ui/ansi.h"
+
 std::int32_t LanguageIndex = 0;
 
 StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
@@ -15,9 +19,16 @@ StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMen
     ImportMenuText, CheckMenuText, CheckCaption;
 StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
+StringPair SaveAsMenuText, ReadOnlyTitleText;
+StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
+StringPair ExportFailedText;
 
 const std::string& Text(const StringPair& pair) {
     return pair.text[LanguageIndex];
+}
+
+std::string Text(const Words& words) {
+    return ToAnsi(QString::fromStdString(words.In(LanguageIndex)));
 }
 
 namespace {
@@ -134,6 +145,20 @@ const PairSource PairSources[] = {
      "Le fichier n'existe plus : %1"},
     {&LineText, "Line %2: ",
      "Ligne %2 : "},
+    {&SaveAsMenuText, "Save &As...",
+     "Enregistrer &sous..."},
+    {&ReadOnlyTitleText, "[read-only]",
+     "[lecture seule]"},
+    {&OverwriteButtonText, "&Overwrite",
+     "&\xC9" "craser"},
+    {&ReloadButtonText, "&Reload",
+     "&Recharger"},
+    {&EnlargeButtonText, "&Enlarge Table...",
+     "&Agrandir la table..."},
+    {&InsertAnywayButtonText, "&Insert Anyway",
+     "&Ins\xE9rer quand m\xEAme"},
+    {&ExportFailedText, "%1 could not be written: %2. Nothing was changed.",
+     "%1 n'a pas pu \xEAtre \xE9" "crit : %2. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",

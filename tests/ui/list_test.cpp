@@ -1,6 +1,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "rom/save_causes.h"
 #include "tests/ui/form_fixture.h"
 
 namespace {
@@ -31,6 +32,7 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
 
     form->ListBox1->setCurrentRow(1);
     form->ComboBox1->setCurrentIndex(1);
+    prompter.answers = {MessageAnswer::Insert};
     QTest::mouseClick(form->InsertButton, Qt::LeftButton);
     // Only the rows the edit moved are redrawn.
     EXPECT_EQ(Seen(0, 2), QString::fromUtf8("sentinel|Pokémon|    MOVE1|Number of Pokémon: 166|"
@@ -77,7 +79,9 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
         image.padFrom = pad;
         Open(WriteRom(image));
         form->EnlargeTable1->trigger();
-        EXPECT_EQ(prompter.messages.back().text, Text(pad ? CannotGrowText : NoRoomText).c_str());
+        EXPECT_EQ(
+            prompter.messages.back().text,
+            SaveCauseWords(pad ? SaveCause::CannotMove : SaveCause::NoRoom, "rom.gba").english);
         EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
     }
 }
@@ -87,7 +91,7 @@ TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     const auto text = dir / "list.txt";
     prompter.files = {QString::fromStdString((dir / "none" / "list.txt").string()),
                       QString::fromStdString(text.string()), std::nullopt};
-    form->ExportButton->click();  // into a folder that is not there: nothing, and no box
+    form->ExportButton->click();  // into a folder that is not there: a box
     form->ExportButton->click();
     const Bytes written = ReadFileBytes(text);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), EggMoveEntryCount);
@@ -100,7 +104,10 @@ TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     EXPECT_EQ(first.filters, QStringList{"Text Documents (*.txt)"});
     EXPECT_EQ(first.mode, FileDialog::Mode::Save);
     EXPECT_EQ(prompter.dialogs[3].fileName.toStdString(), text.string());
-    EXPECT_TRUE(prompter.messages.empty()) << "the export shows no message";
+    ASSERT_EQ(prompter.messages.size(), 1u) << "only the failed export speaks";
+    EXPECT_EQ(prompter.messages[0].text,
+              (dir / "none" / "list.txt").string() +
+                  " could not be written: " + "No such file or directory. Nothing was changed.");
 }
 
 }  // namespace
