@@ -23,10 +23,10 @@ extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, Option
 extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText, FreeLabelText;
 extern StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
-    NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
+    ForeignTableText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 extern StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
-    GrownText, CannotGrowText, NoRoomText;
+    GrownText;
 extern StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
     ImportMenuText, CheckMenuText, CheckCaption;
 // The edits as the Undo and Redo items name them.
