@@ -204,3 +204,48 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
 }
 
 }  // namespace
+
+// A file that is no ROM says why in plain words and changes nothing; a ROM cut
+// short inside its table opens with its own warning, in the language in force.
+TEST_F(FormTest, BadFilesSayWhy) {
+    std::filesystem::create_directory(dir / "folder.gba");
+    std::ofstream(dir / "short.gba") << "tiny";
+    SyntheticRom cut = DefaultRom();
+    cut.size = TableOffset("BPRE") + 100;
+    const auto cutPath = WriteRom(cut, "cut.gba");
+    const std::string where = (dir / "").string();
+    const struct {
+        std::string path, english, french;
+        bool opens;
+    } cases[] = {
+        {where + "none.gba", "The file does not exist: " + where + "none.gba",
+         "Le fichier n'existe pas : " + where + "none.gba", false},
+        {where + "folder.gba", where + "folder.gba is a folder, not a file",
+         where + "folder.gba est un dossier, pas un fichier", false},
+        {where + "short.gba", "The file is too short to be a Game Boy Advance rom",
+         "Le fichier est trop court pour \xEAtre une rom Game Boy Advance", false},
+        {cutPath.string(),
+         "This rom is cut short: it ends at 0x25EF70, inside the egg move list (0x25EF0C to "
+         "0x25F7F0). Quenmark shows what it holds and will write nothing to it.",
+         "Cette rom est tronqu\xE9"
+         "e : elle se termine \xE0 0x25EF70, au milieu de la liste des "
+         "attaques des oeufs (0x25EF0C \xE0 0x25F7F0). Quenmark montre ce qu'elle contient et "
+         "n'y \xE9"
+         "crira rien.",
+         true},
+    };
+    for (const int language : {0, 1}) {
+        (language ? form->Francais1 : form->English1)->trigger();
+        for (const auto& c : cases) {
+            form = std::make_unique<TForm1>(prompter);
+            prompter.messages.clear();
+            form->OpenFile(QString::fromStdString(c.path));
+            EXPECT_EQ(prompter.messages,
+                      (std::vector<ShownMessage>{
+                          {language ? c.french : c.english,
+                           (c.opens ? WarningCaption : AttentionCaption).text[language], B::Ok}}))
+                << c.path;
+            EXPECT_EQ(form->FileOpen, c.opens) << c.path;
+        }
+    }
+}
