@@ -101,8 +101,9 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
         }
         EXPECT_EQ(EntryOnDisk(path, 1), c.row1 == Row1::Mine ? mine : original) << c.what;
         EXPECT_EQ(EntryOnDisk(path, 2) == 0x0007, c.theirsKept) << c.what;
-        if (c.answer == A::Reload)
+        if (c.answer == A::Reload) {
             EXPECT_EQ(form->LoadedRom.list.EggMoveTable[2], 0x0007) << "reloaded from the disk";
+        }
     }
 }
 
@@ -185,10 +186,11 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
         const bool inserted = std::string(c.undo) == "&Undo Insert";
         EXPECT_EQ(table[4], inserted ? before[3] : before[4]) << what;
         // Insert Anyway drops the last entry; the room made keeps it.
-        if (inserted)
+        if (inserted) {
             EXPECT_EQ(table[EggMoveEntryCount - 1 + (c.rows > EggMoveEntryCount)],
                       before[EggMoveEntryCount - 2 + (c.rows > EggMoveEntryCount)])
                 << what;
+        }
         EXPECT_EQ(form->Undo1->text(), c.undo) << what;
         form->Undo1->trigger();
         EXPECT_EQ(form->Undo1->text(), c.undoAgain) << what;
