@@ -56,11 +56,7 @@ TEST_F(FormTest, TheSaveQuestionOnCloseForEachAnswer) {
 // Every kind of edit is one step: undone to the start and redone to the end, with
 // the list, the counters, the items' texts and the modified mark.
 TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;
-    Open(WriteRom(image));
+    Open(WriteRom(Growable()));
     const QString list = QString::fromStdString((dir / "list.txt").string());
     const auto state = [&] { return Seen(0, form->ListBox1->count() - 1); };
     const std::pair<const char*, std::function<void()>> steps[] = {
@@ -157,11 +153,7 @@ TEST_F(FormTest, FindOverAccentedNames) {
 // details); more lines than the table (asked whether to grow: No, then Yes).
 TEST_F(FormTest, ImportsForEachOutcome) {
     EXPECT_FALSE(form->Import1->isEnabled());
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;
-    Open(WriteRom(image));
+    Open(WriteRom(Growable()));
     const auto list = dir / "list.txt";
     prompter.files = {QString::fromStdString(list.string())};
     form->ExportButtonClick();

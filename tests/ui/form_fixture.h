@@ -76,6 +76,15 @@ class ScriptedPrompter final : public Prompter {
     }
 };
 
+// A ROM that can grow: the game's words, and 4000 free bytes after its table.
+inline SyntheticRom Growable() {
+    SyntheticRom image = DefaultRom();
+    image.words = GameWordsFor(TableOffset("BPRE"));
+    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4000;
+    return image;
+}
+
 class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -44,10 +44,7 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
 // the save then moves the table into free space. Delete brings in an end mark too.
 TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
     EXPECT_FALSE(form->EnlargeTable1->isEnabled());
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;  // room for a table of 1990 entries
+    SyntheticRom image = Growable();
     const auto path = WriteRom(image);
     Open(path);
     ASSERT_TRUE(form->EnlargeTable1->isEnabled());
@@ -72,6 +69,22 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
     EXPECT_EQ(saved.list.EggMoveTable.size(), 1143u);
     EXPECT_EQ(saved.list.EggMoveTable[0], DefaultRom().table[1]);
     EXPECT_EQ(saved.list.EggMoveTable[1137], EndMarkEntry);
+    // Undo past the grown save, Save, Redo, Save: every state is written, a shorter
+    // table with end marks after it.
+    for (QAction* step : {form->Undo1, form->Redo1}) {
+        const bool undo = step == form->Undo1;
+        prompter.answers = {undo ? 0u : 1u, MessageAnswer::Yes};  // the move before any species
+        step->trigger();
+        step->trigger();
+        form->Save1Click();
+        EXPECT_EQ(prompter.messages.back().text, "The file was successfully saved!");
+        const EggMoveEntries now = ReadRom(path.string()).list.EggMoveTable;
+        const EggMoveEntries& shown = form->LoadedRom.list.EggMoveTable;
+        EXPECT_TRUE(std::equal(shown.begin(), shown.end(), now.begin()));
+        EXPECT_EQ(std::count(now.begin() + 1137, now.end(), EndMarkEntry), undo ? 5 : 6);
+        EXPECT_EQ(shown.size(), undo ? 1138u : 1143u);
+        EXPECT_TRUE(prompter.answers.empty());
+    }
 
     // What cannot grow says why and changes nothing.
     for (const std::uint64_t pad : {std::uint64_t{0}, image.padFrom}) {

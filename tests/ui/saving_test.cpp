@@ -14,15 +14,6 @@ namespace {
 using A = MessageAnswer;
 using B = MessageButtons;
 
-// A ROM that can grow: the game's words, and free space after its table.
-SyntheticRom Growable() {
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;
-    return image;
-}
-
 // Another program writes entry at row of the table in the file.
 void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
@@ -105,43 +96,6 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
             EXPECT_EQ(form->LoadedRom.list.EggMoveTable[2], 0x0007) << "reloaded from the disk";
         }
     }
-}
-
-// Undo past a grown save, Save, Redo, Save: every state is written.
-TEST_F(FormTest, EveryStateSavesAfterAGrownSave) {
-    const auto path = WriteRom(Growable());
-    Open(path);
-    prompter.counts = {2};
-    form->EnlargeTable1->trigger();
-    form->ListBox1->setCurrentRow(1138);
-    form->ComboBox1->setCurrentIndex(7);
-    form->ChangeButtonClick();
-    const auto saved = [&](const char* what) {
-        prompter.messages.clear();
-        form->Save1->trigger();
-        ASSERT_EQ(prompter.messages.size(), 1u) << what;
-        EXPECT_TRUE(prompter.messages[0].text.starts_with("The file was successfully saved!"))
-            << what << ": " << prompter.messages[0].text;
-        EXPECT_FALSE(form->isWindowModified()) << what;
-        const EggMoveEntries table = ReadRom(path.string()).list.EggMoveTable;
-        EXPECT_TRUE(std::equal(form->LoadedRom.list.EggMoveTable.begin(),
-                               form->LoadedRom.list.EggMoveTable.end(), table.begin()))
-            << what;
-        // A shorter table keeps the file's size, with end marks after it.
-        EXPECT_TRUE(std::all_of(
-            table.begin() + static_cast<std::ptrdiff_t>(form->LoadedRom.list.EggMoveTable.size()),
-            table.end(), [](std::uint16_t e) { return e == EndMarkEntry; }))
-            << what;
-    };
-    saved("grown");
-    form->Undo1->trigger();
-    form->Undo1->trigger();
-    EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
-    saved("undone past the growth");
-    form->Redo1->trigger();
-    form->Redo1->trigger();
-    saved("redone");
-    EXPECT_EQ(ReadRom(path.string()).list.EggMoveTable.size(), EggMoveEntryCount + 2u);
 }
 
 // Insert on a full table asks first: Enlarge Table... (then the dialog), Insert

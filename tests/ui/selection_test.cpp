@@ -13,11 +13,7 @@ using A = MessageAnswer;
 // entry: the selection stays with the entry, and the drop-down shows the
 // selected row's entry (an end mark leaves it as it was).
 TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;  // room to grow
-    Open(WriteRom(image));
+    Open(WriteRom(Growable()));
     const auto pick = [this](const char* name) {
         form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(name));
     };
