@@ -250,6 +250,8 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     items[1]->trigger();
     EXPECT_EQ(prompter.messages.back().text, "Le fichier n'existe plus : " + a.string());
     EXPECT_EQ(form->OpenRecent1->actions().size(), 1);
+    for (int i = 0; i < 9; ++i) AddRecentFile(QString("/r%1.gba").arg(i));
+    EXPECT_EQ(RecentFiles().size(), 8) << "the last 8";
 }
 
 }  // namespace
