@@ -205,3 +205,18 @@ TEST_F(FormTest, BadFilesSayWhy) {
         }
     }
 }
+
+// A ROM that cannot be written (the seam refuses, as root writes anyway) says
+// so in its title, and Save offers Save As instead of failing.
+TEST_F(FormTest, AReadOnlyRomSavesAsACopy) {
+    const auto path = WriteRom(DefaultRom());
+    {
+        ScopedOpener refuse(RefusingOpener);
+        Open(path);
+    }
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("rom.gba [read-only][*] — Quenmark"));
+    prompter.files = {std::nullopt};
+    form->Save1->trigger();
+    EXPECT_EQ(prompter.dialogs.back().filters, QStringList{"Gameboy Advance Roms (*.gba)"});
+    EXPECT_TRUE(prompter.messages.empty());
+}
