@@ -25,17 +25,15 @@
 #include <utility>
 
 #include "eggmoves/editing.h"
-#include "eggmoves/export.h"
-#include "eggmoves/finding_words.h"
 #include "eggmoves/table.h"
-#include "formats/table_files.h"
+#include "rom/open_problem.h"
+#include "rom/repair.h"
 #include "rom/rom_file.h"
-#include "rom/saver.h"
 #include "ui/ansi.h"
 #include "ui/check_dock.h"
 #include "ui/edit_commands.h"
-#include "ui/find.h"
 #include "ui/font.h"
+#include "ui/paths.h"
 #include "ui/qt_translation.h"
 #include "ui/recent_files.h"
 #include "ui/strings.h"
@@ -46,9 +44,6 @@ namespace {
 constexpr int ClientWidth = 354;
 constexpr int ClientHeight = 432;
 
-// Larger than any table file could be: refused before it is read.
-constexpr qint64 LargestTableFile = 64 << 20;
-
 // Program texts as the rows of a list or drop-down.
 template <typename Texts>
 QStringList Items(const Texts& texts) {
@@ -56,21 +51,6 @@ QStringList Items(const Texts& texts) {
     items.reserve(static_cast<qsizetype>(texts.size()));
     for (const std::string& text : texts) items.append(FromAnsi(text));
     return items;
-}
-
-std::string RomPath(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
-// A path or name inside a program text (Windows-1252; Latin-1 is close enough).
-std::string WithName(const StringPair& pair, const char* mark, const QString& name) {
-    std::string text = Text(pair);
-    text.replace(text.find(mark), 2, name.toLatin1().toStdString());
-    return text;
-}
-
-QString BaseName(const std::string& path) {
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
 }
 
 // The one local file of a drop, or an empty path.
@@ -95,6 +75,10 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     SaveTextFileDialog1.filters = {"Text Documents (*.txt)"};
     SaveTextFileDialog1.defaultSuffix = "txt";
     SaveTextFileDialog1.fileName = "EggMoves.txt";
+
+    SaveRomDialog1.mode = FileDialog::Mode::Save;
+    SaveRomDialog1.filters = {"Gameboy Advance Roms (*.gba)"};
+    SaveRomDialog1.defaultSuffix = "gba";
 
     ImportDialog1.mode = FileDialog::Mode::Open;
     ImportDialog1.filters = {"Egg Move Tables (*.txt *.csv *.json)", "All Files (*.*)"};
@@ -140,6 +124,12 @@ void TForm1::Open1Click() {
 }
 
 void TForm1::OpenFile(const QString& path) {
+    // A file that is no ROM at all says why in plain words, and changes nothing.
+    if (const OpenCheck check = CheckRomPath(RomPath(path)); check.problem != OpenProblem::None) {
+        ShowMessage(Text(OpenProblemWords(check, QDir::toNativeSeparators(path).toStdString())),
+                    AttentionCaption);
+        return;
+    }
     OpenDialog1.fileName = path;
     if (!FileOpen) EnableControls();
 
@@ -148,11 +138,16 @@ void TForm1::OpenFile(const QString& path) {
         FileOpen = true;
         FillComboBox();
     };
-    callbacks.foreignTable = [this] {
-        ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
+    callbacks.foreignTable = [this, &path] {
+        // A file cut short inside its table gets its own warning once read.
+        const TableLocation& table = LoadedRom.table;
+        if (QFileInfo(path).size() >= table.EggMoveOffset + 2 * table.entryCount)
+            ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
     };
-    callbacks.repairAccepted = [this](int, std::uint16_t) {
-        return ShowMessage(CorruptedEntryText, AttentionCaption, MessageButtons::YesNo) !=
+    callbacks.repairAccepted = [this](int row, std::uint16_t value) {
+        const std::string text = Text(CorruptedEntryText) + "\n" +
+                                 Text(RepairQuestionWords(row, value, LoadedRom.names));
+        return prompter_.ShowMessage(this, text, Text(AttentionCaption), MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
     const LoadResult result = LoadRom(LoadedRom, RomPath(path), callbacks);
@@ -162,19 +157,33 @@ void TForm1::OpenFile(const QString& path) {
         // The edits were made to another table; repairs are not edits.
         UndoStack->clear();
         UndoStack->setClean();
-        setWindowTitle(QFileInfo(path).fileName() + "[*] " + QChar(0x2014) + " " + WindowCaption);
     }
     // A load stopped at a declined repair leaves the list and the labels as they were.
     EnlargeTable1->setEnabled(LoadedRom.complete);
     Import1->setEnabled(FileOpen);
     Find1->setEnabled(FileOpen);
     Check1->setEnabled(FileOpen);
+    SaveAs1->setEnabled(FileOpen);
     if (result == LoadResult::Completed) {
         ShowTable();
         ShowEntryChoice(0);
-        AddRecentFile(path);
-        StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        ShowOpened(path);
+        if (!LoadedRom.regionWhole) ShowMessage(Text(CutShortWords(LoadedRom)), WarningCaption);
+    } else if (result == LoadResult::Declined) {
+        ShowTitle();
     }
+}
+
+void TForm1::ShowOpened(const QString& path) {
+    AddRecentFile(path);
+    StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    ShowTitle();
+}
+
+void TForm1::ShowTitle() {
+    QString name = BaseName(LoadedRom.path);
+    if (!LoadedRom.writable) name += " " + FromAnsi(Text(ReadOnlyTitleText));
+    setWindowTitle(name + "[*] " + QChar(0x2014) + " " + WindowCaption);
 }
 
 void TForm1::FillRecentMenu() {
@@ -273,106 +282,12 @@ int TForm1::SelectedRow() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-// ---- Saving and export ----
-
-namespace {
-
-// One text for each SaveResult, in its order.
-const StringPair& SaveResultText(SaveResult result) {
-    static const StringPair* const texts[] = {
-        &SavedText,      &GrownText,      &NothingToSaveText, &ReadOnlySaveText,
-        &SaveFailedText, &CannotGrowText, &NoRoomText,        &NoRoomText};
-    return *texts[static_cast<std::size_t>(result)];
-}
-
-}  // namespace
-
-void TForm1::Save1Click() {
-    SaveRom();
-}
-
-bool TForm1::SaveRom() {
-    // Warnings go through; an error the game will misread is the user's call.
-    const bool writable = LoadedRom.complete && !IsReadOnly(LoadedRom);
-    if (const std::optional<Finding> error =
-            writable ? FirstError(RomFindings(LoadedRom)) : std::nullopt) {
-        const Words question = MisreadQuestion(RomFindingLine(LoadedRom, *error));
-        if (prompter_.ShowMessage(this, ToAnsi(QString::fromStdString(question.In(LanguageIndex))),
-                                  Text(WarningCaption),
-                                  MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes)
-            return false;
-    }
-    const SaveResult result = SaveEggMoveTable(LoadedRom);
-    std::string text = Text(SaveResultText(result));
-    if (result == SaveResult::Grown) {
-        const TableLocation& table = LoadedRom.table;
-        text.replace(text.find("%1"), 2, std::to_string(table.entryCount));
-        text.replace(text.find("%2"), 2,
-                     "0x" + QString::number(table.EggMoveOffset, 16).toUpper().toStdString());
-    }
-    ShowMessage(text, AttentionCaption);
-    const bool written = result == SaveResult::Saved || result == SaveResult::Grown;
-    if (written) UndoStack->setClean();
-    return written;
-}
-
-void TForm1::Import1Click() {
-    if (!prompter_.ExecuteFileDialog(this, ImportDialog1)) return;
-    const QString& path = ImportDialog1.fileName;
-    QFile file(path);
-    if (file.size() > LargestTableFile) {
-        ShowMessage(path.toLatin1().toStdString() + ": too large to be a table", AttentionCaption);
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(path.toLatin1().toStdString() + ": " + file.errorString().toStdString(),
-                    AttentionCaption);
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    TableText table = ReadTable(std::string_view(bytes.constData(), bytes.size()),
-                                FormatOfPath(RomPath(path)), LoadedRom);
-    if (!table.Taken()) {
-        ShowMessage(WithName(LineText, "%2", QString::number(table.line)) + table.problem.english,
-                    AttentionCaption);
-        return;
-    }
-    Push(ImportEdit(LoadedRom.list, std::move(table.entries)));
-}
-
-void TForm1::EnlargeTable1Click() {
-    EggMoveList& list = LoadedRom.list;
-    if (const SaveResult problem = GrowthProblem(LoadedRom); problem != SaveResult::Saved) {
-        ShowMessage(SaveResultText(problem), AttentionCaption, MessageButtons::Ok);
-        return;
-    }
-    std::ifstream file = OpenRomFile(LoadedRom.path);
-    const int room = RoomToGrow(file, LoadedRom, static_cast<int>(list.EggMoveTable.size()));
-    if (room == 0) {
-        ShowMessage(NoRoomText, AttentionCaption, MessageButtons::Ok);
-        return;
-    }
-    const std::optional<int> count =
-        prompter_.AskCount(this, {Text(EnlargeCaption), Text(EnlargeCountText), Text(OkButtonText),
-                                  Text(CancelButtonText), room, std::min(100, room)});
-    if (count) Push(EnlargeEdit(LoadedRom.list, *count));
-}
-
-void TForm1::ExportButtonClick() {
-    if (!prompter_.ExecuteFileDialog(this, SaveTextFileDialog1)) return;
-    ExportListLines(RomPath(SaveTextFileDialog1.fileName), LoadedRom.list);
-}
-
 // ---- Editing ----
 
 // Without a selected row or a choice nothing is edited, and no step is pushed:
 // that would drop the steps that could be redone.
 void TForm1::ChangeButtonClick() {
     Push(ChangeEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
-}
-
-void TForm1::InsertButtonClick() {
-    Push(InsertEdit(LoadedRom.list, LoadedRom.names, SelectedRow(), ComboBox1->currentIndex()));
 }
 
 void TForm1::DeleteButtonClick() {
@@ -438,25 +353,6 @@ void TForm1::Check1Click() {
     CheckDock1->Fill(LoadedRom, LanguageIndex);
     CheckDock1->show();
     CheckDock1->raise();
-}
-
-// ---- Find ----
-
-void TForm1::Find1Click() {
-    FindEdit->show();
-    FindEdit->setFocus();
-    FindEdit->selectAll();
-}
-
-void TForm1::FindNext(bool backwards, bool from) {
-    if (!FindEdit->isVisible() && !from) return;
-    const QString text = FindEdit->text();
-    // An empty text finds nothing and is no failure.
-    const int row =
-        text.isEmpty() ? -1 : FindRow(ListBox1, text, ListBox1->currentRow(), backwards, from);
-    if (row >= 0) ListBox1->setCurrentRow(row);
-    FindEdit->setStyleSheet(text.isEmpty() || row >= 0 ? QString()
-                                                       : QStringLiteral("background: #f4c7c3"));
 }
 
 // ---- Help and exit ----

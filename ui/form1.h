@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
+struct SaveOutcome;
 struct StringPair;
 
 // Where QSettings keeps the language and the recent files, as in the desktop id.
@@ -38,6 +40,7 @@ class TForm1 : public QMainWindow {
     QAction* Open1;
     QMenu* OpenRecent1;
     QAction* Save1;
+    QAction* SaveAs1;
     QAction* Import1;
     QAction* EnlargeTable1;
     QAction* Exit1;
@@ -81,10 +84,13 @@ class TForm1 : public QMainWindow {
     FileDialog OpenDialog1;
     FileDialog SaveTextFileDialog1;
     FileDialog ImportDialog1;
+    FileDialog SaveRomDialog1;
 
     // Handlers.
     void Open1Click();
     void Save1Click();
+    // Writes the table into a copy of the ROM, which the window then works on.
+    void SaveAs1Click();
     void Import1Click();
     void Find1Click();
     // Opens the check beside the list; it follows every edit while open.
@@ -110,6 +116,10 @@ class TForm1 : public QMainWindow {
     void OpenRecentFile(const QString& path);
     // With unsaved edits, asks whether to save them first: false to stay as is.
     bool MayDiscardEdits();
+    // The title, recent files and status bar of the ROM now worked on.
+    void ShowOpened(const QString& path);
+    // The ROM's name, "[read-only]" when it cannot be written, and the program.
+    void ShowTitle();
     void FillRecentMenu();
     void FillListBox();
     void SetLanguage(int index);
@@ -136,6 +146,14 @@ class TForm1 : public QMainWindow {
     // Redraws what an edit done or undone changed, and selects the row it names.
     void ShowEdit(const Edit& edit, bool undone);
     bool SaveRom();
+    bool SaveRomAs();
+    // With an error-level finding, asks whether to save anyway.
+    bool MaySaveFindings();
+    // Runs save, asking before it writes over another program's changes, and
+    // tells its outcome; true when written.
+    bool Saved(const std::function<SaveOutcome(bool overwrite)>& save, const std::string& file);
+    // Enlarge Table's dialog and edit; false when nothing was added.
+    bool EnlargeTable();
     void SetUndoCaptions();
     void Push(std::optional<Edit> edit);
     void BuildControls();

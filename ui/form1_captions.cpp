@@ -35,6 +35,7 @@ void TForm1::SetLanguage(int index) {
     SetLabelCaptions();
     CheckDock1->setWindowTitle(FromAnsi(Text(CheckCaption)));
     if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
+    if (FileOpen) ShowTitle();
 }
 
 void TForm1::SetMenuCaptions() {
@@ -42,6 +43,7 @@ void TForm1::SetMenuCaptions() {
     Open1->setText(FromAnsi(Text(OpenMenuText)));
     OpenRecent1->setTitle(FromAnsi(Text(OpenRecentMenuText)));
     Save1->setText(FromAnsi(Text(SaveMenuText)));
+    SaveAs1->setText(FromAnsi(Text(SaveAsMenuText)));
     Import1->setText(FromAnsi(Text(ImportMenuText)));
     EnlargeTable1->setText(FromAnsi(Text(EnlargeMenuText)));
     Exit1->setText(FromAnsi(Text(ExitMenuText)));

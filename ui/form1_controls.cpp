@@ -37,6 +37,9 @@ void TForm1::BuildMenus() {
     connect(File1, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
     Save1 = File1->addAction(QString(), QKeySequence::Save, this, &TForm1::Save1Click);
     Save1->setEnabled(false);
+    SaveAs1 = File1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                               &TForm1::SaveAs1Click);
+    SaveAs1->setEnabled(false);
     Import1 = File1->addAction(QString(), this, &TForm1::Import1Click);
     Import1->setEnabled(false);
     EnlargeTable1 = File1->addAction(QString(), this, &TForm1::EnlargeTable1Click);

@@ -8,17 +8,64 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "ui/ansi.h"
 #include "ui/strings.h"
 
-MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
-                                      const std::string& title, MessageButtons buttons) {
-    QMessageBox box(parent);
+namespace {
+
+void Prepare(QMessageBox& box, const std::string& text, const std::string& title) {
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);  // a "<" in a text is a character, not markup
     box.setWindowTitle(FromAnsi(title));
     box.setText(FromAnsi(text));
+}
+
+// The window's own button sets: each button with its answer, the first the
+// default unless another is named, and the one Escape gives.
+struct ButtonSet {
+    struct Button {
+        const StringPair* text;
+        QMessageBox::ButtonRole role;
+        MessageAnswer answer;
+    };
+    std::vector<Button> buttons;
+    MessageAnswer byDefault;
+};
+
+ButtonSet ButtonsOf(MessageButtons buttons) {
+    const ButtonSet::Button cancel{&CancelButtonText, QMessageBox::RejectRole,
+                                   MessageAnswer::Cancel};
+    switch (buttons) {
+        case MessageButtons::SaveDiscardCancel:
+            return {{{&SaveButtonText, QMessageBox::AcceptRole, MessageAnswer::Save},
+                     {&DiscardButtonText, QMessageBox::DestructiveRole, MessageAnswer::Discard},
+                     cancel},
+                    MessageAnswer::Save};
+        case MessageButtons::OverwriteReloadCancel:
+            return {{{&OverwriteButtonText, QMessageBox::DestructiveRole, MessageAnswer::Overwrite},
+                     {&ReloadButtonText, QMessageBox::ActionRole, MessageAnswer::Reload},
+                     cancel},
+                    MessageAnswer::Cancel};
+        case MessageButtons::EnlargeInsertCancel:
+            return {{{&EnlargeButtonText, QMessageBox::AcceptRole, MessageAnswer::Enlarge},
+                     {&InsertAnywayButtonText, QMessageBox::DestructiveRole, MessageAnswer::Insert},
+                     cancel},
+                    MessageAnswer::Enlarge};
+        default:
+            return {{{&InsertAnywayButtonText, QMessageBox::DestructiveRole, MessageAnswer::Insert},
+                     cancel},
+                    MessageAnswer::Cancel};
+    }
+}
+
+}  // namespace
+
+MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
+                                      const std::string& title, MessageButtons buttons) {
+    QMessageBox box(parent);
+    Prepare(box, text, title);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -26,18 +73,19 @@ MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
         box.exec();
         return MessageAnswer::Ok;
     }
-    if (buttons == MessageButtons::SaveDiscardCancel) {
+    if (buttons != MessageButtons::YesNo && buttons != MessageButtons::YesNoDefaultNo) {
         // The buttons speak the language in force, not the system's.
-        QPushButton* save = box.addButton(FromAnsi(Text(SaveButtonText)), QMessageBox::AcceptRole);
-        QPushButton* discard =
-            box.addButton(FromAnsi(Text(DiscardButtonText)), QMessageBox::DestructiveRole);
-        QPushButton* cancel =
-            box.addButton(FromAnsi(Text(CancelButtonText)), QMessageBox::RejectRole);
-        box.setDefaultButton(save);
-        box.setEscapeButton(cancel);
+        const ButtonSet set = ButtonsOf(buttons);
+        std::vector<QPushButton*> shown;
+        for (const ButtonSet::Button& button : set.buttons) {
+            shown.push_back(box.addButton(FromAnsi(Text(*button.text)), button.role));
+            if (button.answer == set.byDefault) box.setDefaultButton(shown.back());
+        }
+        box.setEscapeButton(shown.back());  // Cancel, last in every set
         box.exec();
-        if (box.clickedButton() == save) return MessageAnswer::Save;
-        return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (box.clickedButton() == shown[i]) return set.buttons[i].answer;
+        return MessageAnswer::Cancel;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
@@ -46,6 +94,16 @@ MessageAnswer QtPrompter::ShowMessage(QWidget* parent, const std::string& text,
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes
                                                                : MessageAnswer::No;
+}
+
+void QtPrompter::ShowReport(QWidget* parent, const std::string& text, const std::string& title,
+                            const std::string& details) {
+    QMessageBox box(parent);
+    Prepare(box, text, title);
+    box.setDetailedText(QString::fromUtf8(details));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
 }
 
 bool QtPrompter::ExecuteFileDialog(QWidget* parent, FileDialog& dialog) {

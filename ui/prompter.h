@@ -15,9 +15,13 @@ enum class MessageButtons {
     SaveDiscardCancel = 3,  // Save is the default, Escape cancels
     YesNo = 4,              // Yes is the default button
     YesNoDefaultNo = 0x104,
+    // The window's own sets, in the language in force:
+    OverwriteReloadCancel,  // Cancel is the default and Escape
+    EnlargeInsertCancel,    // Enlarge Table... is the default, Escape cancels
+    InsertCancel,           // Insert Anyway and Cancel, the default and Escape
 };
 
-enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel, Overwrite, Reload, Enlarge, Insert };
 
 // A file dialog's settings and the name it holds: the one proposed when it is
 // shown, and after a confirmed show the full path the user chose.
@@ -42,6 +46,9 @@ class Prompter {
     // Modal, without an icon; text and title are Windows-1252, shown as plain text.
     virtual MessageAnswer ShowMessage(QWidget* parent, const std::string& text,
                                       const std::string& title, MessageButtons buttons) = 0;
+    // An OK box whose details (UTF-8, one line each) show on demand.
+    virtual void ShowReport(QWidget* parent, const std::string& text, const std::string& title,
+                            const std::string& details) = 0;
     // Modal; on confirm stores the chosen path in dialog.fileName and returns true.
     // A cancelled dialog leaves the name as it was.
     virtual bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) = 0;
@@ -53,6 +60,8 @@ class QtPrompter final : public Prompter {
   public:
     MessageAnswer ShowMessage(QWidget* parent, const std::string& text, const std::string& title,
                               MessageButtons buttons) override;
+    void ShowReport(QWidget* parent, const std::string& text, const std::string& title,
+                    const std::string& details) override;
     bool ExecuteFileDialog(QWidget* parent, FileDialog& dialog) override;
     std::optional<int> AskCount(QWidget* parent, const CountQuestion& question) override;
 };

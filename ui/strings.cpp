@@ -1,5 +1,9 @@
 #include "ui/strings.h"
 
+#include <QString>
+
+#include "ui/ansi.h"
+
 std::int32_t LanguageIndex = 0;
 
 StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuText,
@@ -7,17 +11,24 @@ StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, OptionsMenuTe
 StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 StringPair PokemonLabelText, MovesLabelText, TotalLabelText, FreeLabelText;
 StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
-    NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
+    ForeignTableText;
 StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
-    GrownText, CannotGrowText, NoRoomText;
+    GrownText;
 StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
     ImportMenuText, CheckMenuText, CheckCaption;
 StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
+StringPair SaveAsMenuText, ReadOnlyTitleText;
+StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
+StringPair ExportFailedText;
 
 const std::string& Text(const StringPair& pair) {
     return pair.text[LanguageIndex];
+}
+
+std::string Text(const Words& words) {
+    return ToAnsi(QString::fromStdString(words.In(LanguageIndex)));
 }
 
 namespace {
@@ -74,14 +85,8 @@ const PairSource PairSources[] = {
      "Une entr\xE9" "e de la liste des attaques des oeufs est corrompue. Voulez-vous que cette programme le fixe?"},
     {&VersionsText, "English, French - Ruby, Sapphire, Emerald, Fire Red, and Leaf Green; German - Ruby and Sapphire",
      "Anglais, Fran\xE7" "ais - Rubis, Saphir, Emeraude, Rouge Feu, et Vert Feuille; Allemand - Rubis et Saphir"},
-    {&NothingToSaveText, "There is no complete egg move table to save. Nothing was written: open a rom first.",
-     "Il n'y a pas de liste compl\xE8te des attaques des oeufs \xE0 sauvegarder. Rien n'a \xE9t\xE9 \xE9" "crit : ouvrez d'abord une rom."},
-    {&SaveFailedText, "The rom could not be saved: it is missing, read-only, in use, or no longer holds the whole egg move list. Nothing was written.",
-     "La rom n'a pas pu \xEAtre sauvegard\xE9" "e : elle est introuvable, en lecture seule, utilis\xE9" "e, ou ne contient plus toute la liste des attaques des oeufs. Rien n'a \xE9t\xE9 \xE9" "crit."},
     {&ForeignTableText, "The game in this rom reads an egg move list of another size or at another place. Quenmark shows the copy at the usual place, and will write nothing to this rom.",
      "Le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit. Quenmark montre la copie \xE0 l'endroit habituel, et n'\xE9" "crira rien dans cette rom."},
-    {&ReadOnlySaveText, "Nothing was written: the game in this rom reads an egg move list of another size or at another place, so Quenmark only shows this rom and never changes it.",
-     "Rien n'a \xE9t\xE9 \xE9" "crit : le jeu de cette rom lit une liste des attaques des oeufs d'une autre taille ou \xE0 un autre endroit, donc Quenmark montre seulement cette rom et ne la modifie jamais."},
     {&EnlargeMenuText, "Enlarge &Table...",
      "Agrandir la &table..."},
     {&EnlargeCaption, "Enlarge Table",
@@ -94,10 +99,6 @@ const PairSource PairSources[] = {
      "Annuler"},
     {&GrownText, "The file was successfully saved! The egg move list now holds %1 entries, at offset %2.",
      "La rom a bien \xE9t\xE9 sauvegard\xE9" "e! La liste des attaques des oeufs contient maintenant %1 entr\xE9" "es, \xE0 l'adresse %2."},
-    {&CannotGrowText, "The egg move list of this rom cannot be enlarged: where its game points at the list is not known for this version, or not in this file. Nothing was changed.",
-     "La liste des attaques des oeufs de cette rom ne peut pas \xEAtre agrandie : l'endroit o\xF9 son jeu la cherche n'est pas connu pour cette version, ou pas dans ce fichier. Rien n'a \xE9t\xE9 modifi\xE9."},
-    {&NoRoomText, "There is no free space in this rom (bytes that are all 0xFF) for a larger egg move list. Nothing was changed.",
-     "Il n'y a pas d'espace libre dans cette rom (des octets tous \xE0 0xFF) pour une liste des attaques des oeufs plus grande. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&EditMenuText, "&Edit",
      "\xC9&dition"},
     {&UndoMenuText, "&Undo",
@@ -134,6 +135,20 @@ const PairSource PairSources[] = {
      "Le fichier n'existe plus : %1"},
     {&LineText, "Line %2: ",
      "Ligne %2 : "},
+    {&SaveAsMenuText, "Save &As...",
+     "Enregistrer &sous..."},
+    {&ReadOnlyTitleText, "[read-only]",
+     "[lecture seule]"},
+    {&OverwriteButtonText, "&Overwrite",
+     "&\xC9" "craser"},
+    {&ReloadButtonText, "&Reload",
+     "&Recharger"},
+    {&EnlargeButtonText, "&Enlarge Table...",
+     "&Agrandir la table..."},
+    {&InsertAnywayButtonText, "&Insert Anyway",
+     "&Ins\xE9rer quand m\xEAme"},
+    {&ExportFailedText, "%1 could not be written: %2. Nothing was changed.",
+     "%1 n'a pas pu \xEAtre \xE9" "crit : %2. Rien n'a \xE9t\xE9 modifi\xE9."},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "eggmoves/words.h"
+
 struct StringPair {
     std::string text[2];  // English, French
 };
@@ -21,16 +23,25 @@ extern StringPair FileMenuText, OpenMenuText, SaveMenuText, ExitMenuText, Option
 extern StringPair ExportButtonText, ChangeButtonText, InsertButtonText, DeleteButtonText;
 extern StringPair PokemonLabelText, MovesLabelText, TotalLabelText, FreeLabelText;
 extern StringPair UnsupportedRomText, SavedText, CorruptedEntryText, VersionsText, AboutText,
-    NothingToSaveText, SaveFailedText, ForeignTableText, ReadOnlySaveText;
+    ForeignTableText;
 extern StringPair AboutCaption, VersionsCaption, AttentionCaption, WarningCaption;
 extern StringPair EnlargeMenuText, EnlargeCaption, EnlargeCountText, OkButtonText, CancelButtonText,
-    GrownText, CannotGrowText, NoRoomText;
+    GrownText;
 extern StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMenuText,
     ImportMenuText, CheckMenuText, CheckCaption;
 // The edits as the Undo and Redo items name them.
 extern StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 // %1 is a file name or path, %2 a line number.
 extern StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
+// File, Save As and its dialog; the title's mark of a ROM that cannot be written.
+extern StringPair SaveAsMenuText, ReadOnlyTitleText;
+// The buttons of the changed-on-disk and full-table questions.
+extern StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
+// %1 is the exported file, %2 the system's reason.
+extern StringPair ExportFailedText;
+
+// The core's words in the language in force, as program text.
+std::string Text(const Words& words);
 
 // The texts outside the pairs, the same in both languages.
 inline constexpr const char* WindowCaption = "Quenmark";

@@ -50,7 +50,8 @@ answer() {
 }
 choose_file() { answer "$1" ctrl+a BackSpace "type:$2" Return; }
 
-save() { focus_main && keys alt+f s && answer Attention Return; }
+# Ctrl+S: in French, Save and Save As share their menu letter.
+save() { focus_main && keys ctrl+s && answer Attention Return; }
 
 # A round trip through the event loop: once the Versions box shows, every key
 # sent before it has been handled. Fails if another box is in the way. The Help

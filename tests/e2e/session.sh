@@ -31,6 +31,7 @@ barrier
 keys Tab Tab Tab Tab
 select_row 2
 keys shift+Tab shift+Tab Home Down Down shift+Tab space
+answer Warning alt+i  # the table is full: Insert Anyway drops its last entry
 barrier
 # Delete row 5.
 keys Tab Tab Tab

@@ -1,12 +1,21 @@
 #include <fstream>
 
+#include "rom/repair.h"
+#include "rom/save_causes.h"
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
+#include "ui/ansi.h"
 
 namespace {
 
 using A = MessageAnswer;
 using B = MessageButtons;
+
+// The core's words as a pair of program texts.
+StringPair Pair(const Words& words) {
+    return {{ToAnsi(QString::fromStdString(words.english)),
+             ToAnsi(QString::fromStdString(words.french))}};
+}
 
 class BoxSequence : public FormTest {
   protected:
@@ -34,6 +43,17 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     const StringPair saveRom{
         {"Save the changes to rom.gba?", "Enregistrer les modifications de rom.gba ?"}};
     const auto save = std::tuple{&saveRom, &WarningCaption, B::SaveDiscardCancel};
+    const StringPair nothing = Pair(SaveCauseWords(SaveCause::NothingLoaded, "rom.gba"));
+    const StringPair refused =
+        Pair(SaveCauseWords(SaveCause::CannotWrite, "rom.gba", "Permission denied"));
+    const StringPair foreign = Pair(SaveCauseWords(SaveCause::ForeignTable, "hack.gba"));
+    // The repair question names its entry on a second line.
+    const auto repair = [this](int row, std::uint16_t value) {
+        StringPair pair = Pair(RepairQuestionWords(row, value, form->LoadedRom.names));
+        for (int language : {0, 1})
+            pair.text[language] = CorruptedEntryText.text[language] + "\n" + pair.text[language];
+        return pair;
+    };
 
     form->About1->trigger();
     form->VersionsCompatible1->trigger();
@@ -44,8 +64,7 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     form->ChangeButtonClick();  // with nothing loaded, nothing to change
     form->Save1->trigger();
     Boxes("a first file of no release, then Save", 0,
-          {{&UnsupportedRomText, &AttentionCaption, B::Ok},
-           {&NothingToSaveText, &AttentionCaption, B::Ok}});
+          {{&UnsupportedRomText, &AttentionCaption, B::Ok}, {&nothing, &AttentionCaption, B::Ok}});
     Open(WriteRom(DefaultRom()));
     prompter.files.push_back(std::nullopt);
     form->Open1Click();  // nothing unsaved: no question, the dialog at once
@@ -60,9 +79,7 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
         form->Save1->trigger();
     }
     Boxes("a ROM, an edit, Cancel to the save question, Save, and a Save that fails", 0,
-          {save,
-           {&SavedText, &AttentionCaption, B::Ok},
-           {&SaveFailedText, &AttentionCaption, B::Ok}});
+          {save, {&SavedText, &AttentionCaption, B::Ok}, {&refused, &AttentionCaption, B::Ok}});
     Open(dir / "junk.gba");
     form->Save1->trigger();
     Boxes(
@@ -73,14 +90,16 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     form->About1->trigger();
     broken.species[2] = GameText("NEW");
     Open(WriteRom(broken, "bad.gba"), {A::Yes, A::No});
+    const StringPair repair2 = repair(2, 0x0163), repair900 = repair(900, 0x2222),
+                     repairHack = repair(2, 0x0000);
     EXPECT_EQ(form->ComboBox1->itemText(2), "NEW");
     EXPECT_EQ(form->ListBox1->item(2)->text(), "    MOVE32") << "stopped: the old ROM's list";
     form->Save1->trigger();
     Boxes("in French: About, two repair questions, Yes then No, and Save", 1,
           {{&AboutText, &AboutCaption, B::Ok},
-           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
-           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
-           {&NothingToSaveText, &AttentionCaption, B::Ok}});
+           {&repair2, &AttentionCaption, B::YesNo},
+           {&repair900, &AttentionCaption, B::YesNo},
+           {&nothing, &AttentionCaption, B::Ok}});
     hack.table[2] = 0x0000;
     const auto hackPath = WriteRom(hack, "hack.gba");
     const Bytes hackBefore = ReadFileBytes(hackPath);
@@ -90,8 +109,8 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     form->Save1->trigger();
     Boxes("a ROM whose game reads another table, its repair in memory, then Save", 1,
           {{&ForeignTableText, &WarningCaption, B::Ok},
-           {&CorruptedEntryText, &AttentionCaption, B::YesNo},
-           {&ReadOnlySaveText, &AttentionCaption, B::Ok}});
+           {&repairHack, &AttentionCaption, B::YesNo},
+           {&foreign, &AttentionCaption, B::Ok}});
     EXPECT_EQ(ReadFileBytes(hackPath), hackBefore) << "nothing reaches the file";
 }
 

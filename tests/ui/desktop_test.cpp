@@ -6,6 +6,7 @@
 
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
+#include "ui/ansi.h"
 #include "ui/recent_files.h"
 
 namespace {
@@ -55,11 +56,7 @@ TEST_F(FormTest, TheSaveQuestionOnCloseForEachAnswer) {
 // Every kind of edit is one step: undone to the start and redone to the end, with
 // the list, the counters, the items' texts and the modified mark.
 TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;
-    Open(WriteRom(image));
+    Open(WriteRom(Growable()));
     const QString list = QString::fromStdString((dir / "list.txt").string());
     const auto state = [&] { return Seen(0, form->ListBox1->count() - 1); };
     const std::pair<const char*, std::function<void()>> steps[] = {
@@ -67,6 +64,7 @@ TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
         {"Insert",
          [&] {
              form->ListBox1->setCurrentRow(2);
+             prompter.answers = {A::Insert};  // full: the last entry goes
              form->InsertButtonClick();
          }},
         {"Delete",
@@ -81,11 +79,12 @@ TEST_F(FormTest, UndoAndRedoEveryKindOfEdit) {
          }},
         {"Import",
          [&] {
-             prompter.files = {list, list};
-             form->ExportButtonClick();
-             form->Import1->trigger();  // the same table, still a step
+             prompter.files = {list};
+             form->Import1->trigger();  // the list as loaded: fewer lines, end marks after
          }},
     };
+    prompter.files = {list};
+    form->ExportButtonClick();
     std::vector<QString> states{state()};
     for (const auto& [name, edit] : steps) {
         edit();
@@ -149,21 +148,76 @@ TEST_F(FormTest, FindOverAccentedNames) {
     EXPECT_FALSE(form->FindEdit->isVisible());
 }
 
-// A refused file shows its line and reason, in the language in force, and
-// changes nothing.
-TEST_F(FormTest, ImportRefusalsInABox) {
+// An import: refused with its line and reason in the language in force; the
+// table as it is (no step); one row changed (a box with the change in its
+// details); more lines than the table (asked whether to grow: No, then Yes).
+TEST_F(FormTest, ImportsForEachOutcome) {
     EXPECT_FALSE(form->Import1->isEnabled());
-    Open(WriteRom(DefaultRom()));
+    Open(WriteRom(Growable()));
+    const auto list = dir / "list.txt";
+    prompter.files = {QString::fromStdString(list.string())};
+    form->ExportButtonClick();
+    std::string exported;
+    std::getline(std::ifstream(list), exported, '\0');
     std::ofstream(dir / "bad.csv") << "row,value\n0,nonsense\n";
-    for (const char* line : {"Line ", "Ligne "}) {
-        prompter.files = {QString::fromStdString((dir / "bad.csv").string())};
+    struct Case {
+        const char* what;
+        std::string file, text;
+        std::deque<A> answers;
+        std::string shown;  // the start of the last box
+        const char* undo;
+        int rows;
+    };
+    const std::string changed = "SPECIES3\n" + exported.substr(exported.find('\n') + 1);
+    const std::string longer = exported + "SPECIES4\n    MOVE2\n";
+    const Case cases[] = {
+        {"refused, in French", "bad.csv", {}, {}, "Ligne 2 : ", "&Annuler", 1138},
+        {"as it is", "same.txt", exported, {}, "Rien n'a chang\xE9 : le fichier", "&Annuler", 1138},
+        {"one row",
+         "one.txt",
+         changed,
+         {},
+         "1 ligne modifi\xE9"
+         "e.\n\n0: ",
+         "&Annuler Importer",
+         1138},
+        {"longer, No",
+         "long.txt",
+         longer,
+         {A::No},
+         "Le fichier d\xE9"
+         "crit 1140 entr\xE9"
+         "es",
+         "&Annuler Importer",
+         1138},
+        {"longer, Yes",
+         "long.txt",
+         longer,
+         {A::Yes},
+         "3 lignes modifi\xE9"
+         "es.",
+         "&Annuler Importer",
+         1140},
+    };
+    form->Francais1->trigger();
+    for (const Case& c : cases) {
+        if (!c.text.empty()) std::ofstream(dir / c.file) << c.text;
+        prompter.files = {QString::fromStdString((dir / c.file).string())};
+        prompter.answers = c.answers;
         form->Import1->trigger();
-        EXPECT_EQ(prompter.messages.back().title, Text(AttentionCaption));
-        EXPECT_TRUE(prompter.messages.back().text.starts_with(line))
-            << prompter.messages.back().text;
-        EXPECT_FALSE(form->isWindowModified() || form->Undo1->isEnabled());
-        form->Francais1->trigger();
+        EXPECT_TRUE(prompter.answers.empty()) << c.what;
+        EXPECT_EQ(prompter.messages.back().title, Text(AttentionCaption)) << c.what;
+        EXPECT_TRUE(prompter.messages.back().text.starts_with(c.shown))
+            << c.what << ": " << prompter.messages.back().text;
+        EXPECT_EQ(form->Undo1->text().toStdString(), FromAnsi(c.undo).toStdString()) << c.what;
+        EXPECT_EQ(form->ListBox1->count(), c.rows) << c.what;
     }
+    EXPECT_TRUE(prompter.messages.back().text.find(
+                    "\n1139: SPECIES165: (end mark) -> MOVE2 (0xFFFF -> 0x0002)") !=
+                std::string::npos)
+        << prompter.messages.back().text;
+    form->Undo1->trigger();
+    EXPECT_EQ(form->Undo1->text(), "&Annuler Agrandir") << "the growth is a step of its own";
 }
 
 // The recent files, most recent first, and the language, kept between windows;
@@ -196,6 +250,8 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     items[1]->trigger();
     EXPECT_EQ(prompter.messages.back().text, "Le fichier n'existe plus : " + a.string());
     EXPECT_EQ(form->OpenRecent1->actions().size(), 1);
+    for (int i = 0; i < 9; ++i) AddRecentFile(QString("/r%1.gba").arg(i));
+    EXPECT_EQ(RecentFiles().size(), 8) << "the last 8";
 }
 
 }  // namespace

@@ -47,6 +47,11 @@ class ScriptedPrompter final : public Prompter {
         EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
         return Next(answers, MessageAnswer::No);
     }
+    // Reports are kept as messages with OK, their details after a blank line.
+    void ShowReport(QWidget*, const std::string& text, const std::string& title,
+                    const std::string& details) override {
+        messages.push_back({text + "\n\n" + details, title, MessageButtons::Ok});
+    }
     bool ExecuteFileDialog(QWidget*, FileDialog& dialog) override {
         dialogs.push_back(dialog);
         EXPECT_FALSE(files.empty()) << "unexpected file dialog";
@@ -70,6 +75,15 @@ class ScriptedPrompter final : public Prompter {
         return next;
     }
 };
+
+// A ROM that can grow: the game's words, and 4000 free bytes after its table.
+inline SyntheticRom Growable() {
+    SyntheticRom image = DefaultRom();
+    image.words = GameWordsFor(TableOffset("BPRE"));
+    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
+    image.size = image.padFrom + 4000;
+    return image;
+}
 
 class FormTest : public ::testing::Test {
   protected:

@@ -1,6 +1,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "rom/save_causes.h"
 #include "tests/ui/form_fixture.h"
 
 namespace {
@@ -31,6 +32,7 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
 
     form->ListBox1->setCurrentRow(1);
     form->ComboBox1->setCurrentIndex(1);
+    prompter.answers = {MessageAnswer::Insert};
     QTest::mouseClick(form->InsertButton, Qt::LeftButton);
     // Only the rows the edit moved are redrawn.
     EXPECT_EQ(Seen(0, 2), QString::fromUtf8("sentinel|Pokémon|    MOVE1|Number of Pokémon: 166|"
@@ -42,10 +44,7 @@ TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
 // the save then moves the table into free space. Delete brings in an end mark too.
 TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
     EXPECT_FALSE(form->EnlargeTable1->isEnabled());
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;  // room for a table of 1990 entries
+    SyntheticRom image = Growable();
     const auto path = WriteRom(image);
     Open(path);
     ASSERT_TRUE(form->EnlargeTable1->isEnabled());
@@ -70,6 +69,22 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
     EXPECT_EQ(saved.list.EggMoveTable.size(), 1143u);
     EXPECT_EQ(saved.list.EggMoveTable[0], DefaultRom().table[1]);
     EXPECT_EQ(saved.list.EggMoveTable[1137], EndMarkEntry);
+    // Undo past the grown save, Save, Redo, Save: every state is written, a shorter
+    // table with end marks after it.
+    for (QAction* step : {form->Undo1, form->Redo1}) {
+        const bool undo = step == form->Undo1;
+        prompter.answers = {undo ? 0u : 1u, MessageAnswer::Yes};  // the move before any species
+        step->trigger();
+        step->trigger();
+        form->Save1Click();
+        EXPECT_EQ(prompter.messages.back().text, "The file was successfully saved!");
+        const EggMoveEntries now = ReadRom(path.string()).list.EggMoveTable;
+        const EggMoveEntries& shown = form->LoadedRom.list.EggMoveTable;
+        EXPECT_TRUE(std::equal(shown.begin(), shown.end(), now.begin()));
+        EXPECT_EQ(std::count(now.begin() + 1137, now.end(), EndMarkEntry), undo ? 5 : 6);
+        EXPECT_EQ(shown.size(), undo ? 1138u : 1143u);
+        EXPECT_TRUE(prompter.answers.empty());
+    }
 
     // What cannot grow says why and changes nothing.
     for (const std::uint64_t pad : {std::uint64_t{0}, image.padFrom}) {
@@ -77,7 +92,9 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
         image.padFrom = pad;
         Open(WriteRom(image));
         form->EnlargeTable1->trigger();
-        EXPECT_EQ(prompter.messages.back().text, Text(pad ? CannotGrowText : NoRoomText).c_str());
+        EXPECT_EQ(
+            prompter.messages.back().text,
+            SaveCauseWords(pad ? SaveCause::CannotMove : SaveCause::NoRoom, "rom.gba").english);
         EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
     }
 }
@@ -87,7 +104,7 @@ TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     const auto text = dir / "list.txt";
     prompter.files = {QString::fromStdString((dir / "none" / "list.txt").string()),
                       QString::fromStdString(text.string()), std::nullopt};
-    form->ExportButton->click();  // into a folder that is not there: nothing, and no box
+    form->ExportButton->click();  // into a folder that is not there: a box
     form->ExportButton->click();
     const Bytes written = ReadFileBytes(text);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), EggMoveEntryCount);
@@ -100,7 +117,10 @@ TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     EXPECT_EQ(first.filters, QStringList{"Text Documents (*.txt)"});
     EXPECT_EQ(first.mode, FileDialog::Mode::Save);
     EXPECT_EQ(prompter.dialogs[3].fileName.toStdString(), text.string());
-    EXPECT_TRUE(prompter.messages.empty()) << "the export shows no message";
+    ASSERT_EQ(prompter.messages.size(), 1u) << "only the failed export speaks";
+    EXPECT_EQ(prompter.messages[0].text,
+              (dir / "none" / "list.txt").string() +
+                  " could not be written: " + "No such file or directory. Nothing was changed.");
 }
 
 }  // namespace

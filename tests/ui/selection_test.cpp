@@ -13,15 +13,15 @@ using A = MessageAnswer;
 // entry: the selection stays with the entry, and the drop-down shows the
 // selected row's entry (an end mark leaves it as it was).
 TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
-    SyntheticRom image = DefaultRom();
-    image.words = GameWordsFor(TableOffset("BPRE"));
-    image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
-    image.size = image.padFrom + 4000;  // room to grow
-    Open(WriteRom(image));
+    Open(WriteRom(Growable()));
     const auto pick = [this](const char* name) {
         form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(name));
     };
     const auto select = [this](int row) { form->ListBox1->setCurrentRow(row); };
+    const auto insert = [this] {
+        prompter.answers = {MessageAnswer::Insert};  // the table is full
+        form->InsertButtonClick();
+    };
     const struct {
         const char* what;
         std::function<void()> act;
@@ -30,8 +30,8 @@ TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
     } steps[] = {
         {"a load", [] {}, -1, QString::fromUtf8("Pokémon")},
         {"a species line", [&] { select(7); }, 7, "SPECIES2"},
-        {"Insert", [&] { pick("MOVE100"), form->InsertButtonClick(); }, 8, "SPECIES2"},
-        {"Insert again", [&] { pick("MOVE101"), form->InsertButtonClick(); }, 9, "SPECIES2"},
+        {"Insert", [&] { pick("MOVE100"), insert(); }, 8, "SPECIES2"},
+        {"Insert again", [&] { pick("MOVE101"), insert(); }, 9, "SPECIES2"},
         {"a move line", [&] { select(8); }, 8, "MOVE101"},
         {"Change", [&] { pick("MOVE200"), form->ChangeButtonClick(); }, 8, "MOVE200"},
         {"Delete", [&] { select(3), form->DeleteButtonClick(); }, 3, "MOVE94"},
@@ -44,8 +44,7 @@ TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
         {"Enlarge", [&] { prompter.counts = {2}, form->EnlargeTable1->trigger(); }, 1138,
          "MOVE200"},
         {"Undo Enlarge", [&] { form->Undo1->trigger(); }, 1137, "MOVE149"},
-        {"Insert at the last row", [&] { pick("MOVE5"), form->InsertButtonClick(); }, 1137,
-         "MOVE5"},
+        {"Insert at the last row", [&] { pick("MOVE5"), insert(); }, 1137, "MOVE5"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -102,6 +101,7 @@ TEST_F(FormTest, TheCheckFollowsTheEditsAndSaveAsksFirst) {
                                          "la montre."));
     // A warning (one move twice) saves without a question.
     form->ListBox1->setCurrentRow(1);
+    prompter.answers = {A::Insert};
     form->InsertButtonClick();
     EXPECT_TRUE(lines().startsWith(QString::fromUtf8("Ligne 2 : Pokémon : MOVE1 est listée")));
     prompter.messages.clear();

@@ -1,0 +1,222 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "eggmoves/fullness.h"
+#include "rom/save_causes.h"
+#include "tests/support/openers.h"
+#include "tests/ui/form_fixture.h"
+#include "ui/ansi.h"
+
+namespace {
+
+using A = MessageAnswer;
+using B = MessageButtons;
+
+// Another program writes entry at row of the table in the file.
+void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(TableOffset("BPRE")) + 2 * row);
+    const char bytes[] = {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
+    file.write(bytes, 2);
+}
+
+std::uint16_t EntryOnDisk(const std::filesystem::path& path, int row) {
+    return ReadRom(path.string()).list.EggMoveTable.at(static_cast<std::size_t>(row));
+}
+
+// Each way a save meets its file: the question when another program wrote into
+// the table since (each answer), and the one cause of a save that writes nothing;
+// what the file then holds at row 1 (mine, theirs or the original) and at row 2.
+TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
+    enum class Row1 { Mine, Original, Gone };
+    struct Case {
+        const char* what;
+        int language;
+        std::function<void(const std::filesystem::path&)> meanwhile;
+        std::optional<A> answer;  // to the changed-on-disk question
+        SaveCause cause;          // None: saved
+        Row1 row1;
+        bool theirsKept, modified;
+    };
+    const auto theirs = [](const std::filesystem::path& path) { WriteEntry(path, 2, 0x0007); };
+    const Case cases[] = {
+        {"changed, Overwrite", 0, theirs, A::Overwrite, SaveCause::None, Row1::Mine, false, false},
+        {"changed, Reload", 1, theirs, A::Reload, SaveCause::None, Row1::Original, true, false},
+        {"changed, Cancel", 0, theirs, A::Cancel, SaveCause::None, Row1::Original, true, true},
+        {"gone", 1, [](const auto& path) { std::filesystem::remove(path); }, std::nullopt,
+         SaveCause::FileGone, Row1::Gone, false, true},
+        {"unwritable", 0, [](const auto&) {}, std::nullopt, SaveCause::CannotWrite, Row1::Original,
+         false, true},
+    };
+    for (const Case& c : cases) {
+        const auto path = WriteRom(Growable());
+        const std::uint16_t original = EntryOnDisk(path, 1);
+        form = std::make_unique<TForm1>(prompter);
+        (c.language ? form->Francais1 : form->English1)->trigger();
+        Open(path);
+        form->ListBox1->setCurrentRow(1);
+        form->ComboBox1->setCurrentIndex(5);
+        form->ChangeButtonClick();
+        const std::uint16_t mine = form->LoadedRom.list.EggMoveTable[1];
+        c.meanwhile(path);
+        prompter.messages.clear();
+        if (c.answer) prompter.answers = {*c.answer};
+        {
+            // Root writes through a read-only file: the seam refuses instead.
+            std::optional<ScopedOpener> refuse;
+            if (c.cause == SaveCause::CannotWrite) refuse.emplace(RefusingOpener);
+            form->Save1->trigger();
+        }
+        EXPECT_TRUE(prompter.answers.empty()) << c.what;
+        std::vector<ShownMessage> expected;
+        if (c.answer)
+            expected.push_back(
+                {ToAnsi(QString::fromStdString(
+                     SaveCauseWords(SaveCause::ChangedOnDisk, "rom.gba").In(c.language))),
+                 WarningCaption.text[c.language], B::OverwriteReloadCancel});
+        if (c.cause != SaveCause::None)
+            expected.push_back(
+                {ToAnsi(QString::fromStdString(
+                     SaveCauseWords(c.cause, "rom.gba", "Permission denied").In(c.language))),
+                 AttentionCaption.text[c.language], B::Ok});
+        else if (c.answer == A::Overwrite)
+            expected.push_back(
+                {SavedText.text[c.language], AttentionCaption.text[c.language], B::Ok});
+        EXPECT_EQ(prompter.messages, expected) << c.what;
+        EXPECT_EQ(form->isWindowModified(), c.modified) << c.what;
+        if (c.row1 == Row1::Gone) {
+            EXPECT_FALSE(std::filesystem::exists(path)) << c.what;
+            continue;
+        }
+        EXPECT_EQ(EntryOnDisk(path, 1), c.row1 == Row1::Mine ? mine : original) << c.what;
+        EXPECT_EQ(EntryOnDisk(path, 2) == 0x0007, c.theirsKept) << c.what;
+        if (c.answer == A::Reload) {
+            EXPECT_EQ(form->LoadedRom.list.EggMoveTable[2], 0x0007) << "reloaded from the disk";
+        }
+    }
+}
+
+// Insert on a full table asks first: Enlarge Table... (then the dialog), Insert
+// Anyway or Cancel; where the table cannot grow, only the last two.
+TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
+    struct Case {
+        bool growable;
+        A answer;
+        std::optional<int> count;  // the Enlarge dialog's answer
+        int rows;                  // in the list afterwards
+        const char* undo;          // the Undo item afterwards, then once undone
+        const char* undoAgain;
+    };
+    const Case cases[] = {
+        {true, A::Enlarge, 3, 1141, "&Undo Insert", "&Undo Enlarge"},
+        {true, A::Enlarge, std::nullopt, 1138, "&Undo", "&Undo"},
+        {true, A::Insert, {}, 1138, "&Undo Insert", "&Undo"},
+        {true, A::Cancel, {}, 1138, "&Undo", "&Undo"},
+        {false, A::Insert, {}, 1138, "&Undo Insert", "&Undo"},
+        {false, A::Cancel, {}, 1138, "&Undo", "&Undo"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::to_string(c.growable) + " " + std::to_string(int(c.answer));
+        form = std::make_unique<TForm1>(prompter);
+        Open(WriteRom(c.growable ? Growable() : DefaultRom()));
+        const EggMoveEntries before = form->LoadedRom.list.EggMoveTable;
+        const std::string full =
+            FullTableWords(form->LoadedRom.list, form->LoadedRom.names).english;
+        prompter.messages.clear();
+        prompter.answers = {c.answer};
+        if (c.answer == A::Enlarge) prompter.counts = {c.count};
+        form->ListBox1->setCurrentRow(3);
+        form->ComboBox1->setCurrentIndex(9);
+        form->InsertButtonClick();
+        ASSERT_FALSE(prompter.messages.empty()) << what;
+        EXPECT_EQ(
+            prompter.messages[0],
+            (ShownMessage{full, "Warning", c.growable ? B::EnlargeInsertCancel : B::InsertCancel}))
+            << what;
+        const EggMoveEntries& table = form->LoadedRom.list.EggMoveTable;
+        EXPECT_EQ(form->ListBox1->count(), c.rows) << what;
+        const bool inserted = std::string(c.undo) == "&Undo Insert";
+        EXPECT_EQ(table[4], inserted ? before[3] : before[4]) << what;
+        // Insert Anyway drops the last entry; the room made keeps it.
+        if (inserted) {
+            EXPECT_EQ(table[EggMoveEntryCount - 1 + (c.rows > EggMoveEntryCount)],
+                      before[EggMoveEntryCount - 2 + (c.rows > EggMoveEntryCount)])
+                << what;
+        }
+        EXPECT_EQ(form->Undo1->text(), c.undo) << what;
+        form->Undo1->trigger();
+        EXPECT_EQ(form->Undo1->text(), c.undoAgain) << what;
+    }
+    // An end mark last: no question.
+    prompter.messages.clear();
+    form->ListBox1->setCurrentRow(EggMoveEntryCount - 1);
+    form->DeleteButtonClick();
+    form->ListBox1->setCurrentRow(3);
+    form->InsertButtonClick();
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(form->Undo1->text(), "&Undo Insert");
+}
+
+}  // namespace
+
+// A file that is no ROM says why in plain words and changes nothing; a ROM cut
+// short inside its table opens with its own warning, in the language in force.
+TEST_F(FormTest, BadFilesSayWhy) {
+    std::filesystem::create_directory(dir / "folder.gba");
+    std::ofstream(dir / "short.gba") << "tiny";
+    SyntheticRom cut = DefaultRom();
+    cut.size = TableOffset("BPRE") + 100;
+    const auto cutPath = WriteRom(cut, "cut.gba");
+    const std::string where = (dir / "").string();
+    const struct {
+        std::string path, english, french;
+        bool opens;
+    } cases[] = {
+        {where + "none.gba", "The file does not exist: " + where + "none.gba",
+         "Le fichier n'existe pas : " + where + "none.gba", false},
+        {where + "folder.gba", where + "folder.gba is a folder, not a file",
+         where + "folder.gba est un dossier, pas un fichier", false},
+        {where + "short.gba", "The file is too short to be a Game Boy Advance rom",
+         "Le fichier est trop court pour \xEAtre une rom Game Boy Advance", false},
+        {cutPath.string(),
+         "This rom is cut short: it ends at 0x25EF70, inside the egg move list (0x25EF0C to "
+         "0x25F7F0). Quenmark shows what it holds and will write nothing to it.",
+         "Cette rom est tronqu\xE9"
+         "e : elle se termine \xE0 0x25EF70, au milieu de la liste des "
+         "attaques des oeufs (0x25EF0C \xE0 0x25F7F0). Quenmark montre ce qu'elle contient et "
+         "n'y \xE9"
+         "crira rien.",
+         true},
+    };
+    for (const int language : {0, 1}) {
+        (language ? form->Francais1 : form->English1)->trigger();
+        for (const auto& c : cases) {
+            form = std::make_unique<TForm1>(prompter);
+            prompter.messages.clear();
+            form->OpenFile(QString::fromStdString(c.path));
+            EXPECT_EQ(prompter.messages,
+                      (std::vector<ShownMessage>{
+                          {language ? c.french : c.english,
+                           (c.opens ? WarningCaption : AttentionCaption).text[language], B::Ok}}))
+                << c.path;
+            EXPECT_EQ(form->FileOpen, c.opens) << c.path;
+        }
+    }
+}
+
+// A ROM that cannot be written (the seam refuses, as root writes anyway) says
+// so in its title, and Save offers Save As instead of failing.
+TEST_F(FormTest, AReadOnlyRomSavesAsACopy) {
+    const auto path = WriteRom(DefaultRom());
+    {
+        ScopedOpener refuse(RefusingOpener);
+        Open(path);
+    }
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("rom.gba [read-only][*] — Quenmark"));
+    prompter.files = {std::nullopt};
+    form->Save1->trigger();
+    EXPECT_EQ(prompter.dialogs.back().filters, QStringList{"Gameboy Advance Roms (*.gba)"});
+    EXPECT_TRUE(prompter.messages.empty());
+}
