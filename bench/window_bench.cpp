@@ -29,8 +29,7 @@ class FixedPrompter final : public Prompter {
         ++unexpected;
         return MessageAnswer::No;
     }
-    void ShowReport(QWidget*, const std::string&, const std::string&,
-                    const std::string&) override {
+    void ShowReport(QWidget*, const std::string&, const std::string&, const std::string&) override {
         ++unexpected;
     }
     bool ExecuteFileDialog(QWidget*, FileDialog& dialog) override {

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "eggmoves/words.h"
+
 namespace {
 
 // What 0x80..0x9F stand for in Windows-1252; the other bytes are Latin-1.
@@ -62,30 +64,13 @@ std::string_view TrimmedEnd(std::string_view text) {
     return text.substr(0, text.find_last_not_of(" \t") + 1);
 }
 
+// The core words names in UTF-8 already: one conversion for both.
 std::string Utf8(std::string_view windows1252) {
-    std::string out;
-    for (const char c : windows1252) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char32_t point = byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : byte;
-        if (point < 0x80) {
-            out += static_cast<char>(point);
-        } else if (point < 0x800) {
-            out += static_cast<char>(0xC0 | point >> 6);
-            out += static_cast<char>(0x80 | (point & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | point >> 12);
-            out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (point & 0x3F));
-        }
-    }
-    return out;
+    return WordsName(windows1252);
 }
 
 std::string Hex(std::uint32_t value, int digits) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string out;
-    for (; digits > 0 || value; --digits, value >>= 4) out.insert(out.begin(), Digits[value & 0xF]);
-    return "0x" + out;
+    return WordsHex(value, digits);
 }
 
 namespace {
