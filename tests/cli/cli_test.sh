@@ -109,6 +109,8 @@ CASES
 expect 2 '"speciesName": "(no species)"' check c.gba --json
 expect 1 "foreign.gba: warning: the game in this ROM reads an egg-move table of another size" check foreign.gba
 expect 2 "cut.gba: error: the file ends inside the egg-move table" check cut.gba en.gba
+expect 2 "junk.bin: not a supported release" check junk.bin
+[ -s out ] && fail "check of a file that is no ROM listed findings: $(cat out)"
 
 echo "== diff"
 run 0 diff en.gba fr.gba
