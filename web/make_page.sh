@@ -15,7 +15,7 @@ ln -sfn /usr/include/nlohmann "$out/include/nlohmann"
 
 export QUENMARK_CXXFLAGS="-std=c++20 -O2 -Wall -Wextra -Wpedantic -fexceptions -I. -I$out/include"
 # Each source to its object, two at a time, again only when it or a header changed.
-newest_header=$(ls -t rom/*.h eggmoves/*.h formats/*.h | head -1)
+newest_header=$(ls -t rom/*.h eggmoves/*.h formats/*.h web/*.h | head -1)
 objects=()
 stale=()
 for source in rom/*.cpp eggmoves/*.cpp formats/*.cpp web/bindings.cpp; do
