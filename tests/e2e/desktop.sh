@@ -4,14 +4,7 @@
 # ends the program with the file as it was.
 source "$(dirname "$0")/lib.sh"
 rom=$WORK/game.gba
-"$MAKE_TEST_ROM" BPRE "$rom"
-cp "$rom" "$WORK/before.gba"
-title() { xdotool getwindowname "$MAIN"; }
-
-start_program "game.gba — Quenmark" "$rom"
-# Find selects a row and Escape leaves the focus in the list, where Delete deletes.
-focus_main && keys ctrl+f && xdotool type --delay 10 MOVE && keys Escape Delete
-barrier
+start_and_delete
 [ "$(title)" = "game.gba* — Quenmark" ] || fail "title after an edit: $(title)"
 keys ctrl+q && answer Warning Escape  # Cancel
 kill -0 "$QPID" || fail "Cancel closed the window"

@@ -16,12 +16,28 @@ fail() { echo "FAIL: $*" >&2 && cat "$WORK/log" >&2 2>/dev/null; exit 1; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 focus_main() { xdotool windowfocus --sync "$MAIN"; }
 
+# The ids of the program's shown windows with exactly this title. A window that
+# closes while xdotool looks at it ends the search with an X error: it is asked
+# again then, so a passing tooltip or dialog never passes for an answer.
+shown() {
+  local ids try
+  for ((try = 0; try < 20; try++)); do
+    ids=$(xdotool search --all --onlyvisible --pid "$QPID" --name "^$1\$" 2>"$WORK/xerror") || true
+    grep -q "X Error" "$WORK/xerror" || { echo "$ids"; return; }
+    sleep 0.05
+  done
+  fail "xdotool kept failing: $(cat "$WORK/xerror")"
+}
+
 # The program's shown window with exactly this title.
 window() {
-  local id
-  id=$(timeout 10 xdotool search --all --sync --onlyvisible --pid "$QPID" --name "^$1\$" | head -n1) || true
-  [ -n "$id" ] || fail "no window titled \"$1\" appeared"
-  echo "$id"
+  local id i
+  for ((i = 0; i < 200; i++)); do
+    id=$(shown "$1" | head -n1)
+    [ -n "$id" ] && echo "$id" && return
+    sleep 0.05
+  done
+  fail "no window titled \"$1\" appeared"
 }
 
 # start_program [TITLE [ARGUMENT...]]: the main window titled TITLE (Quenmark).
@@ -42,7 +58,7 @@ answer() {
     if [[ $key == type:* ]]; then xdotool type --delay 10 "${key#type:}"; else keys "$key"; fi
   done
   for ((i = 0; i < 200; i++)); do
-    xdotool search --onlyvisible --pid "$QPID" --name "^$title\$" 2>/dev/null | grep -qx "$box" || break
+    grep -qx "$box" <<<"$(shown "$title")" || break
     sleep 0.05
   done
   ((i < 200)) || fail "the window \"$title\" did not close"
@@ -65,6 +81,19 @@ select_row() {
   local downs=()
   for ((i = 0; i < $1; i++)); do downs+=(Down); done
   keys End Home "${downs[@]}"
+}
+
+title() { xdotool getwindowname "$MAIN"; }
+
+# A Fire Red ROM at $rom (kept as before.gba), opened, with row 2 deleted: Find
+# selects it (the first line holding MOVE: move 1 is "A\nB"), and Escape leaves
+# the focus in the list, where Delete deletes.
+start_and_delete() {
+  "$MAKE_TEST_ROM" BPRE "$rom"
+  cp "$rom" "$WORK/before.gba"
+  start_program "game.gba — Quenmark" "$rom"
+  focus_main && keys ctrl+f && xdotool type --delay 10 MOVE && keys Escape Delete
+  barrier
 }
 
 same_file() { cmp -s "$1" "$2" || fail "$1 differs from $2 ($3)"; }

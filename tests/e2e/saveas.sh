@@ -3,14 +3,7 @@
 # it was, and the window goes on with the copy (its title, and the next Save).
 source "$(dirname "$0")/lib.sh"
 rom=$WORK/game.gba copy=$WORK/copy.gba
-"$MAKE_TEST_ROM" BPRE "$rom"
-cp "$rom" "$WORK/before.gba"
-title() { xdotool getwindowname "$MAIN"; }
-
-start_program "game.gba — Quenmark" "$rom"
-# Find selects row 2 (the first line holding MOVE: move 1 is "A\nB"); Delete deletes it.
-focus_main && keys ctrl+f && xdotool type --delay 10 MOVE && keys Escape Delete
-barrier
+start_and_delete
 focus_main && keys ctrl+shift+s && choose_file "Save As" "$copy"
 answer Attention Return
 [ "$(title)" = "copy.gba — Quenmark" ] || fail "title after Save As: $(title)"
