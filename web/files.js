@@ -47,16 +47,10 @@ async function openRom(file, handle, started) {
     await tell('attention', text('tooLarge'));
     return;
   }
-  let bytes;
-  try {
-    bytes = new Uint8Array(await file.arrayBuffer());
-  } catch {
+  if (!await readIntoCore(file)) {
     await tell('attention', text('unreadable'));
     return;
   }
-  // The one copy: the core reads the image where it lands.
-  core.openingBuffer(bytes.length).set(bytes);
-  bytes = null;
   const seen = core.inspect(file.name);
   if (seen.problem) {
     await tell('attention', seen.problem[language]);
@@ -116,13 +110,38 @@ function fillChoices() {
   select.selectedIndex = Math.max(0, choice);
 }
 
+// The file's bytes straight into the core's opening buffer, a few MiB at a
+// time: the image is copied once, and a whole-file read first costs most of an
+// open (Firefox takes four times as long over it). Where the browser cannot
+// read a file so, it reads the whole file. False when the file cannot be read.
+async function readIntoCore(file) {
+  try {
+    const target = core.openingBuffer(file.size);
+    let reader;
+    try {
+      reader = file.stream().getReader({ mode: 'byob' });
+    } catch {
+      target.set(new Uint8Array(await file.arrayBuffer()));
+      return true;
+    }
+    let chunk = new ArrayBuffer(Math.min(file.size, 4 * 1024 * 1024) || 1);
+    for (let at = 0; ;) {
+      const { done, value } = await reader.read(new Uint8Array(chunk));
+      if (done) return at === file.size;
+      target.set(value, at);
+      at += value.length;
+      chunk = value.buffer;
+    }
+  } catch {
+    return false;
+  }
+}
+
 // The picked file as it is now, in the core's opening buffer; false when it
 // cannot be read.
 async function readPicked() {
   try {
-    const fresh = new Uint8Array(await (await romHandle.getFile()).arrayBuffer());
-    core.openingBuffer(fresh.length).set(fresh);
-    return true;
+    return await readIntoCore(await romHandle.getFile());
   } catch {
     return false;
   }

@@ -96,4 +96,6 @@ setLanguage(firstLanguage());
 QuenmarkCore().then((module) => {
   core = module;
   document.body.dataset.ready = 'true';
+  // Most ROMs are 16 MiB.
+  (window.requestIdleCallback || setTimeout)(() => core.warm(16 * 1024 * 1024));
 });
