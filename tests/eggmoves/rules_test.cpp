@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "eggmoves/finding_words.h"
+#include "tests/support/words.h"
 #include "tools/synthetic_rom.h"
 
 namespace {
@@ -81,15 +82,11 @@ TEST(Rules, FindingsInWords) {
          {"the file ends inside the egg-move table",
           "le fichier se termine dans la table des attaques des oeufs"}},
     };
-    for (const auto& c : cases) {
-        const Words line = FindingLine(c.finding, table, name);
-        EXPECT_EQ(line.english, c.line.english);
-        EXPECT_EQ(line.french, c.line.french);
-    }
+    for (const auto& c : cases) EXPECT_EQ(FindingLine(c.finding, table, name), c.line);
     EXPECT_STREQ(RuleName(Rule::MovesRunOn), "moves-run-on");
-    const Words question = MisreadQuestion({"A", "B"});
-    EXPECT_EQ(question.english, "The game will misread this table: A. Save anyway?");
-    EXPECT_EQ(question.french, "Le jeu lira mal cette table : B. Sauvegarder quand même ?");
+    EXPECT_EQ(MisreadQuestion({"A", "B"}),
+              (Words{"The game will misread this table: A. Save anyway?",
+                     "Le jeu lira mal cette table : B. Sauvegarder quand même ?"}));
 }
 
 }  // namespace

@@ -8,14 +8,8 @@
 #include <sstream>
 
 #include "formats/text.h"
+#include "tests/support/words.h"
 #include "tools/synthetic_rom.h"
-
-bool operator==(const Words& a, const Words& b) {
-    return a.english == b.english && a.french == b.french;
-}
-std::ostream& operator<<(std::ostream& out, const Words& words) {
-    return out << words.english << " / " << words.french;
-}
 
 namespace {
 
@@ -269,8 +263,7 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
     const TableText table = ReadTable(grown, Csv, *rom, 1140);
     EXPECT_EQ(ChangesOf(table), (Changed{{1138, 9}, {1139, 9}}));
     const TableText missing = ReadTable(Edited(Csv, {{0, Append, "1140,9"}}), Csv, *rom, 1141);
-    EXPECT_EQ(missing.problem.english, "row 1138 is missing");
-    EXPECT_EQ(missing.problem.french, "le rang 1138 manque");
+    EXPECT_EQ(missing.problem, (Words{"row 1138 is missing", "le rang 1138 manque"}));
     EXPECT_EQ(ReadTable(grown, Csv, *rom).rows, 1140);
     EggMoveEntries entries = table.entries;
     entries[0] = Species(3);
@@ -347,15 +340,12 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
             continue;
         }
         const std::string n = std::to_string(rows), k = std::to_string(rows - 1138);
-        EXPECT_EQ(GrowthQuestion(read, *rom),
-                  (Words{"The file describes " + n +
-                             " entries; the table holds 1138. Enlarge the "
-                             "table by " +
-                             k + "?",
-                         "Le fichier décrit " + n +
-                             " entrées ; la table en contient 1138. "
-                             "Agrandir la table de " +
-                             k + " ?"}));
+        const Words question{"The file describes " + n +
+                                 " entries; the table holds 1138. Enlarge the table by " + k + "?",
+                             "Le fichier décrit " + n +
+                                 " entrées ; la table en contient 1138. Agrandir la table de " + k +
+                                 " ?"};
+        EXPECT_EQ(GrowthQuestion(read, *rom), question);
         EXPECT_EQ(ReadTable(text, List, *rom, read.rows).entries, table(edits));
         EXPECT_EQ(ReadTable(text, List, *rom, read.rows - 1).rows, rows);
     }

@@ -8,6 +8,7 @@
 #include "rom/repair.h"
 #include "rom/saver.h"
 #include "tests/support/openers.h"
+#include "tests/support/words.h"
 #include "tools/synthetic_rom.h"
 
 namespace {
@@ -99,8 +100,7 @@ TEST_F(Loading, IllegalEntriesAreRepairedInTheFileOnYesAndNoStops) {
           "now.",
           "Ligne 900 : 0x1234 n'est ni une esp\u00E8ce ni une attaque. Oui y \u00E9crit ?????????? "
           "(0x4E20), maintenant."}}};
-    for (const auto& [got, want] : words)
-        EXPECT_EQ(std::pair(got.english, got.french), std::pair(want.english, want.french));
+    for (const auto& [got, want] : words) EXPECT_EQ(got, want);
     EXPECT_EQ(ReadFileBytes(path), repaired);
     EXPECT_EQ(rom.list.EggMoveListLines[3], "    MOVE1");
     EXPECT_EQ(rom.list.EggMoveListLines[900], "SPECIES0");

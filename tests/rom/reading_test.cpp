@@ -36,11 +36,8 @@ TEST(Identification, CodeThenVersionByteChooseTheRow) {
         {"AXVE", 1, 0xBD, 0x1F7184, 0x1F8340, 0x2091F4, "1.1"},
         {"AXVE", 2, 0xBD, 0x1F7184, 0x1F8340, 0x2091F4, "1.2"},
         {"AXPE", 1, 0xBD, 0x1F7114, 0x1F82D0, 0x209184, "1.1"},
-        {"AXPE", 2, 0xBD, 0x1F7114, 0x1F82D0, 0x209184, "1.2"},
         {"AXVD", 0, 0xBD, 0x2040E8, 0x2052A4, 0x2161AC, "1.0"},
-        {"AXVD", 1, 0xBD, 0x2040E8, 0x2052A4, 0x2161AC, "1.1"},
         {"AXPD", 0, 0xBD, 0x20407C, 0x205238, 0x216140, "1.0"},
-        {"AXPD", 1, 0xBD, 0x20407C, 0x205238, 0x216140, "1.1"},
         // A version byte that no row of the code knows reads as the code's first row.
         {"BPRE", 2, 0xBD, 0x245EE0, 0x24709C, 0x25EF0C, ""},
         {"BPRF", 1, 0xBD, 0x2402EC, 0x2414A8, 0x25935C, ""},
