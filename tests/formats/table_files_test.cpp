@@ -354,6 +354,9 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
         ReadTable(Edited(List, {{0, Append, "x"}, {0, Append, "    y"}}), List, *rom);
     EXPECT_EQ(bad.rows, 0);
     EXPECT_EQ(GrowthQuestion(bad, *rom), std::nullopt);
+    TableText held = bad;
+    held.rows = 1138;  // as many as the table holds: nothing to grow
+    EXPECT_EQ(GrowthQuestion(held, *rom), std::nullopt);
     // Blank lines past the table, as a grown table's export ends: left out, or end
     // marks of the table grown to them.
     const std::string blanks = Edited(List, {}) + "\n\n";

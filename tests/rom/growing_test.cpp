@@ -5,6 +5,7 @@
 #include "rom/free_space.h"
 #include "rom/loader.h"
 #include "rom/saver.h"
+#include "rom/update_stream.h"
 #include "tests/support/files.h"
 #include "tests/support/openers.h"
 #include "tools/synthetic_rom.h"
@@ -140,6 +141,19 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         const bool grew = cases[i].result == SaveResult::Grown;
         EXPECT_EQ(ReadFileBytes(path) == before, !grew) << "case " << i;
     }
+}
+
+// Neither a growth to the table's own size nor a write past the file's end is
+// carried out, whoever asks.
+TEST_F(Growing, NoGrowthToTheSameSizeNorAWritePastTheEnd) {
+    WriteRom(path, PaddedRom(GameVersionTable[3]));
+    rom = ReadRom(path);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(PlanGrowth(in, rom, rom.table.entryCount, {}).problem, SaveResult::Failed);
+    std::stringstream file(std::string(4, 'x'));
+    const unsigned char bytes[2] = {1, 2};
+    EXPECT_FALSE(WriteInPlace(file, 3, bytes, 2));
+    EXPECT_EQ(file.str(), "xxxx");
 }
 
 // The shortest run kept is one that takes a table of one entry after the margin,
