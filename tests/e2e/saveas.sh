@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Save As from the keyboard: the copy holds the edits, the original is left as
-# it was, and the window goes on with the copy (its title, and the next Save).
+# it was, and the window goes on with the copy (its title, and the next Save);
+# then closing with unsaved edits asks first.
 source "$(dirname "$0")/lib.sh"
 rom=$WORK/game.gba copy=$WORK/copy.gba
 start_and_delete
@@ -22,4 +23,19 @@ save
 same_file "$rom" "$WORK/before.gba" "the original after a later Save"
 "$CLI" export "$copy" -o "$WORK/copy2.txt"
 [ "$(sed '3d;5d' "$WORK/before.txt")" = "$(head -n 1136 "$WORK/copy2.txt")" ] || fail "the later Save"
+
+# Closing with an edit asks: Cancel keeps the window, Discard ends the program
+# with the file as saved.
+cp "$copy" "$WORK/saved.gba"
+focus_main && keys ctrl+f Return Escape Delete
+barrier
+[ "$(title)" = "copy.gba* — Quenmark" ] || fail "title after an edit: $(title)"
+keys ctrl+q && answer Warning Escape  # Cancel
+kill -0 "$QPID" || fail "Cancel closed the window"
+focus_main && keys ctrl+q
+box=$(window Warning)
+xdotool windowfocus --sync "$box" && keys alt+d  # Discard
+for ((i = 0; i < 100; i++)); do kill -0 "$QPID" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$QPID" 2>/dev/null && fail "Discard did not close the window"
+same_file "$copy" "$WORK/saved.gba" "discarded edits"
 echo PASS

@@ -6,11 +6,12 @@
 
 namespace {
 
-TEST_F(FormTest, ALoadFillsTheListTheChoicesAndTheLabels) {
+TEST_F(FormTest, ALoadAndEditsFillTheListTheChoicesAndTheLabels) {
     prompter.files.push_back(std::nullopt);
     form->Open1Click();
     EXPECT_FALSE(form->Save1->isEnabled()) << "a cancelled dialog changes nothing";
-    Open(WriteRom(DefaultRom()));
+    const auto path = WriteRom(DefaultRom());
+    Open(path);
     EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
     EXPECT_EQ(form->SelectedRow(), -1);
     EXPECT_EQ(form->ComboBox1->count(), EntryChoiceCount);
@@ -20,11 +21,8 @@ TEST_F(FormTest, ALoadFillsTheListTheChoicesAndTheLabels) {
     EXPECT_TRUE(form->Save1->isEnabled() && form->ListBox1->isEnabled());
     EXPECT_EQ(prompter.dialogs.back().filters,
               QStringList({"Gameboy Advance Roms (*.gba)", "All Files (*.*)"}));
-}
 
-TEST_F(FormTest, EditsRefillTheListAndTheLabelsAndStayInMemory) {
-    const auto path = WriteRom(DefaultRom());
-    Open(path);
+    // Edits refill the list and the labels, and stay in memory.
     const Bytes original = ReadFileBytes(path);
     form->ListBox1->item(0)->setText("sentinel");
     form->InsertButtonClick();

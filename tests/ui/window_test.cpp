@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -189,6 +190,26 @@ TEST(QtPrompterBox, ButtonSetsAndEscape) {
         const MessageAnswer answer = prompter.ShowMessage(nullptr, "a < b \xE9", "T", buttons);
         EXPECT_EQ(answer, escape);
         EXPECT_EQ(seen, QString::fromUtf8("a < b é")) << defaultText;
+    }
+}
+
+// The real count question: the number it proposes and its bounds, the number
+// typed over it, and none on Cancel.
+TEST(QtPrompterCount, TakesTheNumberTypedAndNoneOnCancel) {
+    for (const bool confirm : {false, true}) {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            auto* count = box ? box->findChild<QSpinBox*>() : nullptr;
+            ASSERT_NE(count, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Enlarge");
+            EXPECT_EQ(std::tuple(count->value(), count->minimum(), count->maximum()),
+                      std::tuple(5, 1, 20));
+            QTest::keyClicks(count, "12");  // over the proposal, which starts selected
+            QTest::keyClick(box, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const CountQuestion question{"Enlarge", "How many?", "OK", "Cancel", 20, 5};
+        EXPECT_EQ(QtPrompter().AskCount(nullptr, question),
+                  confirm ? std::optional(12) : std::nullopt);
     }
 }
 

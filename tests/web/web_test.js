@@ -105,6 +105,12 @@ async function scenario(engine) {
   const open = async (name) => (await page.$('#rom-input')).uploadFile(at(name));
   // Waits for the open that the answers before it let through.
   const opened = () => page.waitForSelector(`body[data-opened="${++opens}"]`);
+  // Opens name, discarding the edits first when asked to.
+  const openRom = async (name, discard = false) => {
+    await open(name);
+    if (discard) await answer('Warning', 'Discard');
+    await opened();
+  };
   // Row n, scrolled into sight where it is not.
   const row = async (n) => {
     await page.$eval('#list', (l, top) => {
@@ -144,12 +150,14 @@ async function scenario(engine) {
     await page.$eval('#choices', (s, i) => { s.selectedIndex = i; }, index);
     await (await page.$('#change')).click();
   };
-  // The ROM saved from code.gba is what the command line writes from the exported list.
-  const sameAsCli = async (code, saved) => {
-    fs.writeFileSync(at('list.txt'), await exportList());
-    fs.copyFileSync(at(`${code}.gba`), at(`cli-${code}.gba`));
-    run(cli, 'import', `cli-${code}.gba`, 'list.txt');
-    assert.ok(saved.equals(bytes(`cli-${code}.gba`)), `${code}: the saved ROM is the command line's`);
+  // The ROM saved from rom is what the command line writes into cli.gba, a copy of
+  // it grown by grow, from list (the page's export by default).
+  const sameAsCli = async (rom, saved, list = null, grow = 0) => {
+    fs.writeFileSync(at('list.txt'), list ? bytes(list) : await exportList());
+    fs.copyFileSync(at(rom), at('cli.gba'));
+    if (grow) run(cli, 'grow', 'cli.gba', '--by', String(grow));
+    run(cli, 'import', 'cli.gba', 'list.txt');
+    assert.ok(saved.equals(bytes('cli.gba')), `${rom}: the saved ROM is the command line's`);
   };
   // A save handed over as a download says so, and clears the title's mark.
   const saveDownload = async (name, message) => {
@@ -196,14 +204,12 @@ async function scenario(engine) {
   await opened();
   assert.ok((await exportList()).equals(run(cli, 'export', 'AXVE.gba')), 'AXVE');
   await changeRow(1, 3);
-  await sameAsCli('AXVE', await saveDownload('AXVE.gba'));
+  await sameAsCli('AXVE.gba', await saveDownload('AXVE.gba'));
   await changeRow(2, 4);
   await open('BPGF.gba');
   assert.equal(await answer('Warning', 'Cancel'), 'Save the changes to AXVE.gba?');
   assert.equal(await title(), '* AXVE.gba');
-  await open('BPGF.gba');
-  await answer('Warning', 'Discard');
-  await opened();
+  await openRom('BPGF.gba', true);
   assert.ok((await exportList()).equals(run(cli, 'export', 'BPGF.gba')), 'BPGF');
   await open('cut.gba');
   assert.match(await answer('Warning'), /^This rom is cut short: it ends at 0x25F000, inside the egg move list/);
@@ -249,7 +255,7 @@ async function scenario(engine) {
   await click('Save');
   assert.equal(await answer('Attention'), 'The file was successfully saved!');
   const savedBpee = await picked();
-  await sameAsCli('BPEE', savedBpee);
+  await sameAsCli('BPEE.gba', savedBpee);
   // Another program writes into the table and into a name between open and
   // save: Save asks, and writes only the table, and only on Overwrite.
   // The file holds the page's list, up to end marks past it.
@@ -306,8 +312,7 @@ async function scenario(engine) {
 
   // The selection stays with the entry, and the drop-down shows the selected
   // row's entry: each edit, the row selected after it.
-  await open('roomy.gba');
-  await opened();
+  await openRom('roomy.gba');
   assert.equal(await choiceShown(), (await rowText(0)).trim(), 'a load shows row 0');
   assert.match(await page.$eval('#free-count', (e) => e.textContent), /^Free: 2$/);
   const last = (await rowTotal()) - 1;
@@ -345,9 +350,7 @@ async function scenario(engine) {
     await click('Insert New Entry');
     assert.match(await answer('Warning', choice, offered), full);
   };
-  await open('clean.gba');
-  await answer('Warning', 'Discard');
-  await opened();
+  await openRom('clean.gba', true);
   const cleanList = await exportList();
   const growing = ['Enlarge Table...', 'Insert Anyway', 'Cancel'];
   await insertAsking('Cancel', growing);
@@ -364,8 +367,7 @@ async function scenario(engine) {
   await click('Undo Insert');
   await click('Undo Enlarge');
   assert.ok((await exportList()).equals(cleanList));
-  await open('BPGF.gba');
-  await opened();
+  await openRom('BPGF.gba');
   await insertAsking('Insert Anyway', ['Insert Anyway', 'Cancel']);
   const importing = async (name) => (await page.$('#table-input')).uploadFile(at(name));
   // One line more than the table: the growth question, and Yes where it cannot grow.
@@ -382,9 +384,7 @@ async function scenario(engine) {
   // told, and the saved ROM is what the command line writes; the same list
   // again changes nothing and makes no undo step. Then one line more than the
   // table: the growth question, and Yes grows it.
-  await open('clean.gba');
-  await answer('Warning', 'Discard');
-  await opened();
+  await openRom('clean.gba', true);
   const lines = cleanList.toString('latin1').split('\n');
   const edited = [...lines.slice(0, 3), ...lines.slice(4, 8), lines[5], ...lines.slice(8)];
   fs.writeFileSync(at('edited.txt'), Buffer.from(edited.join('\n'), 'latin1'));
@@ -393,9 +393,7 @@ async function scenario(engine) {
   assert.match(await answer('Attention'), /^\d+ rows changed\.$/);
   await importing('edited.txt');
   assert.equal(await answer('Attention'), 'Nothing changed: the file describes the table as it is.');
-  fs.copyFileSync(at('clean.gba'), at('cli-clean.gba'));
-  run(cli, 'import', 'cli-clean.gba', 'edited.txt');
-  assert.ok((await saveDownload('clean.gba')).equals(bytes('cli-clean.gba')), 'import as the command line');
+  await sameAsCli('clean.gba', await saveDownload('clean.gba'), 'edited.txt');
   await click('Undo Import');
   assert.ok((await exportList()).equals(cleanList), 'one undo step');
   await click('Redo Import');
@@ -412,15 +410,14 @@ async function scenario(engine) {
   // list, the counters and the line naming it.
   const times = [];
   for (let i = 0; i < 5; ++i) {
-    await open('clean.gba');
-    await opened();
+    await openRom('clean.gba');
     times.push(await page.evaluate(() => window.quenmarkTimes.open));
   }
   times.sort((a, b) => a - b);
   await open('fire.gba');
   assert.match(await answer('Attention', 'Yes'), /corrupted/);
   await opened();
-  assert.equal(await (await row(0)).evaluate((e) => e.getAttribute('aria-setsize')), '1138');
+  assert.equal(await rowTotal(), 1138);
   assert.ok((await page.$$('#rows [role="option"]')).length < 60, 'the list is virtualised');
   assert.match(await page.$eval('#species-count', (e) => e.textContent), /^Number of Pokémon: \d+$/);
   assert.equal((await page.$$('#choices option')).length, 766);
@@ -473,18 +470,11 @@ async function scenario(engine) {
   assert.equal(await title(), '* fire.gba');
 
   // Save, and every export, as the command line writes them.
-  const saved = await saveDownload('fire.gba');
-  fs.copyFileSync(at('fire.gba'), at('reference.gba'));
-  const exported = await exportList();
-  fs.writeFileSync(at('list.txt'), exported);
-  run(cli, 'import', 'reference.gba', 'list.txt');
-  assert.ok(saved.equals(bytes('reference.gba')), 'the saved ROM is what the command line writes');
-  for (const [i, [, format]] of Formats.entries()) {
-    fs.copyFileSync(at('reference.gba'), at('fire.gba'));  // the file name export names
+  await sameAsCli('fire.gba', await saveDownload('fire.gba'));
+  const exported = bytes('list.txt');
+  fs.copyFileSync(at('cli.gba'), at('fire.gba'));  // the file name export names
+  for (const [i, [, format]] of Formats.entries())
     assert.ok((await exportAs(i)).equals(run(cli, 'export', '--format', format, 'fire.gba')), format);
-  }
-  fs.copyFileSync(at('reference.gba'), at('fire-saved.gba'));
-  run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');
 
   // An import of another table's CSV and its undo; a file refused.
   await (await page.$('#table-input')).uploadFile(at('other.csv'));
@@ -511,12 +501,10 @@ async function scenario(engine) {
   const count = await page.waitForSelector('dialog[open] input');
   await count.evaluate((f) => { f.value = '10'; });
   await answer('Enlarge Table');
-  assert.equal(await (await row(0)).evaluate((e) => e.getAttribute('aria-setsize')), '1148');
+  assert.equal(await rowTotal(), 1148);
   const grown = await saveDownload('fire.gba', /The egg move list now holds 1148 entries/);
-  fs.writeFileSync(at('grown.txt'), await exportList());
-  run(cli, 'grow', 'fire-saved.gba', '--by', '10');
-  run(cli, 'import', 'fire-saved.gba', 'grown.txt');
-  assert.ok(grown.equals(bytes('fire-saved.gba')), 'the grown ROM is what the command line writes');
+  await sameAsCli('fire.gba', grown, null, 10);
+  run(makeRom, 'BPRE', 'fire.gba', ...grow, '5=0000');  // as the next engine opens it
 
   // Small screens: nothing wider than the window, no caption on two lines, the
   // list down to the bottom; pictured in each language.
