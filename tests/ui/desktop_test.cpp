@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QUndoStack>
 #include <fstream>
@@ -232,6 +233,32 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     EXPECT_EQ(form->OpenRecent1->actions().size(), 1);
     for (int i = 0; i < 9; ++i) AddRecentFile(QString("/r%1.gba").arg(i));
     EXPECT_EQ(RecentFiles().size(), 8) << "the last 8";
+}
+
+// A drop of one local file opens it; two files, or one that is not local, are
+// refused as the drag comes in and are no command.
+TEST_F(FormTest, ADropOpensOneLocalFileAlone) {
+    const QUrl rom = QUrl::fromLocalFile(QString::fromStdString(WriteRom(DefaultRom()).string()));
+    const struct {
+        QList<QUrl> urls;
+        int rows;
+    } cases[] = {
+        {{rom, rom}, 0},
+        {{QUrl("https://example.org/rom.gba")}, 0},
+        {{rom}, 1138},
+    };
+    for (const auto& [urls, rows] : cases) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &drop);
+        (void)QTest::qWaitFor([&] { return form->ListBox1->count() == rows; }, 200);
+        EXPECT_EQ(enter.isAccepted(), rows > 0) << urls.size() << " files";
+        EXPECT_EQ(form->ListBox1->count(), rows) << urls.size() << " files";
+    }
 }
 
 }  // namespace
