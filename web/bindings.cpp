@@ -78,13 +78,19 @@ val Bytes(const std::string& bytes) {
                                             reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
-// Room for a ROM of size bytes, which the page copies in at once: embind would
-// pass a 16 MiB array one byte at a time.
-val OpeningBuffer(int size) {
+// The buffer of the ROM being opened, which the page fills a piece at a time:
+// embind would pass a 16 MiB array one byte at a time. A view ends when the
+// module's memory grows, so the page asks for one again after each wait.
+val OpeningView() {
     std::string& opening = Current().opening;
-    opening.assign(static_cast<std::size_t>(std::max(0, size)), '\0');
     return val(emscripten::typed_memory_view(opening.size(),
                                              reinterpret_cast<unsigned char*>(opening.data())));
+}
+
+// Room for a ROM of size bytes, and its view.
+val OpeningBuffer(int size) {
+    Current().opening.assign(static_cast<std::size_t>(std::max(0, size)), '\0');
+    return OpeningView();
 }
 
 // Touches the memory of two ROM images of size bytes (the one opening and the
@@ -416,6 +422,7 @@ std::string IdentityJson() {
 
 EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("openingBuffer", &OpeningBuffer);
+    emscripten::function("openingView", &OpeningView);
     emscripten::function("warm", &Warm);
     emscripten::function("inspect", &Inspect);
     emscripten::function("load", &Load);

@@ -116,19 +116,20 @@ function fillChoices() {
 // read a file so, it reads the whole file. False when the file cannot be read.
 async function readIntoCore(file) {
   try {
-    const target = core.openingBuffer(file.size);
+    core.openingBuffer(file.size);
     let reader;
     try {
       reader = file.stream().getReader({ mode: 'byob' });
     } catch {
-      target.set(new Uint8Array(await file.arrayBuffer()));
+      const whole = new Uint8Array(await file.arrayBuffer());
+      core.openingView().set(whole);
       return true;
     }
     let chunk = new ArrayBuffer(Math.min(file.size, 4 * 1024 * 1024) || 1);
     for (let at = 0; ;) {
       const { done, value } = await reader.read(new Uint8Array(chunk));
       if (done) return at === file.size;
-      target.set(value, at);
+      core.openingView().set(value, at);
       at += value.length;
       chunk = value.buffer;
     }
