@@ -8,4 +8,7 @@ done
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quenmark-e2e.XXXXXX")
 export WORK
 trap 'rm -rf "$WORK"' EXIT
-TMPDIR=$WORK timeout -k 5 "${E2E_LIMIT:-60}" xvfb-run -a -s "-screen 0 800x600x24" bash "$@"
+# xvfb-run -a picks its display number with a race, so every run of these scripts
+# on the machine (another checkout's tests too) takes its turn.
+lock=${TMPDIR:-/tmp}/quenmark-e2e-xvfb.lock
+TMPDIR=$WORK flock "$lock" timeout -k 5 "${E2E_LIMIT:-60}" xvfb-run -a -s "-screen 0 800x600x24" bash "$@"
