@@ -113,28 +113,33 @@ function fillChoices() {
 // The file's bytes straight into the core's opening buffer, a few MiB at a
 // time: the image is copied once, and a whole-file read first costs most of an
 // open (Firefox takes four times as long over it). Where the browser cannot
-// read a file so, it reads the whole file. False when the file cannot be read.
+// read a file so, or fails halfway, it reads the whole file. False when the
+// file cannot be read.
 async function readIntoCore(file) {
   try {
     core.openingBuffer(file.size);
-    let reader;
-    try {
-      reader = file.stream().getReader({ mode: 'byob' });
-    } catch {
-      const whole = new Uint8Array(await file.arrayBuffer());
-      core.openingView().set(whole);
-      return true;
-    }
-    let chunk = new ArrayBuffer(Math.min(file.size, 4 * 1024 * 1024) || 1);
-    for (let at = 0; ;) {
-      const { done, value } = await reader.read(new Uint8Array(chunk));
-      if (done) return at === file.size;
-      core.openingView().set(value, at);
-      at += value.length;
-      chunk = value.buffer;
-    }
+    if (await readInPieces(file)) return true;
+  } catch {
+    // read whole below
+  }
+  try {
+    const whole = new Uint8Array(await file.arrayBuffer());
+    core.openingBuffer(whole.length).set(whole);
+    return whole.length === file.size;
   } catch {
     return false;
+  }
+}
+
+async function readInPieces(file) {
+  const reader = file.stream().getReader({ mode: 'byob' });
+  let chunk = new ArrayBuffer(Math.min(file.size, 4 * 1024 * 1024) || 1);
+  for (let at = 0; ;) {
+    const { done, value } = await reader.read(new Uint8Array(chunk));
+    if (done) return at === file.size;
+    core.openingView().set(value, at);
+    at += value.length;
+    chunk = value.buffer;
   }
 }
 
