@@ -35,6 +35,7 @@ mkdir folder
 
 echo "== identify"
 expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C, whole, room for 0 more, 165 species, 973 moves, 0 illegal" identify rev.gba
+[ ! -s err ] || fail "identify warned of a whole ROM: $(cat err)"
 expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
 has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, cut short"
