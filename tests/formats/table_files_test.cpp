@@ -236,7 +236,7 @@ TEST_F(Formats, ListLinesRefused) {
     } cases[] = {
         // clang-format off
         {{{4, Line, "    DRAGN CLAW"}}, 5, "this ROM has no move \"DRAGN CLAW\"; did you mean DRAGON CLAW?"},
-        {{{4, Line, "    MOVE7x"}}, 5, "did you mean MOVE7, MOVE70 or MOVE71?"},
+        {{{4, Line, "    MOVE7xyz"}}, 5, "did you mean MOVE7, MOVE70 or MOVE71?"},
         {{{4, Line, "    MOVE7"}, {5, Line, "    QWERTYUIOP"}}, 6, "this ROM has no move \"QWERTYUIOP\""},
         {{{4, Line, "    ON CLAW"}}, 5, "this ROM has no move \"ON CLAW\""},  // four edits away
         {{{4, Line, "    fly"}}, 5, "more than one move \"fly\" when case is ignored"},
