@@ -131,15 +131,25 @@ async function readIntoCore(file) {
   }
 }
 
+// A piece that does not come within a few seconds ends the read in pieces and
+// the whole file is read instead: headless Chromium was seen, rarely, never to
+// answer such a read.
+const PieceWait = 5000;
+
 async function readInPieces(file) {
   const reader = file.stream().getReader({ mode: 'byob' });
   let chunk = new ArrayBuffer(Math.min(file.size, 4 * 1024 * 1024) || 1);
   for (let at = 0; ;) {
-    const { done, value } = await reader.read(new Uint8Array(chunk));
-    if (done) return at === file.size;
-    core.openingView().set(value, at);
-    at += value.length;
-    chunk = value.buffer;
+    const piece = await Promise.race([reader.read(new Uint8Array(chunk)),
+      new Promise((resolve) => setTimeout(resolve, PieceWait, null))]);
+    if (!piece) {
+      reader.cancel().catch(() => {});
+      return false;
+    }
+    if (piece.done) return at === file.size;
+    core.openingView().set(piece.value, at);
+    at += piece.value.length;
+    chunk = piece.value.buffer;
   }
 }
 
