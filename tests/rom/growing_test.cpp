@@ -122,7 +122,7 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         {spoiled([](SyntheticRom& i) { i.padFrom = 0; }), 1200, {}, SaveResult::NoRoom},
         {PaddedRom(fireRed), 1138, {}, SaveResult::Saved},  // in place, at its size
         {PaddedRom(fireRed), MaxEntryCount + 1, {}, SaveResult::Failed},
-        {PaddedRom(fireRed), 1200, top + 2, SaveResult::PlaceTaken},  // not 4-aligned
+        {PaddedRom(fireRed), 1200, top - 2, SaveResult::PlaceTaken},  // free, but not 4-aligned
         {PaddedRom(fireRed), 1200, top + 4, SaveResult::PlaceTaken},  // past the end
         {PaddedRom(fireRed), 1200, top, SaveResult::Grown},
         {flush, 1300, 0x600960, SaveResult::Grown},
