@@ -200,6 +200,7 @@ big.gba|--by 1 --at 0x1002|The place asked for is not 4-aligned free space
 big.gba|--by 1 -o ./big.gba|big.gba: is the ROM itself
 big.gba|--by 1 --at nowhere|--at takes an offset such as 0xF00000
 big.gba|--to 16385|it can grow to more, up to 16384
+big.gba||give --to N or --by K
 CASES
 run 0 export big.gba -o big.list
 printf 'SPECIES7\n    MOVE9\n' >>big.list
