@@ -173,10 +173,13 @@ class ArrayReader {
     std::uint16_t Sum() {
         const int line = Peek().line;
         std::uint32_t sum = Term();
-        while (Next('+')) sum += Term();
-        if (sum > 0xFFFF)
-            Fail(line, {std::to_string(sum) + " does not fit in 16 bits",
-                        std::to_string(sum) + " ne tient pas sur 16 bits"});
+        // Each term fits in 16 bits, so the sum is checked before it could wrap.
+        while (Next('+')) {
+            sum += Term();
+            if (sum > 0xFFFF)
+                Fail(line, {std::to_string(sum) + " does not fit in 16 bits",
+                            std::to_string(sum) + " ne tient pas sur 16 bits"});
+        }
         return static_cast<std::uint16_t>(sum);
     }
 
@@ -184,7 +187,12 @@ class ArrayReader {
         const Token token = Peek();
         ++at_;
         if (token.kind == '(') {
+            // No real file nests deeply; a deeper one must not exhaust the stack.
+            if (++depth_ > MostNested)
+                Fail(token.line, {"the parentheses are nested too deeply",
+                                  "les parenthèses sont trop imbriquées"});
             const std::uint32_t sum = Sum();
+            --depth_;
             Expect(')', {"\")\" was expected here", "« ) » était attendu ici"});
             return sum;
         }
@@ -211,7 +219,7 @@ class ArrayReader {
         std::uint32_t value = 0;
         const auto [end, error] =
             std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-        if (error == std::errc::result_out_of_range)
+        if (error == std::errc::result_out_of_range || (error == std::errc() && value > 0xFFFF))
             Fail(token.line, {std::string(token.text) + " does not fit in 16 bits",
                               std::string(token.text) + " ne tient pas sur 16 bits"});
         if (error != std::errc() || end != digits.data() + digits.size())
@@ -220,8 +228,10 @@ class ArrayReader {
         return value;
     }
 
+    static constexpr int MostNested = 100;
     const std::vector<Token>& tokens_;
     std::size_t at_;
+    int depth_ = 0;
 };
 
 // Where an array definition "NAME[...] = {" starts its items, or 0.
