@@ -30,7 +30,7 @@ std::vector<Token> Tokens(std::string_view text) {
     bool lineStart = true;
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
-        if (c == '\n' || c == ' ' || c == '\t' || c == '\f' || c == '\v') {
+        if (c == '\n' || c == ' ' || c == '\t') {
             line += c == '\n';
             lineStart = lineStart || c == '\n';
             ++i;
