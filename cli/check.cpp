@@ -30,12 +30,11 @@ struct Result {
 
 Result CheckOne(const std::string& path) {
     Result result;
-    const RomInput input = ReadRomInput(path);
+    const RomInput input = ReadTableInput(path);
     const Rom& rom = input.rom;
-    if (!input.problem.empty() || !rom.release.version) {
+    if (const std::string problem = InputProblem(input, path); !problem.empty()) {
         result.status = Unusable;
-        result.out = "quenmark-cli: " + path + ": " +
-                     (input.problem.empty() ? UnsupportedProblem(rom) : input.problem);
+        result.out = "quenmark-cli: " + problem;
         return result;
     }
     const std::vector<Finding> findings = RomFindings(rom);
@@ -100,7 +99,8 @@ void AddCheckCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<Options>();
     CLI::App* command =
         app.add_subcommand("check", "Tell where the game will not do what a table says");
-    command->add_option("ROM", options->roms, "ROM image files")->required();
+    command->add_option("ROM", options->roms, "ROM image files, or egg_moves.h source files")
+        ->required();
     command->add_flag("--json", options->json, "Print a JSON array, one object per file");
     command->footer(
         "Prints one finding per line, as FILE:ROW: SEVERITY: SPECIES: WHAT, where ROW is the\n"
@@ -114,6 +114,9 @@ void AddCheckCommand(CLI::App& app, int& status) {
         "           illegal entries past the end mark, a species at the last row or moves that\n"
         "           run on past the end of the table (the game reads on into what follows),\n"
         "           and a ROM whose game reads a table Quenmark leaves alone.\n\n"
+        "A FILE.h is read as the decompilations' egg_moves.h, with no ROM: its gEggMoves\n"
+        "array is the table, its terminator what follows it, and the findings name the\n"
+        "constants (SPECIES_BULBASAUR: ... MOVE_CURSE ...).\n\n"
         "Exit status: 0 with no finding, 1 with warnings only, 2 with an error or a file that\n"
         "cannot be checked.");
     command->callback([options, &status] { status = Run(*options); });

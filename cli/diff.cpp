@@ -100,10 +100,11 @@ int Run(const Options& options) {
     const std::string paths[2] = {options.a, options.b};
     RomInput inputs[2];
     for (int i = 0; i < 2; ++i) {
-        inputs[i] = ReadRomInput(paths[i]);
-        if (!inputs[i].problem.empty()) return Complain(paths[i], inputs[i].problem);
-        if (!inputs[i].rom.release.version)
-            return Complain(paths[i], UnsupportedProblem(inputs[i].rom));
+        inputs[i] = ReadTableInput(paths[i]);
+        if (const std::string problem = InputProblem(inputs[i], paths[i]); !problem.empty()) {
+            std::cerr << "quenmark-cli: " << problem << '\n';
+            return Unusable;
+        }
     }
     const RomNames &a = inputs[0].rom.names, &b = inputs[1].rom.names;
     const std::vector<Difference> differences =
@@ -146,8 +147,8 @@ void AddDiffCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<Options>();
     CLI::App* command =
         app.add_subcommand("diff", "Compare the tables of two ROMs species by species");
-    command->add_option("A", options->a, "The ROM compared from")->required();
-    command->add_option("B", options->b, "The ROM compared to")->required();
+    command->add_option("A", options->a, "The ROM (or egg_moves.h) compared from")->required();
+    command->add_option("B", options->b, "The ROM (or egg_moves.h) compared to")->required();
     command->add_flag("--order", options->order,
                       "Also tell when a species has the same moves in another order");
     command->add_flag("--json", options->json,
@@ -156,7 +157,8 @@ void AddDiffCommand(CLI::App& app, int& status) {
         "Species are matched by number, not by name, so that releases in two languages\n"
         "compare. Prints one line per species that differs: removed, added, or the moves\n"
         "added and removed; moves before the first species count as one more group. Only\n"
-        "the entries before the end mark count, and illegal entries are left out.\n\n"
+        "the entries before the end mark count, and illegal entries are left out. Either\n"
+        "side may be a FILE.h, the decompilations' egg_moves.h, named by its constants.\n\n"
         "Exit status: 0 when the tables are the same, 1 when they differ, 2 when a ROM\n"
         "cannot be read or is no supported release.");
     command->callback([options, &status] { status = Run(*options); });

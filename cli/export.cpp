@@ -59,14 +59,14 @@ int Run(const Options& options) {
 void AddExportCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<Options>();
     CLI::App* command =
-        app.add_subcommand("export", "Write the table of a ROM as a list, CSV or JSON");
+        app.add_subcommand("export", "Write the table of a ROM as a list, CSV, JSON or C source");
     command->add_option("ROM", options->rom, "ROM image file")->required();
     command->add_option("-o,--output", options->output, "Write to FILE instead of standard output")
         ->option_text("FILE");
     command
         ->add_option("--format", options->format,
-                     "list, csv or json (default: by FILE's name; a list on standard output)")
-        ->check(CLI::IsMember({"list", "csv", "json"}));
+                     "list, csv, json or c (default: by FILE's name; a list on standard output)")
+        ->check(CLI::IsMember({"list", "csv", "json", "c"}));
     command->add_flag("--partial", options->partial,
                       "Export a ROM that ends inside its table: the rows it holds");
     command->footer(
@@ -74,7 +74,9 @@ void AddExportCommand(CLI::App& app, int& status) {
         "as its name, a move as four spaces and its name, an illegal entry as an empty line.\n"
         "csv is UTF-8 with the header row,value,kind,id,name: row 0 to N - 1, value as 0x4E21,\n"
         "kind one of species, move, end, illegal, id the species or move number, and the name\n"
-        "as this ROM spells it. json holds what identify tells and the same rows.\n\n"
+        "as this ROM spells it. json holds what identify tells and the same rows. c is the\n"
+        "decompilations' src/data/pokemon/egg_moves.h, named by their constants, not by the\n"
+        "ROM; end marks after the last entry are left out. A FILE ending in .h is c.\n\n"
         "Nothing is ever written to the ROM, and no entry is repaired.\n\n"
         "Exit status: 0 on success, 2 when the ROM cannot be read, is no supported release or\n"
         "(without --partial) ends inside its table, or the output cannot be written.");

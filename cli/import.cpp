@@ -99,10 +99,11 @@ void AddImportCommand(CLI::App& app, int& status) {
     command->add_option("ROM", options->rom, "ROM image file, changed in place")->required();
     command
         ->add_option("FILE", options->file,
-                     "The table: a list, CSV or JSON file; - for standard input")
+                     "The table: a list, CSV, JSON or egg_moves.h file; - for standard input")
         ->required();
-    command->add_option("--format", options->format, "list, csv or json (default: by FILE's name)")
-        ->check(CLI::IsMember({"list", "csv", "json"}));
+    command
+        ->add_option("--format", options->format, "list, csv, json or c (default: by FILE's name)")
+        ->check(CLI::IsMember({"list", "csv", "json", "c"}));
     command->add_flag("--dry-run", options->dryRun, "Tell which rows would change, write nothing");
     command->add_flag("--json", options->json, "Tell the changes as JSON");
     command
@@ -112,9 +113,10 @@ void AddImportCommand(CLI::App& app, int& status) {
     command->add_flag("--grow", options->grow,
                       "Let a FILE with more rows than the table grow it, as grow does");
     command->footer(
-        "FILE's format comes from its name (.csv, .json in any case; anything else is a list)\n"
-        "or, for standard input, from its start: JSON with {, CSV with a header naming row\n"
-        "and value. CSV and JSON rows go by their row column, in any order, so a sorted or\n"
+        "FILE's format comes from its name (.csv, .json, .h in any case; anything else is a\n"
+        "list) or, for standard input, from its start: JSON with {, C when it holds the\n"
+        "gEggMoves array, CSV with a header naming row and value. CSV and JSON rows go by their "
+        "row column, in any order, so a sorted or\n"
         "filtered spreadsheet is safe; every row from 0 to N - 1 must be there once. A row\n"
         "takes the entry that its value, id (with kind) or name cell says where that cell\n"
         "differs from the row now; cells that differ must agree; empty cells say nothing;\n"
@@ -123,7 +125,9 @@ void AddImportCommand(CLI::App& app, int& status) {
         "UTF-8): a line that is its row's line keeps the row's entry, wherever lines were\n"
         "inserted or deleted; any other is a species name, or four spaces (or a tab) and a\n"
         "move name, in any case when only one name matches. Fewer lines than the table\n"
-        "leave the end mark in the rows after them. Each change is told as\n"
+        "leave the end mark in the rows after them. A .h is the decompilations' egg_moves.h:\n"
+        "its gEggMoves array, of egg_moves(SPECIES, MOVE_A, ...), constants and numbers,\n"
+        "is the table in order, as a list is, without its terminator. Each change is told as\n"
         "ROW: SPECIES: OLD -> NEW (0xOLD -> 0xNEW). Anything wrong is refused as a whole,\n"
         "with its line and reason. With --grow, a FILE with more rows\n"
         "moves the table into free space as grow does, sized to the file's rows.\n\n"

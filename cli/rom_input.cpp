@@ -7,6 +7,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "formats/c_source.h"
+#include "formats/table_files.h"
 #include "formats/text.h"
 #include "rom/open_problem.h"
 
@@ -38,6 +40,32 @@ RomInput ReadRomInput(const std::string& path) {
         input.problem = OpenProblemWords(check, path).english;
     }
     return input;
+}
+
+RomInput ReadTableInput(const std::string& path) {
+    if (FormatOfPath(path) != TableFormat::C) return ReadRomInput(path);
+    RomInput input;
+    std::string text;
+    if (!ReadTextFile(path, text, input.problem)) {
+        input.problem = path + ": " + input.problem;
+        return input;
+    }
+    const SourceRows rows = ParseSource(text);
+    if (!rows.Taken()) {
+        input.problem = path + ":" + std::to_string(rows.line) + ": " + rows.problem.english;
+        return input;
+    }
+    input.rom = SourceRom(path, rows.values);
+    input.source = true;
+    return input;
+}
+
+std::string InputProblem(const RomInput& input, const std::string& path) {
+    if (!input.problem.empty())
+        return input.problem.starts_with(path + ":") ? input.problem : path + ": " + input.problem;
+    if (!input.source && !input.rom.release.version)
+        return path + ": " + UnsupportedProblem(input.rom);
+    return {};
 }
 
 std::string UnsupportedProblem(const Rom& rom) {

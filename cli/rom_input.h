@@ -12,9 +12,18 @@ enum ExitStatus { Success = 0, FoundSomething = 1, Unusable = 2 };
 struct RomInput {
     Rom rom;              // release.version is nullptr for a file of no supported release
     std::string problem;  // why the file could not be read at all; empty when it was
+    bool source = false;  // the table of a decompilation's source, with no release
 };
 
 RomInput ReadRomInput(const std::string& path);
+
+// What check and diff compare: a ROM, or, for a name ending in .h, the table of
+// a decompilation's egg_moves.h alone, named by its constants. Its problem is
+// "PATH: WHY", or "PATH:LINE: WHY" where the file was refused.
+RomInput ReadTableInput(const std::string& path);
+// The problem of a table input as "PATH: WHY" ("PATH:LINE: WHY"), also for a ROM
+// of no supported release; empty when it can be used.
+std::string InputProblem(const RomInput& input, const std::string& path);
 
 // Why a ROM that was read is no supported release: "not a supported release (...)".
 std::string UnsupportedProblem(const Rom& rom);

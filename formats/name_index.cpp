@@ -19,22 +19,6 @@ std::string Folded(std::string_view utf8) {
     return out;
 }
 
-// The edits that turn a into b.
-std::size_t Distance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j < row.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
 // "A, B or C".
 std::string Listed(const std::vector<std::string>& names, const std::string& orWord) {
     std::string text;
@@ -97,7 +81,7 @@ Found NameIndex::Find(std::string_view name, Kind kind,
 std::vector<std::string> NameIndex::Suggestions(const std::string& folded, Kind kind) const {
     std::vector<std::pair<std::size_t, std::string>> near;
     for (const Name& n : names_) {
-        const std::size_t distance = Distance(folded, n.folded);
+        const std::size_t distance = EditDistance(folded, n.folded);
         if (OfKind(n.entry, kind) && distance <= 1 + folded.size() / 3)
             near.emplace_back(distance, n.name);
     }

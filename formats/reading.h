@@ -28,3 +28,4 @@ char Separator(std::string_view text);
 TableText ReadList(std::string_view text, const Rom& rom, int largest);
 TableText ReadCsv(std::string_view text, const Rom& rom, int largest);
 TableText ReadJson(std::string_view text, const Rom& rom, int largest);
+TableText ReadSource(std::string_view text, const Rom& rom, int largest);

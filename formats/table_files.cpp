@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "eggmoves/export.h"
+#include "formats/c_source.h"
 #include "formats/reading.h"
 #include "formats/text.h"
 
@@ -63,6 +64,7 @@ std::optional<TableFormat> ParseFormat(std::string_view name) {
     if (name == "list") return TableFormat::List;
     if (name == "csv") return TableFormat::Csv;
     if (name == "json") return TableFormat::Json;
+    if (name == "c") return TableFormat::C;
     return std::nullopt;
 }
 
@@ -72,6 +74,7 @@ TableFormat FormatOfPath(std::string_view path) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (end.ends_with(".csv")) return TableFormat::Csv;
     if (end == ".json") return TableFormat::Json;
+    if (end.ends_with(".h")) return TableFormat::C;
     return TableFormat::List;
 }
 
@@ -79,6 +82,8 @@ TableFormat SniffFormat(std::string_view text) {
     const std::string normal = Normalized(text);
     const auto start = normal.find_first_not_of(" \t\n");
     if (start != std::string::npos && normal[start] == '{') return TableFormat::Json;
+    // No name of a list, CSV cell or JSON key holds the array's name.
+    if (normal.find("gEggMoves") != std::string::npos) return TableFormat::C;
     const std::string_view first = std::string_view(normal).substr(0, normal.find('\n'));
     bool row = false, value = false;
     for (std::size_t at = 0; at <= first.size();) {
@@ -114,4 +119,5 @@ void WriteTable(std::ostream& out, const Rom& rom, TableFormat format) {
     if (format == TableFormat::List) WriteListLines(out, rom.list);
     if (format == TableFormat::Csv) WriteCsv(out, rom);
     if (format == TableFormat::Json) WriteJson(out, rom);
+    if (format == TableFormat::C) WriteSource(out, rom.list.EggMoveTable);
 }

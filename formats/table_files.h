@@ -1,6 +1,6 @@
 // The table as export writes it and import reads it back: the window's list,
-// CSV for spreadsheets and JSON for scripts. Reading is table_reading.h, what a
-// read changes table_changes.h.
+// CSV for spreadsheets, JSON for scripts and C for the decompilations. Reading is table_reading.h,
+// what a read changes table_changes.h.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -15,11 +15,11 @@
 #include "rom/loader.h"
 
 std::optional<TableFormat> ParseFormat(std::string_view name);
-// .csv and .json by their names, in any case; anything else is a list.
+// .csv, .json and .h (C source) by their names, in any case; anything else is a list.
 TableFormat FormatOfPath(std::string_view path);
 // The format of a text that comes without a name (standard input): JSON when it
-// starts with "{", CSV when its first line is a header naming row and value, or
-// else a list.
+// starts with "{", C when it holds the gEggMoves array, CSV when its first line
+// is a header naming row and value, or else a list.
 TableFormat SniffFormat(std::string_view text);
 
 // "species", "move", "end" or "illegal".

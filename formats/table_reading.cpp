@@ -79,6 +79,7 @@ TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom, i
     const auto read = [&](int most) {
         if (format == TableFormat::Csv) return ReadCsv(normal, rom, most);
         if (format == TableFormat::Json) return ReadJson(normal, rom, most);
+        if (format == TableFormat::C) return ReadSource(normal, rom, most);
         return ReadList(normal, rom, most);
     };
     TableText table = read(largest);

@@ -7,7 +7,8 @@
 #include "eggmoves/words.h"
 #include "rom/loader.h"
 
-enum class TableFormat { List, Csv, Json };
+// In the order the page numbers them.
+enum class TableFormat { List, Csv, Json, C };
 
 // The table a file describes, read against the ROM's own names and table; or the
 // line at which it was refused, and why.
@@ -29,10 +30,9 @@ struct TableText {
 // their row cells, in any order, and every row must be there: a row's new entry
 // is what its value, id (with kind) or name cell says where it differs from the
 // entry now; 0xFFFF, or "end" in the kind cell, is the end mark. Any format may
-// start with a byte order mark, be UTF-8 or else Windows-1252, and end its lines
-// with LF, CRLF or CR.
-// A file of more entries than the table holds is refused, unless largest is
-// more: then the table grows to the file's rows, up to largest.
+// start with a byte order mark (C as the decompilations write it: c_source.h), be UTF-8 or else
+// Windows-1252, and end its lines with LF, CRLF or CR. A file of more entries than the table holds
+// is refused, unless largest is more: then the table grows to the file's rows, up to largest.
 TableText ReadTable(std::string_view text, TableFormat format, const Rom& rom, int largest = 0);
 
 // For a file refused with rows: "The file describes N entries; the table holds M.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "eggmoves/words.h"
 
@@ -118,4 +119,19 @@ std::string EntryName(const RomNames& names, std::uint16_t entry) {
     if (!IsLegalEntry(entry)) return {};
     if (EntryKind(entry) == Kind::Species) return SpeciesName(names, EntryNumber(entry));
     return Utf8(names.MoveNames[entry - 1]);
+}
+
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j < row.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row.back();
 }

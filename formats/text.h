@@ -33,6 +33,9 @@ std::optional<std::uint16_t> ParseEntryValue(std::string_view text);
 // anything else or a negative one.
 std::optional<std::int64_t> ParseOffset(std::string_view text);
 
+// The edits (insert, delete or replace a byte) that turn a into b.
+std::size_t EditDistance(std::string_view a, std::string_view b);
+
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
 

@@ -81,7 +81,7 @@ TForm1::TForm1(Prompter& prompter, QWidget* parent) : QMainWindow(parent), promp
     SaveRomDialog1.defaultSuffix = "gba";
 
     ImportDialog1.mode = FileDialog::Mode::Open;
-    ImportDialog1.filters = {"Egg Move Tables (*.txt *.csv *.json)", "All Files (*.*)"};
+    ImportDialog1.filters = {"Egg Move Tables (*.txt *.csv *.json *.h)", "All Files (*.*)"};
     setAcceptDrops(true);
 
     FillStringPairs();

@@ -13,6 +13,7 @@
 #include "eggmoves/export.h"
 #include "eggmoves/finding_words.h"
 #include "eggmoves/fullness.h"
+#include "formats/c_source.h"
 #include "formats/table_changes.h"
 #include "formats/table_files.h"
 #include "formats/table_reading.h"
@@ -209,14 +210,21 @@ void TForm1::Import1Click() {
 }
 
 void TForm1::ExportButtonClick() {
+    SaveTextFileDialog1.filters = {"Text Documents (*.txt)", FromAnsi(Text(SourceFilterText))};
     if (!prompter_.ExecuteFileDialog(this, SaveTextFileDialog1)) return;
+    // A name ending in .h asks for the decompilations' source, with its LF line ends.
+    const bool source = FormatOfPath(RomPath(SaveTextFileDialog1.fileName)) == TableFormat::C;
     // Written beside the target and renamed over it only once whole, so that a
     // failure leaves an existing file as it was.
     QSaveFile file(SaveTextFileDialog1.fileName);
     std::ostringstream lines;
-    WriteListLines(lines, LoadedRom.list);
+    if (source) {
+        WriteSource(lines, LoadedRom.list.EggMoveTable);
+    } else {
+        WriteListLines(lines, LoadedRom.list);
+    }
     const std::string text = lines.str();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text) &&
+    if (file.open(source ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text) &&
         file.write(text.data(), static_cast<qint64>(text.size())) ==
             static_cast<qint64>(text.size()) &&
         file.commit())

@@ -21,7 +21,7 @@ StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, Enlar
 StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
 StringPair SaveAsMenuText, ReadOnlyTitleText;
 StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
-StringPair ExportFailedText;
+StringPair ExportFailedText, SourceFilterText;
 
 const std::string& Text(const StringPair& pair) {
     return pair.text[LanguageIndex];
@@ -149,6 +149,8 @@ const PairSource PairSources[] = {
      "&Ins\xE9rer quand m\xEAme"},
     {&ExportFailedText, "%1 could not be written: %2. Nothing was changed.",
      "%1 n'a pas pu \xEAtre \xE9" "crit : %2. Rien n'a \xE9t\xE9 modifi\xE9."},
+    {&SourceFilterText, "Decompilation source (*.h)",
+     "Source de d\xE9" "compilation (*.h)"},
     {&AboutCaption, "About",
      "\xE0 Propos"},
     {&VersionsCaption, "Versions Compatible",

@@ -38,7 +38,7 @@ extern StringPair SaveAsMenuText, ReadOnlyTitleText;
 // The buttons of the changed-on-disk and full-table questions.
 extern StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
 // %1 is the exported file, %2 the system's reason.
-extern StringPair ExportFailedText;
+extern StringPair ExportFailedText, SourceFilterText;
 
 // The core's words in the language in force, as program text.
 std::string Text(const Words& words);

@@ -339,7 +339,7 @@ val PlaceOfTable() {
     return out;
 }
 
-// A list, CSV or JSON file, the format by the file's name. Refused, it answers
+// A list, CSV, JSON or C source file, the format by the file's name. Refused, it answers
 // the line and why; for more lines than the table, the growth question, and
 // with grow (the answer Yes to it) the table is enlarged first (an undo step of its own) when there
 // is room. Taken, the summary of what changed, and the row to select; nothing changed makes no
@@ -379,7 +379,7 @@ val Import(const std::string& text, const std::string& fileName, bool grow) {
     return out;
 }
 
-// The table as the command line's export writes it: 0 list, 1 CSV, 2 JSON.
+// The table as the command line's export writes it: 0 list, 1 CSV, 2 JSON, 3 C source.
 val Export(int format) {
     std::ostringstream out;
     WriteTable(out, Current().rom, static_cast<TableFormat>(format));

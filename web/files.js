@@ -254,7 +254,7 @@ async function importTable(file) {
 }
 
 
-// Export: the table as a list, CSV or JSON, as the command line writes it.
+// Export: the table as a list, CSV, JSON or C source, as the command line writes it.
 async function exportTable() {
   const keys = Formats.map((f) => f.key);
   const format = await ask('exportCaption', text('exportAs'), [...keys, 'cancel']);

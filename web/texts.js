@@ -17,6 +17,7 @@ const Texts = {
   formatList: ['List (.txt)', 'Liste (.txt)'],
   formatCsv: ['CSV', 'CSV'],
   formatJson: ['JSON', 'JSON'],
+  formatC: ['Decompilation source (.h)', 'Source de décompilation (.h)'],
   close: ['Close', 'Fermer'],
   change: ['Change Entry', "Changer l'Entrée"],
   insert: ['Insert New Entry', 'Insérer une Nouvelle Entrée'],
@@ -92,4 +93,5 @@ const Formats = [
   { key: 'formatList', file: 'EggMoves.txt', type: 'text/plain' },
   { key: 'formatCsv', file: 'EggMoves.csv', type: 'text/csv' },
   { key: 'formatJson', file: 'EggMoves.json', type: 'application/json' },
+  { key: 'formatC', file: 'egg_moves.h', type: 'text/x-c' },
 ];

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # quenmark-cli as scripts use it: each command's output and exit status on
-# synthetic ROMs, the three export formats against each other, import round
+# synthetic ROMs, the export formats against each other, import round
 # trips and refusals, which must leave the ROM byte for byte as it was.
 set -Eeuo pipefail
 CLI=$(realpath "$1")
@@ -134,7 +134,7 @@ sed -n 3p work.list | grep -qx SPECIES2 || fail "the import did not reach the ta
 # Each format's export reads back, writing nothing (other releases and names
 # are the formats' tests): shared names, illegal entries and end marks.
 "$MAKE" BPRE hack.gba hack 1=0003 7=4E59 8=4EA1 9=0163 1136=FFFF 1137=FFFF
-for format in list csv json CSV; do
+for format in list csv json CSV h; do
   cp hack.gba work.gba && touch -d @0 work.gba
   run 0 export work.gba -o "x.$format"
   expect 0 "0 rows change" import work.gba "x.$format"
@@ -224,6 +224,45 @@ run 0 grow big.gba --by 100 --output copy.gba
 cmp -s copy.gba in-place.gba || fail "grow -o differs from a grow in place"
 cmp -s big.gba big-before.gba || fail "grow -o changed the ROM"
 expect 2 "is the ROM itself" import en.gba edit.csv -o ./en.gba
+echo "== decompilation source"
+# A grown table's end marks come back as the source's padding.
+run 0 export big.gba -o big.h
+has big.h "    egg_moves(BULBASAUR,"
+cp big.gba work.gba
+expect 0 "0 rows change" import work.gba big.h
+cmp -s work.gba big.gba || fail "the grown table's source did not read back unchanged"
+run 0 export en.gba -o en.h
+run 0 export en.gba --format c
+cmp -s out en.h || fail "--format c differs from the .h export"
+# More rows are refused, or grow the table with --grow.
+sed 's/^    EGG_MOVES_TERMINATOR$/    MOVE_CUT,\n&/' en.h >more.h
+cp big-before.gba work.gba
+expect 2 "more.h:1309: the file describes 1139 entries; the table holds 1138 (--grow" import work.gba more.h
+cmp -s work.gba big-before.gba || fail "a refused source grew the table"
+expect 0 "the table grows to 1139 entries" import work.gba more.h --grow
+# Refusals leave the ROM byte for byte.
+cp en.gba work.gba
+sed '7s/MOVE_[A-Z_]*/MOVE_DRAGN_CLAW/' en.h >typo.h
+printf 'static const u16 sA[] = {1};\nstatic const u16 sB[] = {2};\n' >split.h
+while IFS='|' read -r file reason; do
+  expect 2 "$reason" import work.gba "$file"
+done <<'CASES'
+typo.h|typo.h:7: unknown constant MOVE_DRAGN_CLAW; did you mean MOVE_DRAGON_CLAW?
+split.h|split.h:1: this file holds an array per species
+CASES
+cmp -s work.gba en.gba || fail "a refused source changed the ROM"
+# check of a source alone: the rows, severities and status of the ROM's check,
+# with the constants for names.
+run 0 export c.gba -o c.h
+run 2 check c.gba
+cut -d: -f2,3 out >rom.findings
+run 2 check c.h
+cut -d: -f2,3 out | cmp -s - rom.findings || fail "check of c.h differs: $(head -3 out)"
+has out "c.h:0: error: (no species): MOVE_MEGA_PUNCH comes before any species"
+expect 2 "quenmark-cli: typo.h:7: unknown constant MOVE_DRAGN_CLAW" check typo.h en.h
+run 0 diff en.h en.gba
+expect 1 "species 1 SPECIES_BULBASAUR / Pokémon: moves added: MOVE7" diff en.h fr2.gba
+
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   # Root writes through a read-only file, so the write is tried as nobody.
   cp en.gba locked.gba && chmod 444 locked.gba && cp en.gba before

@@ -425,8 +425,12 @@ TEST(RoundTrip, EveryReleaseReadsItsOwnExportBack) {
 
 TEST(FormatChoice, ByNameAndByContent) {
     const std::pair<const char*, TableFormat> names[] = {
-        {"eggmoves.csv", Csv}, {"EGGMOVES.CSV", Csv}, {"a.Json", Json}, {"j.json", Json},
-        {"d.csv/n.txt", List}, {"x.json.txt", List},  {"csv", List},    {"", List},
+        {"eggmoves.csv", Csv}, {"EGGMOVES.CSV", Csv},
+        {"a.Json", Json},      {"j.json", Json},
+        {"d.csv/n.txt", List}, {"x.json.txt", List},
+        {"csv", List},         {"", List},
+        {"egg_moves.h", C},    {"E.H", C},
+        {"h", List},           {"a.hh", List},
     };
     for (const auto& [name, format] : names) EXPECT_EQ(FormatOfPath(name), format) << name;
     const std::pair<const char*, TableFormat> texts[] = {
@@ -434,9 +438,12 @@ TEST(FormatChoice, ByNameAndByContent) {
         {"{\"rows\": []}", Json}, {"\xEF\xBB\xBF\r\n\t {", Json}, {"row,value,kind\n0", Csv},
         {"\xEF\xBB\xBFname;value;row\r\n", Csv}, {"row,kind\n", List}, {"rows,values\n", List},
         {"value\n", List}, {"SPECIES1\n    MOVE1\n{", List}, {"", List},
+        {"// x\nconst u16 gEggMoves[] = {", C}, {"row,value\ngEggMoves", C},
         // clang-format on
     };
     for (const auto& [text, format] : texts) EXPECT_EQ(SniffFormat(text), format) << text;
+    EXPECT_EQ(ParseFormat("c"), C);
+    EXPECT_EQ(ParseFormat("h"), std::nullopt);
 }
 
 TEST(Text, Utf8OfWindows1252) {

@@ -1,6 +1,8 @@
 #include <QTest>
 #include <fstream>
+#include <sstream>
 
+#include "formats/table_files.h"
 #include "rom/save_causes.h"
 #include "tests/ui/form_fixture.h"
 
@@ -112,13 +114,24 @@ TEST_F(FormTest, ExportProposesTheLastNameAndCancelTouchesNothing) {
     const FileDialog& first = prompter.dialogs[1];
     EXPECT_FALSE(std::filesystem::exists(dir / "none"));
     EXPECT_EQ(first.fileName, "EggMoves.txt");
-    EXPECT_EQ(first.filters, QStringList{"Text Documents (*.txt)"});
+    EXPECT_EQ(first.filters, (QStringList{"Text Documents (*.txt)", "Decompilation source (*.h)"}));
     EXPECT_EQ(first.mode, FileDialog::Mode::Save);
     EXPECT_EQ(prompter.dialogs[3].fileName.toStdString(), text.string());
     ASSERT_EQ(prompter.messages.size(), 1u) << "only the failed export speaks";
     EXPECT_EQ(prompter.messages[0].text,
               (dir / "none" / "list.txt").string() +
                   " could not be written: " + "No such file or directory. Nothing was changed.");
+    // A .h name gets the decompilations' source, as the command line writes it; in
+    // French the dialog offers it in French.
+    const auto source = dir / "egg_moves.h";
+    prompter.files = {QString::fromStdString(source.string())};
+    form->SetLanguage(1);
+    form->ExportButtonClick();
+    std::ostringstream want;
+    WriteTable(want, form->LoadedRom, TableFormat::C);
+    const Bytes source_bytes = ReadFileBytes(source);
+    EXPECT_EQ(std::string(source_bytes.begin(), source_bytes.end()), want.str());
+    EXPECT_EQ(prompter.dialogs.back().filters[1], "Source de décompilation (*.h)");
 }
 
 }  // namespace

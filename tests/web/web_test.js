@@ -39,8 +39,10 @@ run(makeRom, 'BPGF', 'BPGF.gba');
 fs.writeFileSync(at('huge.gba'), '');
 fs.truncateSync(at('huge.gba'), 32 * 1024 * 1024 + 1);
 fs.writeFileSync(at('other.csv'), run(cli, 'export', '--format', 'csv', 'other.gba'));
+fs.writeFileSync(at('other.h'), run(cli, 'export', '--format', 'c', 'other.gba'));
 fs.writeFileSync(at('bad.json'), '{"rows": [');
-const Formats = [['List (.txt)', 'list', 'txt'], ['CSV', 'csv', 'csv'], ['JSON', 'json', 'json']];
+const Formats = [['List (.txt)', 'list', 'EggMoves.txt'], ['CSV', 'csv', 'EggMoves.csv'],
+  ['JSON', 'json', 'EggMoves.json'], ['Decompilation source (.h)', 'c', 'egg_moves.h']];
 
 async function launch(engine, downloads) {
   const firefox = engine.browser === 'firefox';
@@ -143,7 +145,7 @@ async function scenario(engine) {
   const exportAs = (format) => download(async () => {
     await click('Export...');
     await answer('Export', Formats[format][0]);
-  }, `EggMoves.${Formats[format][2]}`);
+  }, Formats[format][2]);
   const exportList = () => exportAs(0);
   const changeRow = async (n, index) => {
     await (await row(n)).click();
@@ -482,6 +484,11 @@ async function scenario(engine) {
   assert.ok((await exportList()).equals(run(cli, 'export', 'other.gba')));
   await click('Undo Import');
   assert.ok((await exportList()).equals(exported));
+  // The same table as the decompilations' source.
+  await (await page.$('#table-input')).uploadFile(at('other.h'));
+  assert.match(await answer('Attention'), /^\d+ rows? changed\.$/);
+  assert.ok((await exportList()).equals(run(cli, 'export', 'other.gba')));
+  await click('Undo Import');
   await click('Français');
   await (await page.$('#table-input')).uploadFile(at('bad.json'));
   assert.match(await answer('Attention'), /^Le fichier a été refusé à la ligne \d+ : .+\. Rien n'a été modifié\.$/);
