@@ -21,6 +21,9 @@ class CheckDock final : public QDockWidget {
     explicit CheckDock(QWidget* parent);
     // Shows the findings of rom in language (0 English, 1 French).
     void Fill(const Rom& rom, int language);
+    // The width that shows the longest finding on one line, at most that of a
+    // line of reading length: a longer finding wraps.
+    int WidthWanted() const;
 
     QListWidget* FindingsList;
 

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QListWidget>
 #include <functional>
 
@@ -28,7 +29,7 @@ TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
         int row;
         QString entry;
     } steps[] = {
-        {"a load", [] {}, -1, QString::fromUtf8("Pokémon")},
+        {"a load", [] {}, 0, QString::fromUtf8("Pokémon")},
         {"a species line", [&] { select(7); }, 7, "SPECIES2"},
         {"Insert", [&] { pick("MOVE100"), insert(); }, 8, "SPECIES2"},
         {"Insert again", [&] { pick("MOVE101"), insert(); }, 9, "SPECIES2"},
@@ -108,6 +109,52 @@ TEST_F(FormTest, TheCheckFollowsTheEditsAndSaveAsksFirst) {
     form->Save1Click();
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_FALSE(form->isWindowModified());
+}
+
+// The check opens wide enough for its longest line (up to a reading width), or
+// a third of the window, the list keeping its room: a window at its first size
+// grows; a long finding wraps, whole, within the dock. In both languages.
+TEST_F(FormTest, TheCheckOpensReadableAtEverySize) {
+    const struct {
+        const char* what;
+        QSize size;  // none: the first size
+        bool grows;
+    } sizes[] = {{"first size", {}, true}, {"800x600", {800, 600}, false}};
+    for (const auto& [what, size, grows] : sizes)
+        for (const int language : {0, 1}) {
+            form = std::make_unique<TForm1>(prompter);
+            (language ? form->Francais1 : form->English1)->trigger();
+            Open(WriteRom(DefaultRom()));
+            form->ListBox1->setCurrentRow(0);
+            form->DeleteButtonClick();  // a long finding: moves before any species
+            if (size.isValid()) form->resize(size);
+            form->show();
+            QApplication::processEvents();
+            const int width = form->width();
+            form->Check1->trigger();
+            QApplication::processEvents();
+            const std::string where = std::string(what) + (language ? " fr" : " en");
+            const CheckDock* dock = form->CheckDock1;
+            EXPECT_GE(dock->width(), std::max(dock->WidthWanted(), width / 3) - 8) << where;
+            EXPECT_EQ(form->width() > width, grows) << where;
+            EXPECT_GE(form->ListBox1->width(), 160) << where;
+            const QListWidget* findings = dock->FindingsList;
+            const QRect view = findings->viewport()->rect();
+            ASSERT_GT(findings->count(), 1) << where;
+            int wrapped = 0;
+            for (int i = 0; i < findings->count(); ++i) {
+                const QRect line = findings->visualItemRect(findings->item(i));
+                EXPECT_LE(line.width(), view.width()) << where << " line " << i;
+                // Longer than the dock: wrapped onto more lines, not cut.
+                const int wide =
+                    findings->fontMetrics().horizontalAdvance(findings->item(i)->text());
+                if (wide > view.width() && ++wrapped) {
+                    EXPECT_GE(line.height(), 2 * findings->fontMetrics().lineSpacing())
+                        << where << " line " << i;
+                }
+            }
+            EXPECT_GT(wrapped, 0) << where << ": the first finding is longer than a line";
+        }
 }
 
 }  // namespace
