@@ -368,7 +368,6 @@ void TForm1::Check1Click() {
 void TForm1::FitCheckDock() {
     // Its longest line or a third of the window, whichever is wider.
     CheckDockWidth = std::max(CheckDock1->WidthWanted(), width() / 3);
-    if (isMaximized() || isFullScreen()) return;
     // The list keeps its least width: a window too narrow for both grows, as far
     // as its screen lets it, and the dock takes what there is.
     const int spare = centralWidget()->width() - centralWidget()->minimumSizeHint().width();
