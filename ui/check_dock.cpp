@@ -72,3 +72,9 @@ int CheckDock::WidthWanted() const {
         2 * FindingsList->frameWidth() + 12 + FindingsList->verticalScrollBar()->sizeHint().width();
     return std::min(longest, ReadingLength * metrics.averageCharWidth()) + around;
 }
+
+QSize CheckDock::sizeHint() const {
+    QSize hint = QDockWidget::sizeHint();
+    if (OpenWidth > 0) hint.setWidth(OpenWidth);
+    return hint;
+}

@@ -24,6 +24,9 @@ class CheckDock final : public QDockWidget {
     // The width that shows the longest finding on one line, at most that of a
     // line of reading length: a longer finding wraps.
     int WidthWanted() const;
+    // The width the window gives the dock as it comes in beside the list.
+    QSize sizeHint() const override;
+    int OpenWidth = 0;
 
     QListWidget* FindingsList;
 

@@ -362,17 +362,17 @@ void TForm1::Check1Click() {
     CheckDock1->show();
     CheckDock1->raise();
     // Set once shown, when the dock has its place beside the list.
-    if (opening) resizeDocks({CheckDock1}, {CheckDockWidth}, Qt::Horizontal);
+    if (opening) resizeDocks({CheckDock1}, {CheckDock1->OpenWidth}, Qt::Horizontal);
 }
 
 void TForm1::FitCheckDock() {
     // Its longest line or a third of the window, whichever is wider.
-    CheckDockWidth = std::max(CheckDock1->WidthWanted(), width() / 3);
+    CheckDock1->OpenWidth = std::max(CheckDock1->WidthWanted(), width() / 3);
     // The list keeps its least width: a window too narrow for both grows, as far
     // as its screen lets it, and the dock takes what there is.
     const int spare = centralWidget()->width() - centralWidget()->minimumSizeHint().width();
     const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-    const int grow = CheckDockWidth + separator - spare;
+    const int grow = CheckDock1->OpenWidth + separator - spare;
     const QScreen* shown = screen();
     if (grow <= 0 || !shown) return;
     // Within the screen: wider only as far as it reaches, and moved back from its

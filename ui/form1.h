@@ -144,7 +144,6 @@ class TForm1 : public QMainWindow {
     void BuildFind();
     // Makes room for the check dock as it opens: its width, and the window's.
     void FitCheckDock();
-    int CheckDockWidth = 0;
     void ShowTable();
     // Redraws what an edit done or undone changed, and selects the row it names.
     void ShowEdit(const Edit& edit, bool undone);

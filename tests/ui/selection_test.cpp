@@ -158,6 +158,13 @@ TEST_F(FormTest, TheCheckOpensReadableAtEverySize) {
                     << where << " line " << i;
             }
             EXPECT_EQ(wrapped > 0, withFindings) << where;
+            // Closed narrow and opened again: as wide again.
+            form->resizeDocks({form->CheckDock1}, {60}, Qt::Horizontal);
+            form->CheckDock1->close();
+            QApplication::processEvents();
+            form->Check1->trigger();
+            QApplication::processEvents();
+            EXPECT_GE(dock->width(), dock->WidthWanted()) << where << ", again";
         }
 }
 
