@@ -1,8 +1,19 @@
 #include "ui/check_dock.h"
 
+#include <QFontMetrics>
 #include <QListWidget>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "ui/ansi.h"
+
+namespace {
+
+// The most characters a dock line shows before it wraps: a comfortable reading
+// width, which a window's first size can still make room for.
+constexpr int ReadingLength = 56;
+
+}  // namespace
 
 Words RomFindingLine(const Rom& rom, const Finding& finding) {
     const EntryNamer name = [&rom](std::uint16_t entry) {
@@ -17,9 +28,10 @@ Words RomFindingLine(const Rom& rom, const Finding& finding) {
 CheckDock::CheckDock(QWidget* parent) : QDockWidget(parent), FindingsList(new QListWidget(this)) {
     setObjectName("CheckDock");
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    // One line a finding, each as tall as the next, keeps a refill after every
-    // edit cheap even with hundreds of findings; the tooltip shows a long one whole.
-    FindingsList->setUniformItemSizes(true);
+    // A long finding wraps onto as many lines as the dock's width asks, never cut;
+    // its tooltip shows it whole too.
+    FindingsList->setWordWrap(true);
+    FindingsList->setResizeMode(QListView::Adjust);
     FindingsList->setTextElideMode(Qt::ElideNone);
     setWidget(FindingsList);
     connect(FindingsList, &QListWidget::currentRowChanged, this, [this](int index) {
@@ -48,4 +60,21 @@ void CheckDock::Fill(const Rom& rom, int language) {
     }
     for (int extra = FindingsList->count() - count; extra > 0; --extra)
         delete FindingsList->takeItem(count);
+}
+
+int CheckDock::WidthWanted() const {
+    const QFontMetrics metrics = FindingsList->fontMetrics();
+    int longest = 0;
+    for (int i = 0; i < FindingsList->count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(FindingsList->item(i)->text()));
+    // The list's frame, an item's margins and a scroll bar come around the text.
+    const int around =
+        2 * FindingsList->frameWidth() + 12 + FindingsList->verticalScrollBar()->sizeHint().width();
+    return std::min(longest, ReadingLength * metrics.averageCharWidth()) + around;
+}
+
+QSize CheckDock::sizeHint() const {
+    QSize hint = QDockWidget::sizeHint();
+    if (OpenWidth > 0) hint.setWidth(OpenWidth);
+    return hint;
 }

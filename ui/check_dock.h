@@ -21,6 +21,12 @@ class CheckDock final : public QDockWidget {
     explicit CheckDock(QWidget* parent);
     // Shows the findings of rom in language (0 English, 1 French).
     void Fill(const Rom& rom, int language);
+    // The width that shows the longest finding on one line, at most that of a
+    // line of reading length: a longer finding wraps.
+    int WidthWanted() const;
+    // The width the window gives the dock as it comes in beside the list.
+    QSize sizeHint() const override;
+    int OpenWidth = 0;
 
     QListWidget* FindingsList;
 

@@ -20,8 +20,10 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
+#include <algorithm>
 #include <utility>
 
 #include "eggmoves/editing.h"
@@ -166,7 +168,8 @@ void TForm1::OpenFile(const QString& path) {
     SaveAs1->setEnabled(FileOpen);
     if (result == LoadResult::Completed) {
         ShowTable();
-        ShowEntryChoice(0);
+        // A new file starts at its top, whatever the last one showed.
+        SelectRow(0);
         ShowOpened(path);
         if (!LoadedRom.regionWhole) ShowMessage(Text(CutShortWords(LoadedRom)), WarningCaption);
     } else if (result == LoadResult::Declined) {
@@ -324,6 +327,9 @@ void TForm1::ShowEdit(const Edit& edit, bool undone) {
     SetLabelCaptions();
     if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
     SelectRow(SelectionAfter(edit, undone, LoadedRom.list));
+    // The selection goes one row past an inserted entry; the entry itself stays
+    // in view too, also when the view comes from far away (an Enlarge at the end).
+    if (edit.kind == EditKind::Insert && !undone) ListBox1->scrollToItem(ListBox1->item(edit.row));
 }
 
 void TForm1::ShowTable() {
@@ -350,9 +356,32 @@ void TForm1::ShowEntryChoice(int row) {
 // ---- Check ----
 
 void TForm1::Check1Click() {
+    const bool opening = CheckDock1->isHidden();
     CheckDock1->Fill(LoadedRom, LanguageIndex);
+    if (opening) FitCheckDock();
     CheckDock1->show();
     CheckDock1->raise();
+    // Set once shown, when the dock has its place beside the list.
+    if (opening) resizeDocks({CheckDock1}, {CheckDock1->OpenWidth}, Qt::Horizontal);
+}
+
+void TForm1::FitCheckDock() {
+    // Its longest line or a third of the window, whichever is wider.
+    CheckDock1->OpenWidth = std::max(CheckDock1->WidthWanted(), width() / 3);
+    // The list keeps its least width: a window too narrow for both grows, as far
+    // as its screen lets it, and the dock takes what there is.
+    const int spare = centralWidget()->width() - centralWidget()->minimumSizeHint().width();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const int grow = CheckDock1->OpenWidth + separator - spare;
+    const QScreen* shown = screen();
+    if (grow <= 0 || !shown) return;
+    // Within the screen: wider only as far as it reaches, and moved back from its
+    // right edge when the growth would cross it.
+    const QRect room = shown->availableGeometry();
+    const int frame = frameGeometry().width() - width();
+    resize(std::max(width(), std::min(width() + grow, room.width() - frame)), height());
+    if (const int over = frameGeometry().right() - room.right(); over > 0)
+        move(std::max(room.left(), x() - over), y());
 }
 
 // ---- Help and exit ----

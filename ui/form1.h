@@ -142,6 +142,8 @@ class TForm1 : public QMainWindow {
   private:
     void BuildMenus();
     void BuildFind();
+    // Makes room for the check dock as it opens: its width, and the window's.
+    void FitCheckDock();
     void ShowTable();
     // Redraws what an edit done or undone changed, and selects the row it names.
     void ShowEdit(const Edit& edit, bool undone);

@@ -50,7 +50,10 @@ void TForm1::SaveAs1Click() {
 
 bool TForm1::SaveRom() {
     // A ROM that cannot be written keeps its edits in a copy instead.
-    if (LoadedRom.complete && !IsReadOnly(LoadedRom) && !LoadedRom.writable) return SaveRomAs();
+    if (LoadedRom.complete && !IsReadOnly(LoadedRom) && !LoadedRom.writable) {
+        ShowMessage(WithName(ReadOnlySaveText, "%1", BaseName(LoadedRom.path)), AttentionCaption);
+        return SaveRomAs();
+    }
     if (!MaySaveFindings()) return false;
     return Saved(
         [this](bool overwrite) {
@@ -66,7 +69,7 @@ bool TForm1::SaveRomAs() {
                 return SaveOutcome{SaveResult::NothingToSave, SaveCause::NothingLoaded, {}};
             },
             LoadedRom.path);
-    SaveRomDialog1.fileName = QFile::decodeName(QByteArray::fromStdString(LoadedRom.path));
+    SaveRomDialog1.fileName = CopyName(LoadedRom.path);
     if (!MaySaveFindings() || !prompter_.ExecuteFileDialog(this, SaveRomDialog1)) return false;
     const std::string target = RomPath(SaveRomDialog1.fileName);
     if (!Saved(

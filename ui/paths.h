@@ -1,6 +1,7 @@
 // Paths between Qt's names and the core's, and inside program texts.
 #pragma once
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -27,4 +28,17 @@ inline std::string WithName(const StringPair& pair, const char* mark, const QStr
     std::string text = Text(pair);
     text.replace(text.find(mark), 2, name.toLatin1().toStdString());
     return text;
+}
+
+// What Save As proposes for the ROM at path: "name-copy.gba" beside it, so that
+// a plain Return never aims the copy at the ROM itself.
+inline QString CopyName(const std::string& path) {
+    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+    QString name = file.fileName();
+    const qsizetype dot = name.lastIndexOf('.');
+    if (dot < 0)
+        name += "-copy.gba";
+    else
+        name.insert(dot, "-copy");
+    return file.dir().filePath(name);
 }

@@ -19,7 +19,7 @@ StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRecentMen
     ImportMenuText, CheckMenuText, CheckCaption;
 StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
-StringPair SaveAsMenuText, ReadOnlyTitleText;
+StringPair SaveAsMenuText, ReadOnlyTitleText, ReadOnlySaveText;
 StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
 StringPair ExportFailedText, SourceFilterText;
 
@@ -136,7 +136,9 @@ const PairSource PairSources[] = {
     {&LineText, "Line %2: ",
      "Ligne %2 : "},
     {&SaveAsMenuText, "Save &As...",
-     "Enregistrer &sous..."},
+     "&Enregistrer sous..."},
+    {&ReadOnlySaveText, "%1 is read-only: choose a name for a copy that keeps the edits.",
+     "%1 est en lecture seule : choisissez le nom d'une copie qui garde les modifications."},
     {&ReadOnlyTitleText, "[read-only]",
      "[lecture seule]"},
     {&OverwriteButtonText, "&Overwrite",

@@ -33,8 +33,9 @@ extern StringPair EditMenuText, UndoMenuText, RedoMenuText, FindMenuText, OpenRe
 extern StringPair ChangeEditText, InsertEditText, DeleteEditText, ImportEditText, EnlargeEditText;
 // %1 is a file name or path, %2 a line number.
 extern StringPair SaveChangesText, SaveButtonText, DiscardButtonText, NoLongerExistsText, LineText;
-// File, Save As and its dialog; the title's mark of a ROM that cannot be written.
-extern StringPair SaveAsMenuText, ReadOnlyTitleText;
+// File, Save As and its dialog; the title's mark of a ROM that cannot be written,
+// and why its Save opens Save As (%1 is its name).
+extern StringPair SaveAsMenuText, ReadOnlyTitleText, ReadOnlySaveText;
 // The buttons of the changed-on-disk and full-table questions.
 extern StringPair OverwriteButtonText, ReloadButtonText, EnlargeButtonText, InsertAnywayButtonText;
 // %1 is the exported file, %2 the system's reason.

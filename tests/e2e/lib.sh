@@ -66,7 +66,7 @@ answer() {
 }
 choose_file() { answer "$1" ctrl+a BackSpace "type:$2" Return; }
 
-# Ctrl+S: in French, Save and Save As share their menu letter.
+# Ctrl+S, and the box that says the file was saved.
 save() { focus_main && keys ctrl+s && answer Attention Return; }
 
 # A round trip through the event loop: once the Versions box shows, every key

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program run as a user who may read the ROM but not write it, nor the
 # folder an export goes to (privileges dropped with setpriv, since root writes
-# anywhere): the title says "[read-only]", Save offers Save As, and an export
+# anywhere): the title says "[read-only]", Save says why it offers Save As, and an export
 # that cannot be written says so in a box and leaves the old file as it was.
 source "$(dirname "$0")/lib.sh"
 command -v setpriv >/dev/null && [ "$(id -u)" = 0 ] || { echo "SKIP: needs root and setpriv" >&2; exit 77; }
@@ -26,6 +26,7 @@ xdotool type --delay 10 "$locked/list.txt" && keys Return
 sleep 0.5 && keys alt+y  # replace the file that is there
 answer Attention Return  # the export failed
 focus_main && keys ctrl+s
+answer Attention Return  # why Save offers Save As
 answer "Save As" Escape  # Save offers Save As; cancelled
 [ "$(cat "$locked/list.txt")" = kept ] || fail "the old file was changed"
 [ "$(ls "$locked")" = list.txt ] || fail "left behind: $(ls "$locked")"

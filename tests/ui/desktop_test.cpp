@@ -223,6 +223,7 @@ TEST_F(FormTest, RecentFilesAndTheLanguageAreKept) {
     EXPECT_EQ(items[1]->text(), QString::fromUtf8("&2 a.gba — ") + folder);
     EXPECT_EQ(items[1]->toolTip(), QString::fromStdString(a.string()));
     EXPECT_EQ(items[1]->statusTip(), items[1]->toolTip());
+    EXPECT_TRUE(form->OpenRecent1->toolTipsVisible()) << "the full path shows as the tooltip";
     EXPECT_EQ(form->StatusPath->text(), "") << "a new window has opened nothing yet";
     // A long folder gives way in its middle; the name stays whole.
     EXPECT_EQ(RecentItemText(2, "/" + QString(20, 'a') + "/" + QString(30, 'b') + "/x&y.gba"),

@@ -15,7 +15,7 @@ TEST_F(FormTest, ALoadAndEditsFillTheListTheChoicesAndTheLabels) {
     const auto path = WriteRom(DefaultRom());
     Open(path);
     EXPECT_EQ(form->ListBox1->count(), EggMoveEntryCount);
-    EXPECT_EQ(form->SelectedRow(), -1);
+    EXPECT_EQ(form->SelectedRow(), 0);
     EXPECT_EQ(form->ComboBox1->count(), EntryChoiceCount);
     EXPECT_EQ(form->ComboBox1->itemText(412), "MOVE1");
     EXPECT_EQ(Seen(0, 1), QString::fromUtf8("Pokémon|    MOVE1|Number of Pokémon: 165|"
@@ -27,6 +27,7 @@ TEST_F(FormTest, ALoadAndEditsFillTheListTheChoicesAndTheLabels) {
     // Edits refill the list and the labels, and stay in memory.
     const Bytes original = ReadFileBytes(path);
     form->ListBox1->item(0)->setText("sentinel");
+    form->ListBox1->clearSelection();
     form->InsertButtonClick();
     EXPECT_EQ(form->ListBox1->item(0)->text(), "sentinel") << "no row selected: nothing rebuilt";
 

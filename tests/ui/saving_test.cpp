@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/ansi.h"
+#include "ui/paths.h"
 
 namespace {
 
@@ -91,6 +93,38 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
     }
 }
 
+// Whatever the last file showed, a load starts at the top with row 0 selected
+// and its entry in the drop-down: Open, Open Recent, and Reload after another
+// program wrote into the file.
+TEST_F(FormTest, ALoadStartsAtTheTopWithRowZeroSelected) {
+    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> loads[] = {
+        {"Open", [&](const auto& path) { Open(path, {A::Discard}); }},
+        {"Open Recent", [&](const auto& path) { form->OpenRecentFile(path.c_str()); }},
+        {"Reload",
+         [&](const auto& path) {
+             WriteEntry(path, 2, 0x0007);
+             prompter.answers = {A::Reload};
+             form->Save1->trigger();
+         }},
+    };
+    form->show();
+    for (const auto& [what, load] : loads) {
+        const auto path = WriteRom(DefaultRom());
+        Open(path);
+        form->SelectRow(900);
+        form->ComboBox1->setCurrentIndex(5);
+        form->ChangeButtonClick();  // an edit, so that Save has something to write
+        ASSERT_GT(form->ListBox1->verticalScrollBar()->value(), 0) << what;
+        prompter.answers = {A::Discard};  // the edit, where Open asks
+        load(path);
+        prompter.answers.clear();
+        EXPECT_EQ(form->SelectedRow(), 0) << what;
+        EXPECT_EQ(form->ListBox1->verticalScrollBar()->value(), 0) << what;
+        EXPECT_EQ(form->ComboBox1->currentText(), QString::fromUtf8("Pok\u00e9mon")) << what;
+        EXPECT_FALSE(form->isWindowModified()) << what;
+    }
+}
+
 // Insert on a full table asks first: Enlarge Table... (then the dialog), Insert
 // Anyway or Cancel; where the table cannot grow, only the last two.
 TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
@@ -112,6 +146,7 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
     for (const Case& c : cases) {
         const std::string what = std::to_string(c.growable) + " " + std::to_string(int(c.answer));
         form = std::make_unique<TForm1>(prompter);
+        form->show();
         Open(WriteRom(c.growable ? Growable() : DefaultRom()));
         const EggMoveEntries before = form->LoadedRom.list.EggMoveTable;
         const std::string full =
@@ -131,8 +166,14 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
         EXPECT_EQ(form->ListBox1->count(), c.rows) << what;
         const bool inserted = std::string(c.undo) == "&Undo Insert";
         EXPECT_EQ(table[4], inserted ? before[3] : before[4]) << what;
-        // Insert Anyway drops the last entry; the room made keeps it.
+        // Insert Anyway drops the last entry; the room made keeps it. The entry
+        // inserted and the one selected after it are in view.
         if (inserted) {
+            const QRect view = form->ListBox1->viewport()->rect();
+            for (const int row : {3, 4})
+                EXPECT_TRUE(
+                    view.contains(form->ListBox1->visualItemRect(form->ListBox1->item(row))))
+                    << what << " row " << row;
             EXPECT_EQ(table[EggMoveEntryCount - 1 + (c.rows > EggMoveEntryCount)],
                       before[EggMoveEntryCount - 2 + (c.rows > EggMoveEntryCount)])
                 << what;
@@ -181,17 +222,57 @@ TEST_F(FormTest, BadFilesSayWhy) {
     }
 }
 
-// A ROM that cannot be written (the seam refuses, as root writes anyway) says
-// so in its title, and Save offers Save As instead of failing.
-TEST_F(FormTest, AReadOnlyRomSavesAsACopy) {
-    const auto path = WriteRom(DefaultRom());
-    {
-        ScopedOpener refuse(RefusingOpener);
-        Open(path);
+// Save As proposes a copy beside the ROM, never the ROM itself; a ROM that
+// cannot be written (the seam refuses, as root writes anyway) says so in its
+// title, and its Save says why it opens Save As, in the language in force.
+TEST_F(FormTest, SaveAsProposesACopyAndAReadOnlyRomSaysWhy) {
+    const struct {
+        bool readOnly;
+        int language;
+        const char* why;  // the box before the dialog
+    } cases[] = {
+        {false, 0, nullptr},
+        {true, 0, "rom.gba is read-only: choose a name for a copy that keeps the edits."},
+        {true, 1,
+         "rom.gba est en lecture seule : choisissez le nom d'une copie qui garde les "
+         "modifications."},
+    };
+    for (const auto& [readOnly, language, why] : cases) {
+        const auto path = WriteRom(DefaultRom());
+        std::filesystem::remove(dir / "rom-copy.gba");
+        form = std::make_unique<TForm1>(prompter);
+        (language ? form->Francais1 : form->English1)->trigger();
+        {
+            std::optional<ScopedOpener> refuse;
+            if (readOnly) refuse.emplace(RefusingOpener);
+            Open(path);
+        }
+        const char* mark = language ? " [lecture seule]" : " [read-only]";
+        EXPECT_EQ(form->windowTitle(),
+                  QString("rom.gba%1[*] \u2014 Quenmark").arg(readOnly ? mark : ""));
+        prompter.messages.clear();
+        prompter.files = {std::nullopt, (dir / "rom-copy.gba").c_str()};
+        for (int i = 0; i < 2; ++i) (readOnly ? form->Save1 : form->SaveAs1)->trigger();
+        const FileDialog& shown = prompter.dialogs.back();
+        EXPECT_EQ(shown.fileName.toStdString(), (dir / "rom-copy.gba").string());
+        EXPECT_EQ(shown.filters, QStringList{"Gameboy Advance Roms (*.gba)"});
+        std::vector<std::string> texts;
+        for (const ShownMessage& message : prompter.messages) texts.push_back(message.text);
+        const std::vector<std::string> expected =
+            why ? std::vector<std::string>{why, why, SavedText.text[language]}
+                : std::vector<std::string>{SavedText.text[0]};
+        EXPECT_EQ(texts, expected) << "cancelled, then written";
+        EXPECT_TRUE(std::filesystem::exists(dir / "rom-copy.gba"));
+        EXPECT_EQ(form->windowTitle(), QString("rom-copy.gba[*] \u2014 Quenmark"));
     }
-    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("rom.gba [read-only][*] — Quenmark"));
-    prompter.files = {std::nullopt};
-    form->Save1->trigger();
-    EXPECT_EQ(prompter.dialogs.back().filters, QStringList{"Gameboy Advance Roms (*.gba)"});
-    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// The name Save As proposes: "-copy" before the last extension, or with ".gba".
+TEST(CopyName, BeforeTheExtensionOrWithGba) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/a/rom.gba", "/a/rom-copy.gba"},
+        {"/a.b/x.y.GBA", "/a.b/x.y-copy.GBA"},
+        {"/a.b/name", "/a.b/name-copy.gba"},
+    };
+    for (const auto& [path, copy] : cases) EXPECT_EQ(CopyName(path), copy) << path;
 }

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <functional>
 
 #include "tests/ui/form_fixture.h"
@@ -28,7 +30,7 @@ TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
         int row;
         QString entry;
     } steps[] = {
-        {"a load", [] {}, -1, QString::fromUtf8("Pokémon")},
+        {"a load", [] {}, 0, QString::fromUtf8("Pokémon")},
         {"a species line", [&] { select(7); }, 7, "SPECIES2"},
         {"Insert", [&] { pick("MOVE100"), insert(); }, 8, "SPECIES2"},
         {"Insert again", [&] { pick("MOVE101"), insert(); }, 9, "SPECIES2"},
@@ -108,6 +110,62 @@ TEST_F(FormTest, TheCheckFollowsTheEditsAndSaveAsksFirst) {
     form->Save1Click();
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_FALSE(form->isWindowModified());
+}
+
+// The check opens wide enough for its longest line (up to a reading width), or
+// a third of the window, the list keeping its room: a window at its first size
+// grows within its screen; a short line stays whole on one line, and a long
+// finding wraps, whole, within the dock. In both languages.
+TEST_F(FormTest, TheCheckOpensReadableAtEverySize) {
+    const struct {
+        const char* what;
+        QSize size;  // none: the first size
+        bool findings, grows;
+    } cases[] = {{"first size", {}, true, true},
+                 {"800x600", {800, 600}, true, false},
+                 {"no finding", {}, false, true}};
+    for (const auto& [what, size, withFindings, grows] : cases)
+        for (const int language : {0, 1}) {
+            form = std::make_unique<TForm1>(prompter);
+            (language ? form->Francais1 : form->English1)->trigger();
+            Open(WriteRom(DefaultRom()));
+            form->ListBox1->setCurrentRow(0);
+            if (withFindings) form->DeleteButtonClick();  // moves before any species
+            if (size.isValid()) form->setGeometry({{0, 0}, size});
+            form->show();
+            QApplication::processEvents();
+            const int width = form->width();
+            form->Check1->trigger();
+            QApplication::processEvents();
+            const std::string where = std::string(what) + (language ? " fr" : " en");
+            const CheckDock* dock = form->CheckDock1;
+            EXPECT_GE(dock->width(), std::max(dock->WidthWanted(), width / 3)) << where;
+            const QRect screen = form->screen()->availableGeometry();
+            EXPECT_TRUE(!grows || screen.contains(form->frameGeometry())) << where;
+            EXPECT_EQ(form->width() > width, grows) << where;
+            EXPECT_GE(form->ListBox1->width(), 160) << where;
+            const QListWidget* findings = dock->FindingsList;
+            const QFontMetrics metrics = findings->fontMetrics();
+            const QRect view = findings->viewport()->rect();
+            int wrapped = 0;
+            for (int i = 0; i < findings->count(); ++i) {
+                const QRect line = findings->visualItemRect(findings->item(i));
+                EXPECT_LE(line.width(), view.width()) << where << " line " << i;
+                const bool wide =
+                    metrics.horizontalAdvance(findings->item(i)->text()) > view.width();
+                wrapped += wide;
+                EXPECT_EQ(line.height() >= 2 * metrics.lineSpacing(), wide)
+                    << where << " line " << i;
+            }
+            EXPECT_EQ(wrapped > 0, withFindings) << where;
+            // Closed narrow and opened again: as wide again.
+            form->resizeDocks({form->CheckDock1}, {60}, Qt::Horizontal);
+            form->CheckDock1->close();
+            QApplication::processEvents();
+            form->Check1->trigger();
+            QApplication::processEvents();
+            EXPECT_GE(dock->width(), dock->WidthWanted()) << where << ", again";
+        }
 }
 
 }  // namespace
