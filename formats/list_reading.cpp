@@ -66,11 +66,10 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
     std::vector<std::string> now;
     for (const std::string& line : rom.list.EggMoveListLines)
         now.emplace_back(TrimmedEnd(Utf8(line)));
-    // Blank lines at the end are what editors leave, unless their rows show blank now;
-    // past the table they are end marks when it may grow to them.
-    const bool mayGrow = largest > static_cast<int>(now.size());
+    // Blank lines at the end are what editors leave, not rows, unless their rows
+    // show blank now (end marks, illegal entries): those keep what they hold.
     while (!lines.empty() && lines.back().empty() &&
-           (lines.size() > now.size() ? !mayGrow : !now[lines.size() - 1].empty())) {
+           (lines.size() > now.size() || !now[lines.size() - 1].empty())) {
         lines.pop_back();
         raw.pop_back();
     }
@@ -89,7 +88,8 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
             continue;
         }
         const std::size_t indent = raw[i].starts_with(MoveIndent) ? 4 : raw[i].starts_with('\t');
-        if (lines[i].empty() && indent == 0 && mayGrow && i >= blankEnd) {
+        // Within the blank end, a line that is no row's now is as the rows past the file.
+        if (i >= blankEnd && indent == 0) {
             values.push_back(EndMarkEntry);
             continue;
         }
@@ -103,10 +103,34 @@ TableText ReadList(std::string_view text, const Rom& rom, int largest) {
             return Refuse(number, {"a move line starts with exactly four spaces or a tab",
                                    "une ligne d'attaque commence par exactement quatre espaces ou "
                                    "une tabulation"});
-        const Found found = index.Find(name, indent ? Kind::Move : Kind::Species,
-                                       {Current(rom, static_cast<int>(i))});
-        if (!found.problem.english.empty()) return Refuse(number, found.problem);
-        values.push_back(found.entry);
+        const Kind kind = indent ? Kind::Move : Kind::Species;
+        const Found found = index.Find(name, kind, {Current(rom, static_cast<int>(i))});
+        if (found.problem.english.empty()) {
+            values.push_back(found.entry);
+            continue;
+        }
+        if (kind == Kind::Move && name.empty())
+            return Refuse(number, {"the line is indented but holds no name: write a move after "
+                                   "the indent (delete the line to remove its entry)",
+                                   "la ligne est indentée mais ne contient aucun nom : écrivez "
+                                   "une attaque après le retrait (supprimez la ligne pour retirer "
+                                   "son entrée)"});
+        const std::string quoted(name);
+        if (kind == Kind::Species && index.Names(name, Kind::Move))
+            return Refuse(number, {"\"" + quoted +
+                                       "\" is a move, and move lines start with four "
+                                       "spaces or a tab",
+                                   "« " + quoted +
+                                       " » est une attaque, et les lignes d'attaque "
+                                       "commencent par quatre espaces ou une tabulation"});
+        if (kind == Kind::Move && index.Names(name, Kind::Species))
+            return Refuse(number, {"\"" + quoted +
+                                       "\" is a species, and species lines are not "
+                                       "indented",
+                                   "« " + quoted +
+                                       " » est une espèce, et les lignes d'espèce ne "
+                                       "sont pas indentées"});
+        return Refuse(number, found.problem);
     }
     return Take(std::move(values), numbers, rom, largest);
 }

@@ -77,6 +77,13 @@ Found NameIndex::Find(std::string_view name, Kind kind,
                  (near.empty() ? "" : " ; vouliez-vous dire " + Listed(near, " ou ") + " ?")}};
 }
 
+bool NameIndex::Names(std::string_view name, Kind kind) const {
+    const std::string folded = Folded(name);
+    return std::any_of(names_.begin(), names_.end(), [&](const Name& n) {
+        return EntryKind(n.entry) == kind && n.folded == folded;
+    });
+}
+
 // The nearest names, at most three, if any is near.
 std::vector<std::string> NameIndex::Suggestions(const std::string& folded, Kind kind) const {
     std::vector<std::pair<std::size_t, std::string>> near;

@@ -24,6 +24,9 @@ class NameIndex {
     // share the name, the first of hints that is one of them.
     Found Find(std::string_view name, Kind kind, const std::vector<std::uint16_t>& hints) const;
 
+    // Whether an entry of kind has the UTF-8 name, in any case.
+    bool Names(std::string_view name, Kind kind) const;
+
   private:
     struct Name {
         std::uint16_t entry;

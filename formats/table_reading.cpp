@@ -52,12 +52,25 @@ TableText Take(std::vector<std::uint16_t> values, const std::vector<int>& lines,
     return taken;
 }
 
-std::string Normalized(std::string_view text) {
+namespace {
+
+// The text as UTF-8, read as its first bytes say.
+std::string AsUtf8(std::string_view text) {
+    // Notepad's "Unicode" is UTF-16 with its mark, in either byte order.
+    for (const bool bigEndian : {false, true})
+        if (text.starts_with(bigEndian ? "\xFE\xFF" : "\xFF\xFE"))
+            return Utf8OfUtf16(text.substr(2), bigEndian);
     const bool marked = text.starts_with(ByteOrderMark);
     if (marked) text.remove_prefix(ByteOrderMark.size());
     // An editor that saves UTF-8 may leave out the mark; text that is not UTF-8 is
     // Windows-1252, as the window writes its list.
-    const std::string utf8 = marked || IsUtf8(text) ? std::string(text) : Utf8(text);
+    return marked || IsUtf8(text) ? std::string(text) : Utf8(text);
+}
+
+}  // namespace
+
+std::string Normalized(std::string_view text) {
+    const std::string utf8 = AsUtf8(text);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size(); ++i) {

@@ -65,6 +65,53 @@ std::string_view TrimmedEnd(std::string_view text) {
     return text.substr(0, text.find_last_not_of(" \t") + 1);
 }
 
+namespace {
+
+void AppendUtf8(std::string& out, char32_t point) {
+    const auto put = [&](unsigned value) { out += static_cast<char>(value); };
+    if (point < 0x80) {
+        put(point);
+    } else if (point < 0x800) {
+        put(0xC0 | point >> 6);
+        put(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        put(0xE0 | point >> 12);
+        put(0x80 | (point >> 6 & 0x3F));
+        put(0x80 | (point & 0x3F));
+    } else {
+        put(0xF0 | point >> 18);
+        put(0x80 | (point >> 12 & 0x3F));
+        put(0x80 | (point >> 6 & 0x3F));
+        put(0x80 | (point & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Utf8OfUtf16(std::string_view bytes, bool bigEndian) {
+    std::vector<char16_t> units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(
+            static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first));
+    }
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        const bool high = unit >= 0xD800 && unit < 0xDC00;
+        const bool low = unit >= 0xDC00 && unit < 0xE000;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10 | (units[++i] - 0xDC00)));
+            continue;
+        }
+        AppendUtf8(out, high || low ? 0xFFFD : unit);
+    }
+    if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
 // The core words names in UTF-8 already: one conversion for both.
 std::string Utf8(std::string_view windows1252) {
     return WordsName(windows1252);

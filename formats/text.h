@@ -12,6 +12,10 @@
 // Windows-1252 bytes as UTF-8; the five bytes that code page leaves free become U+FFFD.
 std::string Utf8(std::string_view windows1252);
 
+// UTF-16 bytes (without their byte order mark) as UTF-8: a lone surrogate, or
+// an odd last byte, becomes U+FFFD.
+std::string Utf8OfUtf16(std::string_view bytes, bool bigEndian);
+
 // Whether text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 // Whether every character of UTF-8 text has a byte in Windows-1252, the code page

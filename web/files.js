@@ -171,6 +171,10 @@ async function save() {
   const misread = complete ? core.findings().misread : null;
   if (misread && await ask('warning', misread[language], ['yes', 'no'], 1) !== 0) return false;
   const picked = romHandle && complete;
+  // Where the browser can, a ROM with no file to write back into is saved where
+  // the user names it: a download's name is the browser's to choose.
+  const chosen = !picked && complete && window.showSaveFilePicker ? await pickTarget(romName) : null;
+  if (chosen === false) return false;
   let outcome;
   if (picked) {
     if (!await readPicked()) {
@@ -192,14 +196,10 @@ async function save() {
       outcome = core.save(true, true);
     }
   } else outcome = core.save(true, false);
-  if (outcome.written && picked) {
-    try {
-      const out = await romHandle.createWritable();
-      await out.write(core.image());
-      await out.close();
-    } catch (e) {
-      outcome = { written: false, words: core.saveLost((e && e.message) || String(e)) };
-    }
+  const target = picked ? romHandle : chosen;
+  if (outcome.written && target) {
+    const failed = await writeTo(target, core.image());
+    if (failed) outcome = { written: false, words: refusal(failed, target, core.saveLost(reasonOf(failed))) };
   } else if (outcome.written) download(core.image(), romName, 'application/octet-stream');
   showHistory();
   if (!outcome.written) {
@@ -207,8 +207,9 @@ async function save() {
     return false;
   }
   let message = text(outcome.result === SaveResult.Grown ? 'grown' : 'saved');
-  // A download leaves the user's file as it was: the message says where the edits went.
-  if (!picked) message = message.replace(text('saved'), text('downloaded').replaceAll('%1', romName));
+  // A download leaves the user's file as it was: the message says what the page
+  // knows of where the edits went.
+  if (!target) message = message.replace(text('saved'), filled(text('downloaded'), romName));
   if (outcome.result === SaveResult.Grown) {
     const place = core.tablePlace();
     message = message.replace('%1', place.entries).replace('%2', place.offset);
@@ -217,12 +218,60 @@ async function save() {
   return true;
 }
 
-// Save a Copy: the ROM with the edits, downloaded under the name typed; the
-// ROM open stays as it is.
+// The file the user names in the browser's save picker, suggesting name; false
+// when they cancel.
+async function pickTarget(name) {
+  try {
+    return await window.showSaveFilePicker({ suggestedName: name });
+  } catch {
+    return false;
+  }
+}
+
+// Writes bytes into the file of handle: the error when that fails, else null.
+async function writeTo(handle, bytes) {
+  try {
+    const out = await handle.createWritable();
+    await out.write(bytes);
+    await out.close();
+    return null;
+  } catch (e) {
+    return e || new Error('unknown');
+  }
+}
+
+// A browser's reason without its last stop, for a sentence that ends with one.
+function reasonOf(error) {
+  return String(error.message || error).replace(/[.\s\u2026]+$/, '');
+}
+
+// What a failed Save says: the browser's refusal (its permission prompt
+// declined) in plain words, else the core's words with the browser's reason.
+function refusal(error, handle, words) {
+  if (error.name !== 'NotAllowedError' && error.name !== 'SecurityError') return words;
+  return Texts.writeRefused.map((t) => filled(t, handle.name || romName));
+}
+
+// Save a Copy: the ROM with the edits, into a file the user names (in the
+// browser's save picker where there is one, or else downloaded under the name
+// typed); the ROM open stays as it is.
 async function saveCopy() {
+  const suggested = romName.replace(/(\.[^.]*)?$/, (ext) => `-copy${ext || '.gba'}`);
+  if (window.showSaveFilePicker) {
+    const handle = await pickTarget(suggested);
+    if (!handle) return;
+    const copy = core.copyImage();
+    if (!copy.written) {
+      await tell('attention', copy.words[language]);
+      return;
+    }
+    const failed = await writeTo(handle, copy.bytes);
+    if (failed) await tell('attention', filled(text('copyFailed'), handle.name, reasonOf(failed)));
+    return;
+  }
   const field = document.createElement('input');
   field.type = 'text';
-  field.value = romName.replace(/(\.[^.]*)?$/, (ext) => `-copy${ext || '.gba'}`);
+  field.value = suggested;
   field.setAttribute('aria-label', text('copyName'));
   if (await ask('saveCopy', text('copyName'), ['ok', 'cancel'], 0, field) !== 0) return;
   const name = field.value.trim();
@@ -243,7 +292,7 @@ async function importTable(file) {
   }
   if (outcome.problem) {
     const why = outcome.problem[language];
-    await tell('attention', outcome.line ? text('importRefused').replace('%1', outcome.line).replace('%2', why) : why);
+    await tell('attention', outcome.line ? filled(text('importRefused'), outcome.line, why) : why);
     showTable();
     return;
   }

@@ -79,8 +79,13 @@ const Texts = {
     'Open a rom. Opened with Open, Save writes back into the file where the browser can; a rom dropped on the page is saved as a download.',
     'Ouvrir une rom. Ouverte avec Ouvrir, Sauvegarder écrit dans le fichier là où le navigateur le peut ; une rom déposée sur la page est sauvegardée en téléchargement.'],
   downloaded: [
-    'Your browser cannot write to %1: the rom with your changes was downloaded as %1. Replace your file with it to keep them.',
-    'Votre navigateur ne peut pas écrire dans %1 : la rom avec vos modifications a été téléchargée sous le nom %1. Remplacez votre fichier par elle pour les garder.'],
+    'Your browser cannot write to %1, so the page started a download of %1 with your changes. The browser may have renamed it (for example with a number added): the newest download is the one to keep.',
+    'Votre navigateur ne peut pas écrire dans %1 : la page a donc lancé le téléchargement de %1 avec vos modifications. Le navigateur a pu le renommer (par exemple en ajoutant un numéro) : le téléchargement le plus récent est celui à garder.'],
+  writeRefused: [
+    'The browser was not allowed to write %1; nothing was written. Save a Copy… downloads it.',
+    "Le navigateur n'a pas eu le droit d'écrire dans %1 ; rien n'a été écrit. Enregistrer une copie… la télécharge."],
+  copyFailed: ['%1 could not be written: %2. Nothing was written.',
+    "%1 n'a pas pu être écrit : %2. Rien n'a été écrit."],
   // The line naming the ROM open.
   tableAt: ['table at %1, %2 entries', 'table à %1, %2 entrées'],
   moved: ['moved', 'déplacée'],
@@ -95,3 +100,12 @@ const Formats = [
   { key: 'formatJson', file: 'EggMoves.json', type: 'application/json' },
   { key: 'formatC', file: 'egg_moves.h', type: 'text/x-c' },
 ];
+
+// A template with %1, %2... filled in: where a value ends a sentence of its own
+// (". ? ! …"), the template's stop right after it is left out.
+function filled(template, ...values) {
+  return template.replace(/%(\d)(\.?)/g, (all, n, stop) => {
+    const value = String(values[n - 1]);
+    return value + (/[.?!…]$/.test(value) ? '' : stop);
+  });
+}

@@ -208,6 +208,18 @@ expect 2 "big.list:1239: the file describes 1240 entries; the table holds 1238 (
 expect 0 "the table grows to 1240 entries" import big.gba big.list --grow
 run 0 export big.gba --format json
 has out '"entries": 1240'
+# Blank lines at the end are not rows, and end marks are room: neither grows the table.
+"$MAKE" BPRE roomy.gba 0x1000000 words=game pad=EB0B20
+run 0 export roomy.gba -o roomy.list
+printf '\n\n' >>roomy.list
+expect 0 "0 rows change" import roomy.gba roomy.list --grow
+run 0 grow roomy.gba --by 9
+run 0 export roomy.gba -o roomy.list
+sed -i '3i\    MOVE9' roomy.list
+printf '\n\n' >>roomy.list
+run 0 import roomy.gba roomy.list --grow
+! grep -q "grow" out || fail "a list that fits grew the table: $(tail -1 out)"
+expect 0 "table of 1147 entries at" identify roomy.gba
 run 0 export big.gba --format csv
 has out "1239,0x0009,move,9,MOVE9"
 

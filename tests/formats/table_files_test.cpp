@@ -222,9 +222,17 @@ TEST_F(Formats, TheListForgivesWhatEditorsDo) {
         {Edited(List, {{R, Line, "POK\xC9MON"}, {R + 1, Line, "    zap"}}),
          {{R, Species(1)}, {R + 1, 204}}},
     };
+    // Notepad's "Unicode", either byte order, with its mark (these names are Latin-1).
+    const auto utf16 = [](const std::string& text, bool big) {
+        std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char c : text) out += big ? std::string{'\0', c} : std::string{c, '\0'};
+        return out;
+    };
     for (const auto& [text, changed] : cases)
-        for (const std::string& variant : {text, "\xEF\xBB\xBF" + Utf8(text), Utf8(text),
-                                           Joined(Split(text), "\r\n"), Joined(Split(text), "\r")})
+        for (const std::string& variant :
+             {text, "\xEF\xBB\xBF" + Utf8(text), Utf8(text), Joined(Split(text), "\r\n"),
+              Joined(Split(text), "\r"), utf16(Joined(Split(text), "\r\n"), false),
+              utf16(text, true)})
             ExpectRead(variant, List, changed, text.substr(0, 40));
 }
 
@@ -243,10 +251,13 @@ TEST_F(Formats, ListLinesRefused) {
         {{{4, Line, "?"}}, 5, "more than one species \"?\", and this row holds none"},
         {{{4, Line, "  MOVE7"}}, 5, "a move line starts with exactly four spaces or a tab"},
         {{{4, Line, "\t MOVE7"}}, 5, "exactly four spaces or a tab"},
-        {{{4, Line, "    SPECIES5"}}, 5, "this ROM has no move \"SPECIES5\""},
+        {{{4, Line, "    SPECIES5"}}, 5, "\"SPECIES5\" is a species, and species lines are not indented"},
+        {{{4, Line, "move7"}}, 5, "\"move7\" is a move, and move lines start with four spaces or a tab"},
+        {{{4, Line, "QWERTYUIOP"}}, 5, "this ROM has no species \"QWERTYUIOP\""},
         {{{4, Line, ""}}, 5, "an empty line"},
         {{{0, Append, "SPECIES4"}}, 1139, "the file describes 1139 entries; the table holds 1138"},
-        {{{4, Line, "    "}}, 5, "this ROM has no move \"\""},
+        {{{4, Line, "    "}}, 5, "the line is indented but holds no name"},
+        {{{4, Line, "\t  "}}, 5, "the line is indented but holds no name"},
         // clang-format on
     };
     for (const auto& [edits, line, problem] : cases) {
@@ -357,13 +368,48 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
     TableText held = bad;
     held.rows = 1138;  // as many as the table holds: nothing to grow
     EXPECT_EQ(GrowthQuestion(held, *rom), std::nullopt);
-    // Blank lines past the table, as a grown table's export ends: left out, or end
-    // marks of the table grown to them.
+    // Blank lines at the end are never rows, and a table's own end marks are room:
+    // it grows only by the rows that do not fit. A table of 1148 rows ends with 10
+    // end marks; files that add lines to its export, with blank lines left after them.
     const std::string blanks = Edited(List, {}) + "\n\n";
-    EXPECT_EQ(ReadTable(blanks, List, *rom).entries, rom->list.EggMoveTable);
-    EggMoveEntries grown = rom->list.EggMoveTable;
-    grown.resize(1140, EndMarkEntry);
-    EXPECT_EQ(ReadTable(blanks, List, *rom, MaxEntryCount).entries, grown);
+    for (const int largest : {0, MaxEntryCount}) {
+        const TableText read = ReadTable(blanks, List, *rom, largest);
+        EXPECT_EQ(read.entries, rom->list.EggMoveTable) << largest;
+        EXPECT_EQ(read.rows, 0) << largest;
+    }
+    Rom roomy = *rom;
+    EggMoveEntries ten = rom->list.EggMoveTable;
+    ten.resize(1148, EndMarkEntry);
+    roomy.list = MakeList(ten, roomy.names);
+    std::ostringstream exported;
+    WriteTable(exported, roomy, List);
+    const struct {
+        int added, blank;  // lines inserted after row 3, blank lines appended
+        int rows;          // the question's, or 0 when the table takes the file
+    } roomCases[] = {{1, 0, 0}, {1, 2, 0}, {10, 3, 0}, {11, 0, 1149}, {13, 2, 1151}};
+    for (const auto& [added, blank, rows] : roomCases) {
+        Lines lines = Split(exported.str());
+        lines.insert(lines.begin() + 4, added, "    MOVE9");
+        lines.insert(lines.end(), blank, "");
+        const std::string text = Joined(lines);
+        const TableText read = ReadTable(text, List, roomy);
+        EXPECT_EQ(read.rows, rows) << added << " " << blank;
+        EggMoveEntries expected = ten;
+        expected.insert(expected.begin() + 4, added, 9);
+        expected.resize(std::max(1148, rows), EndMarkEntry);
+        if (rows > 0) {
+            EXPECT_EQ(GrowthQuestion(read, roomy)->english,
+                      "The file describes " + std::to_string(rows) +
+                          " entries; the table holds 1148. Enlarge the table by " +
+                          std::to_string(rows - 1148) + "?");
+        } else {
+            // What the list names, then end marks: the blank lines that fit are room.
+            expected.resize(1148);
+            std::fill(expected.begin() + 1138 + added, expected.end(), EndMarkEntry);
+        }
+        EXPECT_EQ(ReadTable(text, List, roomy, std::max(1148, rows)).entries, expected)
+            << added << " " << blank;
+    }
 }
 
 // Images of every release with names that are empty, shared by two entries or
@@ -471,6 +517,26 @@ TEST(Text, Utf8OfWindows1252) {
     for (const auto& [text, utf8, fits] : texts) {
         EXPECT_EQ(IsUtf8(text), utf8) << text;
         EXPECT_EQ(FitsWindows1252(text), fits) << text;
+    }
+    using namespace std::literals;
+    const struct {
+        std::string_view le, be, utf8;
+    } utf16[] = {
+        // clang-format off
+        {""sv, ""sv, ""sv}, {"A\0"sv, "\0A"sv, "A"sv}, {"\xE9\0"sv, "\0\xE9"sv, "\xC3\xA9"sv}, {"\xFF\x07"sv, "\x07\xFF"sv, "\xDF\xBF"sv},
+        {"\x00\x08"sv, "\x08\x00"sv, "\xE0\xA0\x80"sv}, {"\x26\x21"sv, "\x21\x26"sv, "\xE2\x84\xA6"sv},
+        {"\xFF\xFF"sv, "\xFF\xFF"sv, "\xEF\xBF\xBF"sv},
+        {"\x3D\xD8\x00\xDE"sv, "\xD8\x3D\xDE\x00"sv, "\xF0\x9F\x98\x80"sv},
+        {"\xFF\xDB\xFF\xDF"sv, "\xDB\xFF\xDF\xFF"sv, "\xF4\x8F\xBF\xBF"sv},
+        {"\x00\xD8"sv, "\xD8\x00"sv, "\xEF\xBF\xBD"sv}, {"\x00\xDC\x41\x00"sv, "\xDC\x00\x00\x41"sv, "\xEF\xBF\xBD" "A"sv},
+        {"\x00\xD8\x41\x00"sv, "\xD8\x00\x00\x41"sv, "\xEF\xBF\xBD" "A"sv}, {"\x00\xD8\x00\xE0"sv, "\xD8\x00\xE0\x00"sv, "\xEF\xBF\xBD\xEE\x80\x80"sv},
+        {"\xFF\xD7"sv, "\xD7\xFF"sv, "\xED\x9F\xBF"sv}, {"\x7F\0"sv, "\0\x7F"sv, "\x7F"sv}, {"\x80\0"sv, "\0\x80"sv, "\xC2\x80"sv},
+        {"\x00\xD8\x00\xDC"sv, "\xD8\x00\xDC\x00"sv, "\xF0\x90\x80\x80"sv}, {"A\0B"sv, "\0AB"sv, "A\xEF\xBF\xBD"sv},
+        // clang-format on
+    };
+    for (const auto& [le, be, utf8] : utf16) {
+        EXPECT_EQ(Utf8OfUtf16(le, false), utf8) << utf8;
+        EXPECT_EQ(Utf8OfUtf16(be, true), utf8) << utf8;
     }
     EXPECT_EQ(Trimmed(" \t a b\t "), "a b");
     EXPECT_EQ(TrimmedEnd(" \t a b\t "), " \t a b");

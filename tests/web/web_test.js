@@ -80,6 +80,8 @@ async function scenario(engine) {
   const pageUrl = `file://${pageFile}`;
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
+  // Chromium's own save picker would wait for a person: a stand-in takes its place where it is tested.
+  await page.evaluateOnNewDocument(() => { window.showSaveFilePicker = undefined; });
   await page.goto(pageUrl);
   await page.waitForSelector('body[data-ready="true"]');
 
@@ -161,12 +163,13 @@ async function scenario(engine) {
     run(cli, 'import', 'cli.gba', 'list.txt');
     assert.ok(saved.equals(bytes('cli.gba')), `${rom}: the saved ROM is the command line's`);
   };
-  // A save handed over as a download says so, and clears the title's mark.
+  // A save handed over as a download says what the page knows of it, and clears the title's mark.
+  const downloadedWords = (name) => `Your browser cannot write to ${name}, so the page started a download of ${name} with your changes. The browser may have renamed it (for example with a number added): the newest download is the one to keep.`;
   const saveDownload = async (name, message) => {
     assert.equal(await title(), `* ${name}`, 'the title marks the edits');
     const saved = await download(() => click('Save'), name);
     const said = await answer('Attention');
-    assert.ok(said.startsWith(`Your browser cannot write to ${name}: the rom with your changes was downloaded as ${name}. Replace your file with it to keep them.`), said);
+    assert.ok(said.startsWith(downloadedWords(name)), said);
     if (message) assert.match(said, message);
     assert.equal(await title(), name);
     return saved;
@@ -207,6 +210,31 @@ async function scenario(engine) {
   assert.ok((await exportList()).equals(run(cli, 'export', 'AXVE.gba')), 'AXVE');
   await changeRow(1, 3);
   await sameAsCli('AXVE.gba', await saveDownload('AXVE.gba'));
+  // Two saves, the first download left in the folder: the browser names the
+  // second itself (or, driven as here, Chromium writes it over the first), and
+  // the words claim no name for it.
+  const settled = (names) => names.length > 0 && !names.some((f) => /\.(part|crdownload)$/.test(f) ||
+    fs.statSync(path.join(downloads, f)).size === 0);
+  let first = null;
+  for (const n of [1, 2]) {
+    await changeRow(1, 4 + n);
+    await click('Save');
+    assert.equal(await answer('Attention'), downloadedWords('AXVE.gba'), `save ${n}`);
+    let names = [];
+    for (let t = 0; t < 400; ++t, await sleep(25)) {
+      names = fs.readdirSync(downloads);
+      if (!settled(names)) continue;
+      if (n === 1 || names.length === 2 || !fs.readFileSync(path.join(downloads, 'AXVE.gba')).equals(first)) break;
+    }
+    assert.ok(settled(names) && names.includes('AXVE.gba'), `save ${n}: ${names}`);
+    if (n === 1) first = fs.readFileSync(path.join(downloads, 'AXVE.gba'));
+    else if (names.length === 1) {
+      assert.ok(!fs.readFileSync(path.join(downloads, 'AXVE.gba')).equals(first), 'a second download');
+      say('the second download replaced the first under this driver');
+    }
+    else assert.equal(names.length, 2, `${names}`);
+  }
+  for (const name of fs.readdirSync(downloads)) fs.rmSync(path.join(downloads, name));
   await changeRow(2, 4);
   await open('BPGF.gba');
   assert.equal(await answer('Warning', 'Cancel'), 'Save the changes to AXVE.gba?');
@@ -242,8 +270,12 @@ async function scenario(engine) {
       window.pickerOpened += 1;
       return [{
         getFile: async () => new File([window.picked], 'BPEE.gba'),
-        createWritable: async () => ({ write: async (d) => { window.picked = new Uint8Array(d); },
-          close: async () => {} }),
+        createWritable: async () => {
+          if (window.refuse) {
+            throw new DOMException('The request is not allowed by the user agent or the platform in the current context.', 'NotAllowedError');
+          }
+          return { write: async (d) => { window.picked = new Uint8Array(d); }, close: async () => {} };
+        },
       }];
     };
   });
@@ -258,6 +290,14 @@ async function scenario(engine) {
   assert.equal(await answer('Attention'), 'The file was successfully saved!');
   const savedBpee = await picked();
   await sameAsCli('BPEE.gba', savedBpee);
+  // The browser's own prompt declined: plain words, the edits kept unsaved.
+  await page.evaluate(() => { window.refuse = true; });
+  await changeRow(2, 4);
+  await click('Save');
+  assert.equal(await answer('Attention'), 'The browser was not allowed to write BPEE.gba; nothing was written. Save a Copy… downloads it.');
+  assert.equal(await title(), '* BPEE.gba');
+  assert.ok((await picked()).equals(savedBpee), 'nothing was written');
+  await page.evaluate(() => { window.refuse = false; });
   // Another program writes into the table and into a name between open and
   // save: Save asks, and writes only the table, and only on Overwrite.
   // The file holds the page's list, up to end marks past it.
@@ -311,6 +351,27 @@ async function scenario(engine) {
   await opened();
   await changeRow(1, 3);
   await saveDownload('AXVE.gba');
+  // Where the browser has a save picker, Save of a dropped ROM and Save a Copy
+  // ask there, suggesting a name, and write into the file named.
+  await page.evaluate(() => {
+    window.suggested = [];
+    window.showSaveFilePicker = async ({ suggestedName }) => {
+      window.suggested.push(suggestedName);
+      return { name: suggestedName, createWritable: async () => ({
+        write: async (d) => { window.picked = new Uint8Array(d); }, close: async () => {} }) };
+    };
+  });
+  await changeRow(1, 4);
+  await click('Save');
+  assert.equal(await answer('Attention'), 'The file was successfully saved!');
+  const named = await picked();
+  await click('Save a Copy...');
+  await page.waitForFunction(() => window.suggested.length === 2);
+  await noDialog();
+  assert.deepEqual(await page.evaluate(() => window.suggested), ['AXVE.gba', 'AXVE-copy.gba']);
+  assert.ok((await picked()).equals(named), 'the copy holds what Save wrote');
+  await sameAsCli('AXVE.gba', named);
+  await page.evaluate(() => { window.showSaveFilePicker = undefined; });
 
   // The selection stays with the entry, and the drop-down shows the selected
   // row's entry: each edit, the row selected after it.
