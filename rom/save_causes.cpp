@@ -9,6 +9,13 @@ namespace {
 const std::string Nothing = " Nothing was written.";
 const std::string Rien = " Rien n'a été écrit.";
 
+// The system's reason as the end of a sentence: a browser's often ends with its own stop.
+std::string Sentence(std::string_view reason) {
+    while (!reason.empty() && (reason.back() == '.' || reason.back() == ' '))
+        reason.remove_suffix(1);
+    return std::string(reason) + ".";
+}
+
 }  // namespace
 
 Words SaveCauseWords(SaveCause cause, const std::string& file, const std::string& reason) {
@@ -32,8 +39,8 @@ Words SaveCauseWords(SaveCause cause, const std::string& file, const std::string
         case SaveCause::FileGone:
             return {file + " no longer exists." + Nothing, file + " n'existe plus." + Rien};
         case SaveCause::CannotWrite:
-            return {file + " cannot be written: " + reason + "." + Nothing,
-                    file + " ne peut pas être écrit : " + reason + "." + Rien};
+            return {file + " cannot be written: " + Sentence(reason) + Nothing,
+                    file + " ne peut pas être écrit : " + Sentence(reason) + Rien};
         case SaveCause::OtherGame:
             return {file + " is now another game, or another version of it." + Nothing,
                     file + " est maintenant un autre jeu, ou une autre version." + Rien};

@@ -221,6 +221,20 @@ TEST_F(Saving, ACopyIsWhatASaveInPlaceGivesAndLeavesTheOriginal) {
     EXPECT_EQ(SaveCopy(rom, rom.list.EggMoveTable, path, true).cause, SaveCause::FileGone);
 }
 
+TEST(SaveCauses, EveryCauseIsOneSentenceEndedOnce) {
+    for (int c = static_cast<int>(SaveCause::NothingLoaded);
+         c <= static_cast<int>(SaveCause::SameFile); ++c)
+        for (const char* reason : {"Permission denied", "The request is not allowed."}) {
+            const Words words = SaveCauseWords(static_cast<SaveCause>(c), "rom.gba", reason);
+            for (const std::string& text : {words.english, words.french}) {
+                EXPECT_EQ(text.find(".."), std::string::npos) << text;
+                EXPECT_EQ(text.back(), '.') << text;
+            }
+        }
+    EXPECT_EQ(SaveCauseWords(SaveCause::CannotWrite, "a", "No space left on device").english,
+              "a cannot be written: No space left on device. Nothing was written.");
+}
+
 TEST_F(Saving, OpenProblemsAndTheirWords) {
     const auto sized = [](std::size_t n) {
         return [n](const fs::path& p) { std::ofstream(p) << std::string(n, 'x'); };
