@@ -18,6 +18,8 @@ std::string_view PlaceName(TablePlace place) {
             return "moved";
         case TablePlace::Foreign:
             return "read-only";
+        case TablePlace::Missing:
+            return "none";
         case TablePlace::Usual:
             break;
     }
