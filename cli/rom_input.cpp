@@ -11,6 +11,7 @@
 #include "formats/table_files.h"
 #include "formats/text.h"
 #include "rom/open_problem.h"
+#include "rom/place_words.h"
 
 namespace fs = std::filesystem;
 
@@ -33,12 +34,15 @@ std::string FileProblem(const std::string& path, std::ifstream& file) {
 
 RomInput ReadRomInput(const std::string& path) {
     RomInput input;
+    input.path = path;
     const OpenCheck check = CheckRomPath(path);
     if (check.problem == OpenProblem::None) {
         input.rom = ReadRom(path);
     } else {
         input.problem = OpenProblemWords(check, path).english;
     }
+    if (HasNoTable(input.rom)) input.problem = NoTableWords().english;
+    input.notRom = check.problem == OpenProblem::TooShort || HasNoTable(input.rom);
     return input;
 }
 

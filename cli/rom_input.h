@@ -10,8 +10,11 @@
 enum ExitStatus { Success = 0, FoundSomething = 1, Unusable = 2 };
 
 struct RomInput {
+    std::string path;     // as named on the command line
     Rom rom;              // release.version is nullptr for a file of no supported release
-    std::string problem;  // why the file could not be read at all; empty when it was
+    std::string problem;  // why the file cannot be used; empty when it can
+    // Not a ROM at all: too short for a header, or a release with no egg-move table.
+    bool notRom = false;
     bool source = false;  // the table of a decompilation's source, with no release
 };
 

@@ -19,8 +19,30 @@ int EntryNumber(std::uint16_t entry) {
     return EntryKind(entry) == Kind::Species ? entry - SpeciesEntryBase : entry;
 }
 
+namespace {
+
+// "#412" (built by appending: GCC 12 warns wrongly about "#" + std::to_string).
+std::string Numbered(int number) {
+    std::string text = "#";
+    text += std::to_string(number);
+    return text;
+}
+
+}  // namespace
+
+RomNames NumberedNames() {
+    RomNames names;
+    for (int s = 0; s < SpeciesNameCount; ++s) names.SpeciesNames[s] = Numbered(s);
+    for (int m = 0; m < MoveNameCount; ++m) names.MoveNames[m] = Numbered(m + 1);
+    return names;
+}
+
 std::string EntryLine(std::uint16_t entry, const RomNames& names) {
-    if (!IsLegalEntry(entry)) return {};
+    if (!IsLegalEntry(entry)) {
+        if (!names.numberUnnamed || entry == EndMarkEntry) return {};
+        if (entry >= SpeciesEntryBase) return Numbered(entry - SpeciesEntryBase);
+        return MoveIndent + Numbered(entry);
+    }
     if (EntryKind(entry) == Kind::Species) return names.SpeciesNames[entry - SpeciesEntryBase];
     return MoveIndent + names.MoveNames[entry - 1];
 }

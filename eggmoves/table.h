@@ -35,7 +35,14 @@ using EggMoveEntries = std::vector<std::uint16_t>;
 struct RomNames {
     std::array<std::string, SpeciesNameCount> SpeciesNames;  // [s] names species s
     std::array<std::string, MoveNameCount> MoveNames;        // [k] names move k + 1
+    // Entries no name stands for show as their numbers instead of an empty line:
+    // in a build whose code moved, they may be species and moves it added.
+    bool numberUnnamed = false;
 };
+
+// Names for a ROM whose name tables were not found: "#1" for species 1, "#354"
+// for move 354.
+RomNames NumberedNames();
 
 // The table with a line per entry and the counts of species and move entries.
 struct EggMoveList {
@@ -54,7 +61,9 @@ Kind EntryKind(std::uint16_t entry);
 bool IsLegalEntry(std::uint16_t entry);
 // The species number of a species entry, the move number of a move entry.
 int EntryNumber(std::uint16_t entry);
-// The display line of a legal entry; an illegal one has none and shows an empty line.
+// The display line of a legal entry. An illegal one shows an empty line, or with
+// numberUnnamed, its number as the game reads it: from 20000 on a species
+// ("#412"), below a move ("    #355"). The end mark always shows empty.
 std::string EntryLine(std::uint16_t entry, const RomNames& names);
 
 // The 766 choices of the drop-down: the species names, then the move names.

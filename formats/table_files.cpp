@@ -19,6 +19,8 @@ std::string_view PlaceName(TablePlace place) {
             return "moved";
         case TablePlace::Foreign:
             return "read-only";
+        case TablePlace::Missing:
+            return "none";
         case TablePlace::Usual:
             break;
     }

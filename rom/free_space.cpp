@@ -29,13 +29,12 @@ namespace {
 
 // What may never be taken, whatever its bytes hold, lowest first.
 std::vector<FreeRun> KeptSpans(const Rom& rom) {
-    const GameWords& w = rom.release.version->words;
     const std::int64_t tableAt = rom.table.EggMoveOffset;
     std::vector<FreeRun> kept = {{0, RomHeaderSize},
-                                 {tableAt, tableAt + TableBytes(rom.table.entryCount)},
-                                 {w.tablePointer1, w.tablePointer1 + 4},
-                                 {w.tablePointer2, w.tablePointer2 + 4},
-                                 {w.searchLimit, w.searchLimit + 4}};
+                                 {tableAt, tableAt + TableBytes(rom.table.entryCount)}};
+    // The whole routine found, which holds the words.
+    for (const std::int64_t routine : rom.table.routines)
+        kept.push_back({routine, routine + RoutineSize});
     std::sort(kept.begin(), kept.end(),
               [](const FreeRun& a, const FreeRun& b) { return a.begin < b.begin; });
     return kept;

@@ -1,6 +1,6 @@
 // Free space in a ROM, where a grown table may go: bytes that are all 0xFF,
 // inside the file and the game's reach, and outside the header, the current
-// table with its terminator, and the game's words.
+// table with its terminator, and the routine found, which holds the game's words.
 #pragma once
 
 #include <cstdint>

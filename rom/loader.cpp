@@ -9,6 +9,10 @@ bool IsReadOnly(const Rom& rom) {
     return rom.table.place == TablePlace::Foreign;
 }
 
+bool HasNoTable(const Rom& rom) {
+    return rom.release.version && rom.table.place == TablePlace::Missing;
+}
+
 void ReadNameTable(std::istream& rom, std::int32_t offset, std::span<std::string> names) {
     NameTableReader(rom).Read(offset, names);
 }
@@ -31,19 +35,26 @@ Bytes ReadOwnBytes(std::istream& rom, const TableLocation& table) {
 
 namespace {
 
-// Identification, the table's place and the names: the part of a load before the table.
-void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Release& release) {
+// Identification, the table's place and the names: the part of a load before the
+// table, once a table was found.
+void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Release& release,
+              const TableLocation& table) {
     rom.path = path;
     rom.release = release;
     rom.complete = false;
-    rom.table = LocateEggMoveTable(file, *release.version);
+    rom.table = table;
     const auto update = OpenForUpdate(path);
     rom.writable = update && *update;
-    const GameVersion& v = *release.version;
-    // One reader for both tables: it remembers the zeros it skipped.
-    NameTableReader names(file);
-    names.Read(v.SpeciesNameOffset, rom.names.SpeciesNames);
-    names.Read(v.MoveNameOffset, rom.names.MoveNames);
+    rom.namesAt = FindNameTables(file, *release.version);
+    if (rom.namesAt.found == NamesFound::Missing) {
+        rom.names = NumberedNames();
+    } else {
+        // One reader for both tables: it remembers the zeros it skipped.
+        NameTableReader names(file);
+        names.Read(rom.namesAt.species, rom.names.SpeciesNames);
+        names.Read(rom.namesAt.moves, rom.names.MoveNames);
+    }
+    rom.names.numberUnnamed = IsMovedBuild(rom.table);
 }
 
 void ReadTail(Rom& rom, std::istream& file) {
@@ -73,7 +84,7 @@ bool ReadEggMoveTable(Rom& rom, std::istream& file,
         // From the end mark on, entries are kept exactly as the file holds them, so
         // that a save writes back the file's own bytes there.
         endMarkSeen = endMarkSeen || entry == EndMarkEntry;
-        if (!endMarkSeen && !IsLegalEntry(entry)) {
+        if (!endMarkSeen && !IsLegalEntry(entry) && !IsMovedBuild(rom.table)) {
             if (!repairAccepted || !repairAccepted(i, entry)) return false;
             const std::uint16_t filler = RepairFiller(RepairKind(entry));
             const std::int64_t at = offset + 2 * i;
@@ -98,7 +109,10 @@ LoadResult LoadRom(Rom& rom, std::istream& file, const std::string& path,
                    const LoadCallbacks& callbacks) {
     const Release release = IdentifyGameVersion(file);
     if (!release.version) return LoadResult::Unsupported;
-    ReadHead(rom, file, path, release);
+    // A refused file leaves rom as it was: the window keeps the ROM it had open.
+    const TableLocation table = LocateEggMoveTable(file, *release.version);
+    if (table.place == TablePlace::Missing) return LoadResult::NoTable;
+    ReadHead(rom, file, path, release, table);
     if (callbacks.choicesReady) callbacks.choicesReady();
     if (IsReadOnly(rom) && callbacks.foreignTable) callbacks.foreignTable();
     if (!ReadEggMoveTable(rom, file, callbacks.repairAccepted)) return LoadResult::Declined;
@@ -116,7 +130,9 @@ Rom ReadRom(std::istream& file, const std::string& path) {
     rom.path = path;
     rom.release = IdentifyGameVersion(file);
     if (!rom.release.version) return rom;
-    ReadHead(rom, file, path, rom.release);
+    rom.table = LocateEggMoveTable(file, *rom.release.version);
+    if (HasNoTable(rom)) return rom;
+    ReadHead(rom, file, path, rom.release, rom.table);
     rom.list = MakeList(ReadTableEntries(rom, file), rom.names);
     ReadTail(rom, file);
     return rom;

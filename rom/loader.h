@@ -10,6 +10,7 @@
 #include <string>
 
 #include "eggmoves/table.h"
+#include "rom/name_place.h"
 #include "rom/rom_file.h"
 #include "rom/table_place.h"
 #include "rom/versions.h"
@@ -29,6 +30,7 @@ struct Rom {
     Bytes onDisk;
     std::int64_t fileSize = 0;
     bool writable = false;  // the file opened for update when it was read
+    NamePlace namesAt;      // where the names were read; Missing: they are numbers
     RomNames names;
     EggMoveList list;
 };
@@ -36,10 +38,15 @@ struct Rom {
 // The game reads another table than the one at this place: nothing may be written.
 bool IsReadOnly(const Rom& rom);
 
+// A supported release in which no egg-move table was found (NoTableWords): it is
+// refused, and nothing of its table or names is read.
+bool HasNoTable(const Rom& rom);
+
 enum class LoadResult {
     Unsupported,  // not a supported release: nothing changed
     Declined,     // stopped at a declined repair: names and part of the table are new
     Completed,
+    NoTable,  // no egg-move table found (NoTableWords): nothing read or changed, rom as it was
 };
 
 struct LoadCallbacks {
@@ -52,12 +59,14 @@ struct LoadCallbacks {
 
 // File, Open without the window, into rom. Each illegal entry before the end mark
 // is repaired in the file on Yes (in memory only when read-only); No stops there.
+// A build whose code moved is never asked: its entries are kept as they are.
 LoadResult LoadRom(Rom& rom, std::istream& file, const std::string& path,
                    const LoadCallbacks& callbacks);
 LoadResult LoadRom(Rom& rom, const std::string& path, const LoadCallbacks& callbacks);
 
 // Reads a whole ROM without a question or a write: illegal entries stay as they
-// are. release.version is nullptr when the file is not a supported release.
+// are. release.version is nullptr when the file is not a supported release, and
+// the list is empty when HasNoTable.
 Rom ReadRom(std::istream& file, const std::string& path);
 Rom ReadRom(const std::string& path);
 

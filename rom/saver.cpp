@@ -157,7 +157,7 @@ SaveOutcome SaveTable(Rom& rom, const EggMoveEntries& entries, bool overwrite,
     } else {
         const GrowthPlan plan = PlanGrowth(*file, rom, count, at);
         if (plan.problem != SaveResult::Grown) return Refused(GrowthCause(plan.problem));
-        if (!WriteGrown(*file, rom.release.version->words, entries, plan.offset))
+        if (!WriteGrown(*file, rom.table.words, entries, plan.offset))
             return CannotWrite(errno ? errno : EIO);
         rom.table = LocateEggMoveTable(*file, *rom.release.version);
         rom.afterTable = EndMarkEntry;

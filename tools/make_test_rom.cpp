@@ -1,10 +1,16 @@
 // make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] [words=HEX,HEX,HEX|game]
-//               [pad=HEXOFFSET] [demo]
+//               [pad=HEXOFFSET] [routine=none|HEXOFFSET,...] [table=HEXOFFSET]
+//               [names=HEXOFFSET|none] [per-species] [demo] [hack]
 // Writes a synthetic ROM of the release CODE (version byte REVISION, 0 by
-// default): ROW=VALUE pairs put special entries into the table, words= writes the
-// game's two table pointers and search limit (game: those of an untouched game),
-// pad= fills the file with 0xFF from that offset on, as games end, and demo gives
-// invented names, hack an empty move name and a species name two species share.
+// default), with the egg-move routine at the release's own place: ROW=VALUE pairs
+// put special entries into the table, words= writes the routine's two table
+// pointers and search limit (game: those of an untouched game, the default),
+// routine= plants it elsewhere (none: nowhere), table= moves the table, names=
+// moves the name tables and fills their old place with 0xFF (none: leaves them
+// unfindable), per-species leaves
+// the routine out and puts other data at the table's place, pad= fills the file
+// with 0xFF from that offset on, as games end, and demo gives invented names,
+// hack an empty move name and a species name two species share.
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -43,7 +49,8 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] "
-                     "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [demo] [hack]\n");
+                     "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [routine=none|HEXOFFSET,...] "
+                     "[table=HEXOFFSET] [names=HEXOFFSET|none] [per-species] [demo] [hack]\n");
         return 2;
     }
     const std::string release = argv[1];
@@ -58,6 +65,25 @@ int main(int argc, char** argv) {
         const auto eq = arg.find('=');
         if (arg == "demo") {
             GiveDemoNames(rom);
+        } else if (arg == "per-species") {
+            // Another hack base's data where the table was: no species entry first.
+            rom.routines.clear();
+            for (std::size_t e = 0; e < rom.table.size(); ++e)
+                rom.table[e] = static_cast<std::uint16_t>(0x0800 + 0x0111 * e);
+        } else if (arg == "routine=none") {
+            rom.routines.clear();
+        } else if (arg.starts_with("routine=")) {
+            rom.routines.clear();
+            std::istringstream places(arg.substr(eq + 1));
+            for (std::string place; std::getline(places, place, ',');)
+                rom.routines.push_back(std::stoll(place, nullptr, 16));
+        } else if (arg.starts_with("table=")) {
+            rom.tableAt = std::stoll(arg.substr(eq + 1), nullptr, 16);
+        } else if (arg == "names=none") {
+            rom.species[0] = GameText("EGG");  // not the shape the names are found by
+        } else if (arg.starts_with("names=")) {
+            rom.namesAt = std::stoll(arg.substr(eq + 1), nullptr, 16);
+            rom.fillOldNames = true;
         } else if (arg == "hack") {
             // Names as hacks leave them: move 3 blanked, species 89 and 161 alike.
             rom.moves[2].clear();

@@ -8,28 +8,37 @@
 #include <stdexcept>
 
 #include "eggmoves/table.h"
+#include "rom/game_routine.h"
 #include "rom/gametext.h"
+#include "rom/name_place.h"
 #include "rom/table_place.h"
 
 namespace {
 
-const GameVersion& VersionOf(std::string_view code, std::uint8_t revision) {
-    static const GameVersion unknown{"????", 0, 0x1000, 0x3000, 0x6000, {}, "", ""};
-    const GameVersion* v = FindGameVersion(code, revision);
-    return v ? *v : unknown;
+// The row's places; a release found only by search gets the places of a code no
+// row has, away from the header.
+GameVersion VersionOf(std::string_view code, std::uint8_t revision) {
+    GameVersion v{"????", 0, 0x1000, 0x3000, 0x6000, 0, "", ""};
+    if (const GameVersion* row = FindGameVersion(code, revision); row && row->EggMoveOffset)
+        v = *row;
+    return v;
 }
 
 // Names in fixed slots like real images: the name, 0xFF, zero padding; a longer
-// name simply runs on. lead zero bytes come first.
-Bytes NameTable(const std::vector<Bytes>& names, std::size_t slot, std::size_t lead) {
-    Bytes out(lead, 0);
-    for (const Bytes& name : names) {
-        const std::size_t start = out.size();
-        out.insert(out.end(), name.begin(), name.end());
+// name runs into the next slot's padding, and the next name starts after it.
+Bytes NameTable(const std::vector<Bytes>& names, std::size_t slot) {
+    Bytes out;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        out.resize(std::max(out.size(), i * slot), 0);
+        out.insert(out.end(), names[i].begin(), names[i].end());
         out.push_back(0xFF);
-        out.resize(std::max(out.size(), start + slot), 0);
     }
+    out.resize(std::max(out.size(), names.size() * slot), 0);
     return out;
+}
+
+Bytes WordBytes(std::uint32_t w) {
+    return {std::uint8_t(w), std::uint8_t(w >> 8), std::uint8_t(w >> 16), std::uint8_t(w >> 24)};
 }
 
 }  // namespace
@@ -49,7 +58,8 @@ Bytes GameText(std::string_view text) {
 }
 
 std::string DefaultSpeciesName(int species) {
-    // As in the real games, a run of unused species shares one name.
+    // As in the real games, species 0 and a run of unused species have "?" names.
+    if (species == 0) return "??????????";
     return species >= 252 && species <= 276 ? "?" : "SPECIES" + std::to_string(species);
 }
 std::string DefaultMoveName(int move) {
@@ -87,8 +97,23 @@ std::uint64_t TableOffset(std::string_view code, std::uint8_t revision) {
     return static_cast<std::uint64_t>(VersionOf(code, revision).EggMoveOffset);
 }
 
+Bytes RoutineBytes(const std::vector<std::uint32_t>& words) {
+    Bytes bytes;
+    for (const std::int16_t b : EggMoveRoutine)
+        bytes.push_back(static_cast<std::uint8_t>(std::max<std::int16_t>(b, 0)));
+    const std::int64_t places[] = {TablePointer1At, TablePointer2At, SearchLimitAt};
+    for (std::size_t i = 0; i < words.size() && i < 3; ++i)
+        std::ranges::copy(WordBytes(words[i]), bytes.begin() + places[i]);
+    return bytes;
+}
+
+std::int64_t KnownRoutineOffset(std::string_view code, std::uint8_t revision) {
+    const std::int32_t known = VersionOf(code, revision).RoutineOffset;
+    return known ? known : -1;
+}
+
 std::vector<Piece> RomPieces(const SyntheticRom& rom) {
-    const GameVersion& v = VersionOf(rom.code, rom.revision);
+    const GameVersion v = VersionOf(rom.code, rom.revision);
     Bytes header(RevisionOffset + 1, 0);
     std::copy_n(rom.code.begin(), std::min<std::size_t>(4, rom.code.size()),
                 &header[GameCodeOffset]);
@@ -97,19 +122,22 @@ std::vector<Piece> RomPieces(const SyntheticRom& rom) {
     for (std::uint16_t e : rom.table)
         table.insert(table.end(), {std::uint8_t(e & 0xFF), std::uint8_t(e >> 8)});
     table.insert(table.end(), {0xFF, 0xFF});
-    // The move offset points into the padding of move 0's slot.
-    std::vector<Piece> pieces = {
-        {0, header},
-        {std::uint64_t(v.SpeciesNameOffset), NameTable(rom.species, rom.padded ? 11 : 0, 0)},
-        {std::uint64_t(v.MoveNameOffset), NameTable(rom.moves, rom.padded ? 13 : 0, 2)},
-        {std::uint64_t(rom.tableAt >= 0 ? rom.tableAt : v.EggMoveOffset), table}};
-    const std::int32_t places[] = {v.words.tablePointer1, v.words.tablePointer2,
-                                   v.words.searchLimit};
-    for (std::size_t i = 0; i < rom.words.size() && i < 3 && places[i]; ++i) {
-        const std::uint32_t w = rom.words[i];
-        pieces.push_back({std::uint64_t(places[i]),
-                          {std::uint8_t(w), std::uint8_t(w >> 8), std::uint8_t(w >> 16),
-                           std::uint8_t(w >> 24)}});
+    const std::uint64_t tableAt = rom.tableAt >= 0 ? rom.tableAt : v.EggMoveOffset;
+    const std::uint64_t namesAt = rom.namesAt >= 0 ? rom.namesAt : v.SpeciesNameOffset;
+    // Move 0's slot, "-", comes first, as in the games.
+    std::vector<Bytes> moves = {{0xAE}};
+    moves.insert(moves.end(), rom.moves.begin(), rom.moves.end());
+    std::vector<Piece> pieces = {{0, header}};
+    if (rom.fillOldNames)
+        pieces.push_back({std::uint64_t(v.SpeciesNameOffset),
+                          Bytes(std::size_t(MoveNamesAfterSpecies + 355 * MoveSlot), 0xFF)});
+    pieces.push_back({namesAt, NameTable(rom.species, SpeciesSlot)});
+    pieces.push_back({namesAt + MoveNamesAfterSpecies, NameTable(moves, MoveSlot)});
+    pieces.push_back({tableAt, table});
+    const Bytes routine = RoutineBytes(rom.words.empty() ? GameWordsFor(tableAt) : rom.words);
+    for (std::int64_t at : rom.routines) {
+        if (at == SyntheticRom::KnownRoutine) at = v.RoutineOffset ? v.RoutineOffset : -1;
+        if (at >= 0) pieces.push_back({std::uint64_t(at), routine});
     }
     return pieces;
 }

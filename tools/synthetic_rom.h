@@ -1,6 +1,7 @@
 // Synthetic ROM images for tests, benchmarks, the fuzzer and the demonstration
-// ROM: a header, two name tables in the game's character set, an egg-move table
-// and, if asked, the game's own words pointing at it. Never a real game's data.
+// ROM: a header, two name tables in the game's character set and shape, an
+// egg-move table, and the game's egg-move routine with its words pointing at it.
+// The routine's code is the one fact about the games they hold; never their data.
 #pragma once
 
 #include <cstdint>
@@ -23,15 +24,25 @@ struct SyntheticRom {
     std::vector<std::uint16_t> table;  // 1138 entries, then the game's own 0xFFFF
     std::uint64_t size = 0;            // file size; 0 = just past the last piece
     std::int64_t tableAt = -1;         // where the table lies; -1 = the release's place
-    bool padded = true;                // names padded to the games' fixed slots
-    // Written at the release's places: the two table pointers, then the search limit.
+    // Where the egg-move routine is planted; KnownRoutine stands for the release's
+    // own place, and is left out for a release that has none. Empty: no routine.
+    std::vector<std::int64_t> routines = {KnownRoutine};
+    // Written into each routine: the two table pointers, then the search limit;
+    // empty: those of an untouched game, pointing at the table.
     std::vector<std::uint32_t> words;
+    // Where the species names start (the move names 0x11B4 bytes later); -1 = the
+    // release's place. With fillOldNames, the release's place holds 0xFF instead.
+    std::int64_t namesAt = -1;
+    bool fillOldNames = false;
     std::uint64_t padFrom = 0;  // 0xFF from here to the end of the file, as games end; 0: none
+
+    static constexpr std::int64_t KnownRoutine = -1;
 };
 
-// Names "SPECIES0".."SPECIES411" ("?" for the unused 252..276, as in the games)
-// and "MOVE1".."MOVE354", and a table of 165 species groups holding 973 moves in
-// all, every entry legal; no game words. The German codes ("AXVD") name species 2
+// Names "??????????" (species 0, as in the games), "SPECIES1".."SPECIES411" ("?"
+// for the unused 252..276) and "MOVE1".."MOVE354", and a table of 165 species
+// groups holding 973 moves in all, every entry legal; the routine at the
+// release's own place. The German codes ("AXVD") name species 2
 // and 4 and move 8 with Ä, Ö and Ü instead.
 SyntheticRom DefaultRom(std::string_view code = "BPRE", std::uint8_t revision = 0);
 std::string DefaultSpeciesName(int species);
@@ -39,6 +50,10 @@ std::string DefaultMoveName(int move);
 
 // The words of an untouched game whose table lies at offset.
 std::vector<std::uint32_t> GameWordsFor(std::uint64_t offset);
+// The routine's 0xA8 bytes with words in it (the species getter's call left zero).
+Bytes RoutineBytes(const std::vector<std::uint32_t>& words);
+// Where the routine goes for a row of the version table: its own place, or none (-1).
+std::int64_t KnownRoutineOffset(std::string_view code, std::uint8_t revision = 0);
 // File offset of the release's own table.
 std::uint64_t TableOffset(std::string_view code, std::uint8_t revision = 0);
 

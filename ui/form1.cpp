@@ -29,6 +29,7 @@
 #include "eggmoves/editing.h"
 #include "eggmoves/table.h"
 #include "rom/open_problem.h"
+#include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/rom_file.h"
 #include "ui/ansi.h"
@@ -155,6 +156,8 @@ void TForm1::OpenFile(const QString& path) {
     const LoadResult result = LoadRom(LoadedRom, RomPath(path), callbacks);
     if (result == LoadResult::Unsupported)
         ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
+    else if (result == LoadResult::NoTable)
+        ShowMessage(Text(NoTableWords()), AttentionCaption);
     else {
         // The edits were made to another table; repairs are not edits.
         UndoStack->clear();

@@ -19,6 +19,7 @@
 #include "formats/table_files.h"
 #include "formats/text.h"
 #include "rom/open_problem.h"
+#include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/rom_findings.h"
 #include "rom/saver.h"
@@ -119,6 +120,10 @@ val Inspect(const std::string& name) {
     file.clear();
     file.seekg(0);
     const Rom rom = ReadRom(file, name);
+    if (HasNoTable(rom)) {
+        out.set("problem", Pair(NoTableWords()));
+        return out;
+    }
     out.set("supported", rom.release.version != nullptr);
     if (!rom.release.version) return out;
     if (!rom.regionWhole)
@@ -127,7 +132,7 @@ val Inspect(const std::string& name) {
         out.set("readOnly", true);
     val questions = val::array();
     for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable))
-        if (finding.rule == Rule::IllegalEntry)
+        if (finding.rule == Rule::IllegalEntry && !IsMovedBuild(rom.table))
             questions.call<void>(
                 "push", Pair(RepairQuestionWords(finding.row, rom.list.EggMoveTable[finding.row],
                                                  rom.names)));
@@ -149,7 +154,7 @@ std::string Load(const std::string& name, val askRepair) {
     callbacks.repairAccepted = [&askRepair](int, std::uint16_t) { return askRepair().as<bool>(); };
     const LoadResult result = LoadRom(s.rom, file, name, callbacks);
     if (s.rom.complete) s.rom.onDisk = s.openedOnDisk;
-    static const char* const results[] = {"unsupported", "declined", "completed"};
+    static const char* const results[] = {"unsupported", "declined", "completed", "notable"};
     return results[static_cast<int>(result)];
 }
 
