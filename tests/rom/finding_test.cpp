@@ -110,43 +110,32 @@ TEST(NoTable, IsRefusedAndTheFileStaysByteForByte) {
 // shown as numbers and kept as the file holds them by a save, which writes only
 // the table, never the routine nor the stock places.
 TEST(MovedBuild, KeepsWhatItCannotNameAndWritesOnlyItsTable) {
-    for (const std::vector<std::int64_t>& routines :
-         {std::vector<std::int64_t>{Moved}, {0x100000}, {SyntheticRom::KnownRoutine}}) {
-        const bool moved = routines[0] != SyntheticRom::KnownRoutine;
-        SCOPED_TRACE(routines[0]);
-        SyntheticRom image = DefaultRom("BPEE");
-        image.routines = routines;
-        image.tableAt = 0x400000;
-        image.words = GameWordsFor(0x400000);
-        const std::pair<int, std::uint16_t> added[] = {
-            {1, 355}, {2, 0}, {3, 20000 + 412}, {4, 20000 + 999}, {5, 0x0300}};
-        for (const auto& [row, value] : added) image.table[row] = value;
-        TempDir dir;
-        const std::string path = (dir / "rom.gba").string();
-        WriteRom(path, image);
-        Rom rom;
-        int asked = 0;
-        const LoadResult result = LoadRom(
-            rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, false; }});
-        if (!moved) {
-            EXPECT_EQ(result, LoadResult::Declined);
-            EXPECT_EQ(asked, 1);
-            continue;
-        }
-        ASSERT_EQ(result, LoadResult::Completed);
-        EXPECT_EQ(asked, 0);
-        const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
-                                             rom.list.EggMoveListLines.begin() + 6);
-        EXPECT_EQ(lines,
-                  (std::vector<std::string>{"    #355", "    #0", "#412", "#999", "    #768"}));
-        const Bytes before = ReadFileBytes(path);
-        PutEntry(rom.list, rom.names, 10, 20007);
-        ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
-        Bytes expected = before;
-        expected[0x400000 + 20] = 20007 & 0xFF;
-        expected[0x400000 + 21] = 20007 >> 8;
-        EXPECT_EQ(ReadFileBytes(path), expected);
-    }
+    SyntheticRom image = DefaultRom("BPEE");
+    image.routines = {Moved};
+    image.tableAt = 0x400000;
+    image.words = GameWordsFor(0x400000);
+    const std::pair<int, std::uint16_t> added[] = {
+        {1, 355}, {2, 0}, {3, 20000 + 412}, {4, 20000 + 999}, {5, 0x0300}};
+    for (const auto& [row, value] : added) image.table[row] = value;
+    TempDir dir;
+    const std::string path = (dir / "rom.gba").string();
+    WriteRom(path, image);
+    Rom rom;
+    int asked = 0;
+    ASSERT_EQ(
+        LoadRom(rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, false; }}),
+        LoadResult::Completed);
+    EXPECT_EQ(asked, 0);
+    const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
+                                         rom.list.EggMoveListLines.begin() + 6);
+    EXPECT_EQ(lines, (std::vector<std::string>{"    #355", "    #0", "#412", "#999", "    #768"}));
+    const Bytes before = ReadFileBytes(path);
+    PutEntry(rom.list, rom.names, 10, 20007);
+    ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
+    Bytes expected = before;
+    expected[0x400000 + 20] = 20007 & 0xFF;
+    expected[0x400000 + 21] = 20007 >> 8;
+    EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 TEST(PlaceWords, SayHowTheTableAndNamesWereFoundInBothLanguages) {

@@ -113,14 +113,10 @@ TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) 
         // Twice, or more, away from the release's place: read-only, through the first.
         {{0x600000, 0x500000}, {Far, Far, 1137}, Big, F, Away, 1138, Several, {0x500000, 0x600000}},
         {{K, 0x500000}, {Far, Far, 1137}, Big, M, Away, 1138, Known, {Stock}},
-        {{0x100000, 0x100100, 0x100200, 0x100300, 0x100400, 0x100500},
-         {Far, Far, 1137},
-         Big,
-         F,
-         Away,
-         1138,
-         Several,
+        // clang-format off
+        {{0x100000, 0x100100, 0x100200, 0x100300, 0x100400, 0x100500}, {Far, Far, 1137}, Big, F, Away, 1138, Several,
          {0x100000, 0x100100, 0x100200, 0x100300, 0x100400}},
+        // clang-format on
     };
     TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {

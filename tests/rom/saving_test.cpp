@@ -86,38 +86,28 @@ TEST_F(Saving, EachRefusalNamesItsOneCauseAndLeavesTheFileAsItIs) {
         SaveCause cause;
         const char* reason;
     } cases[] = {
+        // clang-format off
         {"unchanged", nullptr, nullptr, 1138, false, SaveCause::None, ""},
         {"a row changed", poke(At + 6, {7, 0}), nullptr, 1138, false, SaveCause::ChangedOnDisk, ""},
-        {"a row changed, overwritten", poke(At + 6, {7, 0}), nullptr, 1138, true, SaveCause::None,
-         ""},
-        {"the terminator changed", poke(At + 2276, {1}), nullptr, 1138, false,
-         SaveCause::ChangedOnDisk, ""},
-        {"a name changed, kept", poke(FireRed.SpeciesNameOffset + 11, {0xBB}), nullptr, 1138, false,
-         SaveCause::None, ""},
-        {"a row changed, then a grown save", poke(At, {7, 0}), nullptr, 1200, false,
-         SaveCause::ChangedOnDisk, ""},
-        {"free space partly taken, grown below it",
-         [](auto& p) { Poke(p, fs::file_size(p) - 0x100, {0x12}); }, nullptr, 1200, false,
-         SaveCause::None, ""},
-        {"free space all taken", poke(At + 2278, Bytes(0x8000, 0x12)), nullptr, 1200, false,
-         SaveCause::NoRoom, ""},
+        {"a row changed, overwritten", poke(At + 6, {7, 0}), nullptr, 1138, true, SaveCause::None, ""},
+        {"the terminator changed", poke(At + 2276, {1}), nullptr, 1138, false, SaveCause::ChangedOnDisk, ""},
+        {"a name changed, kept", poke(FireRed.SpeciesNameOffset + 11, {0xBB}), nullptr, 1138, false, SaveCause::None, ""},
+        {"a row changed, then a grown save", poke(At, {7, 0}), nullptr, 1200, false, SaveCause::ChangedOnDisk, ""},
+        {"free space partly taken, grown below it", [](auto& p) { Poke(p, fs::file_size(p) - 0x100, {0x12}); }, nullptr, 1200, false, SaveCause::None, ""},
+        {"free space all taken", poke(At + 2278, Bytes(0x8000, 0x12)), nullptr, 1200, false, SaveCause::NoRoom, ""},
         {"shorter, padded", nullptr, nullptr, 1000, false, SaveCause::None, ""},
         {"gone", [](auto& p) { fs::remove(p); }, nullptr, 1138, true, SaveCause::FileGone, ""},
-        {"a folder now", [](auto& p) { fs::remove(p), fs::create_directory(p); }, nullptr, 1138,
-         true, SaveCause::FileGone, ""},
+        {"a folder now", [](auto& p) { fs::remove(p), fs::create_directory(p); }, nullptr, 1138, true, SaveCause::FileGone, ""},
         // Root writes through a read-only file: the seam refuses instead.
-        {"unwritable", nullptr, RefusingOpener, 1138, true, SaveCause::CannotWrite,
-         "Permission denied"},
+        {"unwritable", nullptr, RefusingOpener, 1138, true, SaveCause::CannotWrite, "Permission denied"},
         {"every write fails", nullptr, ReadOnlyOpener, 1138, true, SaveCause::CannotWrite, ""},
         {"another game", other("AXVE", 0, {}), nullptr, 1138, true, SaveCause::OtherGame, ""},
         {"another version", other("BPRE", 1, {}), nullptr, 1138, true, SaveCause::OtherGame, ""},
-        {"too short for a header", [](auto& p) { fs::resize_file(p, 100); }, nullptr, 1138, true,
-         SaveCause::OtherGame, ""},
-        {"table moved", other("BPRE", 0, GameWordsFor(0x240000)), nullptr, 1138, true,
-         SaveCause::TableMoved, ""},
-        {"cut short", [](auto& p) { fs::resize_file(p, At + 100); }, nullptr, 1138, true,
-         SaveCause::CutShort, ""},
+        {"too short for a header", [](auto& p) { fs::resize_file(p, 100); }, nullptr, 1138, true, SaveCause::OtherGame, ""},
+        {"table moved", other("BPRE", 0, GameWordsFor(0x240000)), nullptr, 1138, true, SaveCause::TableMoved, ""},
+        {"cut short", [](auto& p) { fs::resize_file(p, At + 100); }, nullptr, 1138, true, SaveCause::CutShort, ""},
         {"too large", nullptr, nullptr, MaxEntryCount + 1, true, SaveCause::TooLarge, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
