@@ -160,9 +160,7 @@ TEST(SourceReading, RefusedWithLineAndWhy) {
 TEST(SourceReading, IntoARomAsTheListGoes) {
     SyntheticRom image = DefaultRom();
     image.table[5] = 0x0200;
-    const TempDir dir;
-    WriteRom(dir / "rom.gba", image);
-    const Rom rom = ReadRom((dir / "rom.gba").string());
+    const Rom rom = ReadImage(image);
     const std::string start = "const u16 gEggMoves[] = {";
     struct Case {
         std::string items;
@@ -203,9 +201,7 @@ TEST(SourceCheck, AsARomHoldingTheSameTable) {
     const Entries start = {7, S(4), 1, 1, 0x0300, S(4), S(0), 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     std::copy(start.begin(), start.end(), image.table.begin());
     image.table.back() = S(9);
-    const TempDir dir;
-    WriteRom(dir / "rom.gba", image);
-    const Rom rom = ReadRom((dir / "rom.gba").string());
+    const Rom rom = ReadImage(image);
     const SourceRows rows = ParseSource(Source(rom.list.EggMoveTable));
     const Rom source = SourceRom("egg_moves.h", rows.values);
     const std::vector<Finding> findings = RomFindings(rom);

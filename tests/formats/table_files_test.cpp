@@ -48,9 +48,7 @@ class Formats : public ::testing::Test {
         image.moves[201] = GameText("Fly");
         image.moves[202] = GameText("FLY");
         image.moves[203] = GameText("ZAP");
-        const TempDir dir;
-        WriteRom(dir / "rom.gba", image);
-        rom = new Rom(ReadRom((dir / "rom.gba").string()));
+        rom = new Rom(ReadImage(image));
     }
     static void TearDownTestSuite() { delete rom; }
 
@@ -436,11 +434,7 @@ TEST(RoundTrip, EveryReleaseReadsItsOwnExportBack) {
         std::copy(std::begin(rows), std::end(rows), image.table.begin() + 1);
         std::fill(image.table.begin() + 1130, image.table.end(), EndMarkEntry);
         other.table[4] = 0x0200;
-        const TempDir dir;
-        WriteRom(dir / "rom.gba", image);
-        WriteRom(dir / "other.gba", other);
-        const Rom rom = ReadRom((dir / "rom.gba").string());
-        const Rom second = ReadRom((dir / "other.gba").string());
+        const Rom rom = ReadImage(image), second = ReadImage(other);
         ASSERT_EQ(rom.list.EggMoveTable, image.table) << code;
         for (const TableFormat format : {List, Csv, Json, C}) {
             std::ostringstream out;

@@ -32,7 +32,6 @@ TEST(Names, AreFoundByTheirShapeAtTheKnownPlaceThenAnywhere) {
         {"BPRE", -1, false, false, NamesFound::Missing, 0, 0},
         {"BPES", 0x500000, false, true, NamesFound::Moved, 0x500000, 0x500000 + 0x11B4 + 13},
     };
-    TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.namesAt));
         SyntheticRom image = DefaultRom(c.code);
@@ -42,8 +41,7 @@ TEST(Names, AreFoundByTheirShapeAtTheKnownPlaceThenAnywhere) {
         image.routines = {Moved};
         image.tableAt = 0x400000;
         image.words = GameWordsFor(0x400000);
-        WriteRom(dir / "rom.gba", image);
-        const Rom rom = ReadRom((dir / "rom.gba").string());
+        const Rom rom = ReadImage(image);
         ASSERT_EQ(rom.table.place, TablePlace::Moved);
         EXPECT_EQ(rom.namesAt, (NamePlace{c.found, c.species, c.moves}));
         const bool named = c.found != NamesFound::Missing;

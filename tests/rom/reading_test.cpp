@@ -118,14 +118,12 @@ TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) 
          {0x100000, 0x100100, 0x100200, 0x100300, 0x100400}},
         // clang-format on
     };
-    TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SyntheticRom rom = DefaultRom("BPRE");
         rom.routines = cases[i].routines;
         rom.words = cases[i].words;
         rom.size = cases[i].size;
-        WriteRom(dir / "rom.gba", rom);
-        const Rom read = ReadRom((dir / "rom.gba").string());
+        const Rom read = ReadImage(rom);
         const TableLocation& t = read.table;
         SCOPED_TRACE("case " + std::to_string(i));
         EXPECT_EQ(std::tuple(t.place, t.EggMoveOffset, t.entryCount, t.routine, t.routines),
