@@ -143,25 +143,16 @@ TEST(PlaceWords, SayHowTheTableAndNamesWereFoundInBothLanguages) {
     TableLocation five = several;
     five.routines = {2, 4, 6, 8, 10};
     const std::pair<Words, Words> cases[] = {
-        {TableSourceWords(several),
-         {"read through the game's routine at 0x100000", "lue par la routine du jeu à 0x100000"}},
-        {TableSourceWords({}),
-         {"at the release's usual place (the game's routine was not found)",
-          "à la place habituelle de la version (la routine du jeu n'a pas été trouvée)"}},
-        {NamesSourceWords({NamesFound::Known, 1, 2}),
-         {"names at the release's usual place", "noms à la place habituelle de la version"}},
-        {NamesSourceWords({NamesFound::Moved, 0x5A0001, 0}),
-         {"names found at 0x5A0001", "noms trouvés à 0x5A0001"}},
-        {NamesSourceWords({}),
-         {"names not found (shown as numbers)", "noms introuvables (montrés par leur numéro)"}},
+        // clang-format off
+        {TableSourceWords(several), {"read through the game's routine at 0x100000", "lue par la routine du jeu à 0x100000"}},
+        {TableSourceWords({}), {"at the release's usual place (the game's routine was not found)", "à la place habituelle de la version (la routine du jeu n'a pas été trouvée)"}},
+        {NamesSourceWords({NamesFound::Known, 1, 2}), {"names at the release's usual place", "noms à la place habituelle de la version"}},
+        {NamesSourceWords({NamesFound::Moved, 0x5A0001, 0}), {"names found at 0x5A0001", "noms trouvés à 0x5A0001"}},
+        {NamesSourceWords({}), {"names not found (shown as numbers)", "noms introuvables (montrés par leur numéro)"}},
         {NoTableWords(),
-         {"No egg-move table found: this ROM's code was changed (for example a hack built from "
-          "the decompilations or a hack base that keeps egg moves per species), and Quenmark "
-          "cannot tell where the game reads its egg moves. Nothing was changed.",
-          "Aucune table d'attaques des œufs trouvée : le code de cette rom a été modifié (par "
-          "exemple un hack construit à partir des décompilations, ou une base qui range les "
-          "attaques des œufs par espèce), et Quenmark ne peut pas savoir où le jeu les lit. "
-          "Rien n'a été modifié."}},
+         {"No egg-move table found: this ROM's code was changed (for example a hack built from the decompilations or a hack base that keeps egg moves per species), and Quenmark cannot tell where the game reads its egg moves. Nothing was changed.",
+          "Aucune table d'attaques des œufs trouvée : le code de cette rom a été modifié (par exemple un hack construit à partir des décompilations, ou une base qui range les attaques des œufs par espèce), et Quenmark ne peut pas savoir où le jeu les lit. Rien n'a été modifié."}},
+        // clang-format on
     };
     for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
     const Words two = SeveralRoutinesWords(several);
