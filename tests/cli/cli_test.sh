@@ -148,6 +148,7 @@ expect 1 "species 1 Pokémon: moves removed: MOVE32" diff en.gba ill2.gba
 "$MAKE" BPRE en0.gba 0=4E20
 "$MAKE" BPRE demo0.gba demo 0=4E20 2=0007
 expect 1 "species 0 ??????????: moves added: SHADE JAB" diff en0.gba demo0.gba
+expect 1 '"species": 0,' diff en0.gba demo0.gba --json
 expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
 [ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"

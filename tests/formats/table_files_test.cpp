@@ -395,6 +395,14 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
         EXPECT_EQ(ReadTable(text, List, roomy, std::max(1148, rows)).entries, expected)
             << added << " " << blank;
     }
+    // Lines deleted, and blank lines added past the table's own: room all the same.
+    Lines fewer = Split(exported.str());
+    fewer.erase(fewer.begin() + 4, fewer.begin() + 9);
+    fewer.insert(fewer.end(), 3, "");
+    EggMoveEntries less = ten;
+    less.erase(less.begin() + 4, less.begin() + 9);
+    less.resize(1148, EndMarkEntry);
+    EXPECT_EQ(ReadTable(Joined(fewer), List, roomy).entries, less);
 }
 
 // Images of every release with names that are empty, shared by two entries or

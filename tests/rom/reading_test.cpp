@@ -95,7 +95,9 @@ TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) 
         {known, {Own, Own, 1200}, 0, F, Usual, 1138, Known, {Stock}},            // past the end
         {known, {Own, Far, 1137}, Big, F, Usual, 1138, Known, {Stock}},          // two pointers
         {known, {Own, 0, 1137}, 0, F, Usual, 1138, Known, {Stock}},              // one pointer
-        {known, {0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // bus end
+        {known, {0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F, Usual, 1138, Known, {Stock}},  // bus end
+        {known, {0x0A000000, 0x0A000000, 1137}, 0x2001000, F, Usual, 1138, Known, {Stock}},  // past
+                                                                                             // it
         {known, {0x08000000, 0x08000000, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // header
         {known, {0x08045C00, 0x08045C00, 1137}, Big, F, Usual, 1138, Known, {Stock}},  // words
         {known, {0x0804536C, 0x0804536C, 1137}, Big, M, 0x4536C, 1138, Known, {Stock}},
