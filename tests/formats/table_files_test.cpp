@@ -110,23 +110,19 @@ class Formats : public ::testing::Test {
 
 TEST_F(Formats, OrderLineEndsAndMarksChangeNothing) {
     const Lines csv = Split(Written(Csv));
-    Lines byName = csv, shuffled = csv, descending = csv, semicolons = {"row;value"}, noted = csv;
+    Lines shuffled = csv, semicolons = {"row;value"}, noted = csv;
     noted[0] += ",\"note; kept\"";  // commas still separate a header with a semicolon
     Lines rowOnly = csv;
     rowOnly[5] = "4";  // a row whose other cells are gone says nothing
-    std::stable_sort(byName.begin() + 1, byName.end(), [](const auto& a, const auto& b) {
-        return a.substr(a.rfind(',')) < b.substr(b.rfind(','));
-    });
     std::shuffle(shuffled.begin() + 1, shuffled.end(), std::mt19937(7));
-    std::sort(descending.begin() + 1, descending.end(), std::greater<>());
     for (std::size_t r = 0; r < rom->list.EggMoveTable.size(); ++r)
         semicolons.push_back(std::to_string(r) + ";" + Hex(rom->list.EggMoveTable[r]));
     nlohmann::json json = nlohmann::json::parse(Written(Json));
     std::reverse(json["rows"].begin(), json["rows"].end());
     for (const std::string& text :
-         {Joined(byName), Joined(shuffled), Joined(descending), Joined(semicolons), Joined(noted),
-          Joined(rowOnly), Joined(csv, "\r\n") + "\r\n\r\n", Joined(csv, "\r"),
-          "\xEF\xBB\xBF" + Joined(csv), json.dump(1), Joined(Split(json.dump(2)), "\r")})
+         {Joined(shuffled), Joined(semicolons), Joined(noted), Joined(rowOnly),
+          Joined(csv, "\r\n") + "\r\n\r\n", Joined(csv, "\r"), "\xEF\xBB\xBF" + Joined(csv),
+          json.dump(1), Joined(Split(json.dump(2)), "\r")})
         ExpectRead(text, SniffFormat(text), {}, text.substr(0, 40));
 }
 
@@ -290,12 +286,11 @@ TEST_F(Formats, GrownRowsAndChangesInWords) {
         EggMoveEntries entries;
         Words message;
     } summaries[] = {
-        {rom->list.EggMoveTable,
-         {"Nothing changed: the file describes the table as it is.",
-          "Rien n'a changé : le fichier décrit la table telle qu'elle est."}},
-        {EggMoveEntries(entries.begin(), entries.begin() + 1138),
-         {"2 rows changed.", "2 lignes modifiées."}},
+        // clang-format off
+        {rom->list.EggMoveTable, {"Nothing changed: the file describes the table as it is.", "Rien n'a changé : le fichier décrit la table telle qu'elle est."}},
+        {EggMoveEntries(entries.begin(), entries.begin() + 1138), {"2 rows changed.", "2 lignes modifiées."}},
         {table.entries, {"2 rows changed.", "2 lignes modifiées."}},
+        // clang-format on
     };
     for (const auto& [after, message] : summaries) {
         const ImportSummary summary = SummaryOf(*rom, after);
