@@ -26,15 +26,11 @@ TEST(Rules, WhereTheGameDoesNotDoWhatTheListSays) {
         {{S0}, 0, {{0, Rule::FillerSpecies}, {0, Rule::MoveBeforeSpecies}, {0, Rule::MovesRunOn}}},
         {{S1, 5}, S0, {{1, Rule::MovesRunOn, 1}}},
         {{5, S1, 6, End}, End, {{0, Rule::MoveBeforeSpecies}}},
-        {{S1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, S2},
-         0,
-         {{11, Rule::TooManyMoves, 1}, {12, Rule::SpeciesAtEnd, 2}}},
-        {{S1, 3, 3, S1, 4, End, 0x0163, 0x0000, S2, End},
-         0,
-         {{2, Rule::MoveAgain, 1, 1},
-          {3, Rule::SpeciesAgain, 1, 0},
-          {6, Rule::IllegalAfterEndMark},
-          {7, Rule::IllegalAfterEndMark}}},
+        // clang-format off
+        {{S1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, S2}, 0, {{11, Rule::TooManyMoves, 1}, {12, Rule::SpeciesAtEnd, 2}}},
+        {{S1, 3, 3, S1, 4, End, 0x0163, 0x0000, S2, End}, 0,
+         {{2, Rule::MoveAgain, 1, 1}, {3, Rule::SpeciesAgain, 1, 0}, {6, Rule::IllegalAfterEndMark}, {7, Rule::IllegalAfterEndMark}}},
+        // clang-format on
         {{S1, 0x0163, 0x4FBC, End}, 0, {{1, Rule::IllegalEntry, 1}, {2, Rule::IllegalEntry, 1}}},
     };
     for (const auto& c : cases)
