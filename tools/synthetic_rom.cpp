@@ -108,7 +108,6 @@ std::uint64_t TableOffset(std::string_view code, std::uint8_t revision) {
     return static_cast<std::uint64_t>(VersionOf(code, revision).EggMoveOffset);
 }
 
-
 std::vector<Piece> RomPieces(const SyntheticRom& rom) {
     const GameVersion v = VersionOf(rom.code, rom.revision);
     Bytes header(RevisionOffset + 1, 0);
