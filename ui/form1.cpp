@@ -27,6 +27,7 @@
 #include "eggmoves/editing.h"
 #include "eggmoves/table.h"
 #include "rom/open_problem.h"
+#include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/rom_file.h"
 #include "ui/ansi.h"
@@ -137,11 +138,17 @@ void TForm1::OpenFile(const QString& path) {
     callbacks.choicesReady = [this] {
         FileOpen = true;
         FillComboBox();
+        // Before the table, as the read-only warning: the questions then name
+        // entries as the warnings said.
+        for (const Words& warning : LoadWarnings(LoadedRom))
+            ShowMessage(Text(warning), WarningCaption);
     };
     callbacks.foreignTable = [this, &path] {
-        // A file cut short inside its table gets its own warning once read.
+        // A file cut short inside its table gets its own warning once read, and the
+        // routine found at several places has said that nothing will be written.
         const TableLocation& table = LoadedRom.table;
-        if (QFileInfo(path).size() >= table.EggMoveOffset + 2 * table.entryCount)
+        if (table.routine != RoutineFind::Several &&
+            QFileInfo(path).size() >= table.EggMoveOffset + 2 * table.entryCount)
             ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
     };
     callbacks.repairAccepted = [this](int row, std::uint16_t value) {
@@ -150,10 +157,15 @@ void TForm1::OpenFile(const QString& path) {
         return prompter_.ShowMessage(this, text, Text(AttentionCaption), MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
+    // A file with no table is refused whole: the ROM shown stays as it was.
+    Rom shown = LoadedRom;
     const LoadResult result = LoadRom(LoadedRom, RomPath(path), callbacks);
-    if (result == LoadResult::Unsupported)
+    if (result == LoadResult::Unsupported) {
         ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
-    else {
+    } else if (result == LoadResult::NoTable) {
+        LoadedRom = std::move(shown);
+        ShowMessage(Text(NoTableWords()), AttentionCaption);
+    } else {
         // The edits were made to another table; repairs are not edits.
         UndoStack->clear();
         UndoStack->setClean();
@@ -177,7 +189,21 @@ void TForm1::OpenFile(const QString& path) {
 void TForm1::ShowOpened(const QString& path) {
     AddRecentFile(path);
     StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    OpenedSource = TableSourceWords(LoadedRom.table);
+    // The names are told only when they are not where the release keeps them.
+    if (LoadedRom.namesAt.found != NamesFound::Known) {
+        const Words names = NamesSourceWords(LoadedRom.namesAt);
+        OpenedSource.english += ", " + names.english;
+        OpenedSource.french += ", " + names.french;
+    }
+    ShowSource();
     ShowTitle();
+}
+
+void TForm1::ShowSource() {
+    const QString source = FromAnsi(Text(OpenedSource));
+    StatusSource->setText(source);
+    StatusSource->setToolTip(source);
 }
 
 void TForm1::ShowTitle() {

@@ -85,6 +85,10 @@ void TForm1::BuildControls() {
     // The open file's path; a menu item's own status tip shows over it for a while.
     StatusPath = new QLabel(statusBar());
     statusBar()->addWidget(StatusPath, 1);
+    // Shown in full in its tooltip: a narrow window cuts it rather than widen.
+    StatusSource = new QLabel(statusBar());
+    StatusSource->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(StatusSource, 1);
 
     ExportButton = new QPushButton(client);
     ChangeButton = new QPushButton(client);

@@ -19,6 +19,7 @@
 #include "formats/table_files.h"
 #include "formats/text.h"
 #include "rom/open_problem.h"
+#include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/rom_findings.h"
 #include "rom/saver.h"
@@ -121,13 +122,22 @@ val Inspect(const std::string& name) {
     const Rom rom = ReadRom(file, name);
     out.set("supported", rom.release.version != nullptr);
     if (!rom.release.version) return out;
+    if (HasNoTable(rom)) {
+        out.set("problem", Pair(NoTableWords()));
+        return out;
+    }
+    val warnings = val::array();
+    for (const Words& warning : LoadWarnings(rom)) warnings.call<void>("push", Pair(warning));
+    out.set("warnings", warnings);
+    // The routine found at several places has said that nothing will be written.
     if (!rom.regionWhole)
         out.set("warning", Pair(CutShortWords(rom)));
-    else if (IsReadOnly(rom))
+    else if (IsReadOnly(rom) && rom.table.routine != RoutineFind::Several)
         out.set("readOnly", true);
     val questions = val::array();
+    // A build whose code moved is never asked: its entries are kept as they are.
     for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable))
-        if (finding.rule == Rule::IllegalEntry)
+        if (finding.rule == Rule::IllegalEntry && !IsMovedBuild(rom.table))
             questions.call<void>(
                 "push", Pair(RepairQuestionWords(finding.row, rom.list.EggMoveTable[finding.row],
                                                  rom.names)));
@@ -149,7 +159,7 @@ std::string Load(const std::string& name, val askRepair) {
     callbacks.repairAccepted = [&askRepair](int, std::uint16_t) { return askRepair().as<bool>(); };
     const LoadResult result = LoadRom(s.rom, file, name, callbacks);
     if (s.rom.complete) s.rom.onDisk = s.openedOnDisk;
-    static const char* const results[] = {"unsupported", "declined", "completed"};
+    static const char* const results[] = {"unsupported", "no table", "declined", "completed"};
     return results[static_cast<int>(result)];
 }
 
@@ -418,6 +428,17 @@ std::string IdentityJson() {
     return Identity(Current().rom).dump();
 }
 
+// How the table of the ROM open was found, and where its names were when not
+// where the release keeps them: the pairs of words the identity line adds.
+val Source() {
+    const Rom& rom = Current().rom;
+    val out = val::array();
+    out.call<void>("push", Pair(TableSourceWords(rom.table)));
+    if (rom.namesAt.found != NamesFound::Known)
+        out.call<void>("push", Pair(NamesSourceWords(rom.namesAt)));
+    return out;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quenmark) {
@@ -453,6 +474,7 @@ EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("importTable", &Import);
     emscripten::function("exportTable", &Export);
     emscripten::function("identity", &IdentityJson);
+    emscripten::function("source", &Source);
     emscripten::function("findings", &Findings);
     emscripten::function("findRow", &FindFrom);
 }

@@ -76,6 +76,7 @@ function showIdentity() {
     text('tableAt').replace('%1', `0x${id.tableOffset.toString(16).toUpperCase()}`).replace('%2', id.entries)];
   if (id.table !== 'usual') parts.push(text(id.table === 'moved' ? 'moved' : 'readOnly'));
   if (!id.whole) parts.push(text('cutShort'));
+  for (const words of core.source()) parts.push(words[language]);
   $('identity').textContent = `${romName}: ${parts.join(', ')}`;
   $('identity').hidden = false;
 }

@@ -98,7 +98,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "Français|&"
             "Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
-            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0||Quenmark")
+            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0|||Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
@@ -109,7 +109,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
-            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0||Quenmark")
+            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0|||Quenmark")
             .split('|');
     EXPECT_EQ(Captions(*form), english);
     EXPECT_TRUE(form->English1->isChecked() && !form->Francais1->isChecked());
