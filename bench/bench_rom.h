@@ -28,6 +28,24 @@ inline const std::string& BenchRom(std::uint64_t size) {
     return path;
 }
 
+// A build whose code moved, of 32 MiB: the routine, the names and the table all
+// near its end, so that both searches read the whole of it.
+inline const std::string& MovedBenchRom() {
+    static TempDir dir;
+    static std::string path;
+    if (path.empty()) {
+        SyntheticRom rom = DefaultRom("BPEE");
+        rom.size = 32 * MiB;
+        rom.routines = {0x1F00002};
+        rom.namesAt = 0x1F10001;
+        rom.tableAt = 0x1F20000;
+        rom.words = GameWordsFor(0x1F20000);
+        path = (dir / "moved.gba").string();
+        WriteRom(path, rom);
+    }
+    return path;
+}
+
 // Files made to cost the name reading the most: zeros to the end of 1 GiB (the
 // first species name's leading zeros, then the move table's, run to the end), and
 // 16 MiB of random bytes with no 0xFF (the first name is the rest of the file).

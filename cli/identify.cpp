@@ -57,7 +57,8 @@ nlohmann::ordered_json Record(const RomInput& input) {
         return record;
     }
     record["names"] = Offset(rom.namesAt.found != NamesFound::Missing, rom.namesAt.species);
-    record["namesFound"] = NamesSourceWords(rom.namesAt).english;
+    static constexpr const char* Found[] = {"usual", "found", "none"};
+    record["namesFound"] = Found[static_cast<int>(rom.namesAt.found)];
     record["endMarks"] = CountEndMarks(rom.list.EggMoveTable);
     const std::optional<int> room = Room(rom);
     record["room"] = room ? nlohmann::ordered_json(*room) : nullptr;

@@ -6,9 +6,11 @@
 //   byte 0    the game code: that of row b % 17 of the version table; 16 is a code
 //             of no release
 //   byte 1    the header's version byte, which with the code gives the release
-//   byte 2    the game's words in its low bits: 0 none, 1 pointing at the usual
-//             table, 2 at a table moved to 0x800000, 3 taken from the next 12 bytes
-//             of the input; its high bit set answers the repair questions No
+//   byte 2    the routine's words in its low bits: 0 no routine at all, 1 pointing
+//             at the usual table, 2 at a table moved to 0x800000, 3 taken from the
+//             next 12 bytes of the input; bits 2-3 where the routine is: 0 or 3 the
+//             release's place, 1 a 2-aligned place the next two bytes give, 2 that
+//             place and one 0x1000 above it; its high bit answers the questions No
 //   byte 3    where the file ends: 0 after everything, k inside or just past the
 //             table, 9 (k - 1) bytes into it
 //   then      up to 2276 bytes laid over the table from its first entry
@@ -100,7 +102,6 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
     auto it = roms.find(v);
     if (it == roms.end()) {
         it = roms.emplace(v, DefaultRom(v ? v->code : "BPRX")).first;
-        it->second.padded = false;
         for (auto* names : {&it->second.species, &it->second.moves})
             for (std::size_t n = 0; n < names->size(); ++n)
                 (*names)[n] = {static_cast<std::uint8_t>(0xBB + n % 26)};
@@ -111,6 +112,13 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
     rom.tableAt = -1;
     rom.revision = byte(1);
     std::size_t next = 4;
+    rom.routines = {SyntheticRom::KnownRoutine};
+    if (const int place = byte(2) >> 2 & 3; place == 1 || place == 2) {
+        const std::int64_t at = 0x100 + 2 * (byte(next) | byte(next + 1) << 8) * 16;
+        rom.routines = place == 1 ? std::vector{at} : std::vector{at, at + 0x1000};
+        next += 2;
+    }
+    if (byte(2) % 4 == 0) rom.routines.clear();
     if (byte(2) % 4 == 1 && v) rom.words = GameWordsFor(v->EggMoveOffset);
     if (byte(2) % 4 == 2) rom.tableAt = MovedTable, rom.words = GameWordsFor(MovedTable);
     for (; byte(2) % 4 == 3 && rom.words.size() < 3; next += 4)
@@ -169,8 +177,9 @@ void Pass(Image image, bool yes) {
     };
     const LoadResult result =
         LoadRom(rom, file, "image", {[&] { ++choices; }, [&] { ++warnings; }, ask});
-    if (!rom.release.version) {
-        FUZZ_CHECK(result == LoadResult::Unsupported && choices + questions + warnings == 0);
+    if (!rom.release.version || result == LoadResult::NoTable) {
+        FUZZ_CHECK((result == LoadResult::Unsupported || result == LoadResult::NoTable) &&
+                   choices + questions + warnings == 0);
         FUZZ_CHECK(SaveEggMoveTable(rom) == SaveResult::NothingToSave && image.writes.empty());
         return;
     }
@@ -178,10 +187,17 @@ void Pass(Image image, bool yes) {
     const std::int64_t offset = rom.table.EggMoveOffset;
     const int count = rom.table.entryCount;
     const bool whole = offset + 2 * count <= static_cast<std::int64_t>(image.size);
-    FUZZ_CHECK(rom.table.place == TablePlace::Moved ? whole
-                                                    : offset == rom.release.version->EggMoveOffset);
+    // Read where the routine found says, or at the release's place.
+    FUZZ_CHECK(rom.table.place == TablePlace::Moved || IsMovedBuild(rom.table)
+                   ? whole || rom.table.place == TablePlace::Foreign
+                   : offset == rom.release.version->EggMoveOffset);
     int repairs = 0;
-    const std::vector<std::uint16_t> table = Expect(image, offset, count, repairs);
+    std::vector<std::uint16_t> table = Expect(image, offset, count, repairs);
+    // A build whose code moved is never asked, and keeps every entry as it is.
+    if (IsMovedBuild(rom.table)) {
+        repairs = 0;
+        table = ReadEggMoveEntries(file, offset, count);
+    }
     // A No stops at the first question; a Yes goes through all of them.
     FUZZ_CHECK(questions == (yes ? repairs : std::min(repairs, 1)));
     if (!yes && repairs) {

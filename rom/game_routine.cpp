@@ -1,7 +1,7 @@
 #include "rom/game_routine.h"
 
 #include <algorithm>
-#include <functional>
+#include <cstring>
 #include <string_view>
 
 #include "rom/rom_file.h"
@@ -66,7 +66,6 @@ std::vector<std::int64_t> FindRoutines(std::istream& rom) {
         std::copy_n(EggMoveRoutine.begin(), LeadSize, bytes.begin());
         return bytes;
     }();
-    static const std::boyer_moore_horspool_searcher searcher(lead.begin(), lead.end());
     std::vector<std::int64_t> found;
     // Each block reads a routine less one byte past its end, so that none is cut.
     std::vector<std::uint8_t> bytes(Block + RoutineSize - 1);
@@ -78,8 +77,11 @@ std::vector<std::int64_t> FindRoutines(std::istream& rom) {
         const std::uint8_t* const begin = bytes.data();
         const std::uint8_t* const last = begin + got - RoutineSize;  // the last start that fits
         for (const std::uint8_t* p = begin; p <= last;) {
-            p = std::search(p, last + LeadSize, searcher);
-            if (p > last) break;
+            // memmem: the C library's search, many times faster than a loop here.
+            const void* hit =
+                memmem(p, static_cast<std::size_t>(last - p) + LeadSize, lead.data(), LeadSize);
+            if (!hit) break;
+            p = static_cast<const std::uint8_t*>(hit);
             const std::int64_t offset = at + (p - begin);
             if (offset % 2 == 0 && MatchesRoutine(p)) {
                 found.push_back(offset);

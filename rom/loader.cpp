@@ -36,13 +36,13 @@ Bytes ReadOwnBytes(std::istream& rom, const TableLocation& table) {
 namespace {
 
 // Identification, the table's place and the names: the part of a load before the
-// table. False when no table was found: then nothing more is read.
-bool ReadHead(Rom& rom, std::istream& file, const std::string& path, const Release& release) {
+// table, once a table was found.
+void ReadHead(Rom& rom, std::istream& file, const std::string& path, const Release& release,
+              const TableLocation& table) {
     rom.path = path;
     rom.release = release;
     rom.complete = false;
-    rom.table = LocateEggMoveTable(file, *release.version);
-    if (HasNoTable(rom)) return false;
+    rom.table = table;
     const auto update = OpenForUpdate(path);
     rom.writable = update && *update;
     rom.namesAt = FindNameTables(file, *release.version);
@@ -55,7 +55,6 @@ bool ReadHead(Rom& rom, std::istream& file, const std::string& path, const Relea
         names.Read(rom.namesAt.moves, rom.names.MoveNames);
     }
     rom.names.numberUnnamed = IsMovedBuild(rom.table);
-    return true;
 }
 
 void ReadTail(Rom& rom, std::istream& file) {
@@ -110,7 +109,10 @@ LoadResult LoadRom(Rom& rom, std::istream& file, const std::string& path,
                    const LoadCallbacks& callbacks) {
     const Release release = IdentifyGameVersion(file);
     if (!release.version) return LoadResult::Unsupported;
-    if (!ReadHead(rom, file, path, release)) return LoadResult::NoTable;
+    // A refused file leaves rom as it was: the window keeps the ROM it had open.
+    const TableLocation table = LocateEggMoveTable(file, *release.version);
+    if (table.place == TablePlace::Missing) return LoadResult::NoTable;
+    ReadHead(rom, file, path, release, table);
     if (callbacks.choicesReady) callbacks.choicesReady();
     if (IsReadOnly(rom) && callbacks.foreignTable) callbacks.foreignTable();
     if (!ReadEggMoveTable(rom, file, callbacks.repairAccepted)) return LoadResult::Declined;
@@ -127,7 +129,10 @@ Rom ReadRom(std::istream& file, const std::string& path) {
     Rom rom;
     rom.path = path;
     rom.release = IdentifyGameVersion(file);
-    if (!rom.release.version || !ReadHead(rom, file, path, rom.release)) return rom;
+    if (!rom.release.version) return rom;
+    rom.table = LocateEggMoveTable(file, *rom.release.version);
+    if (HasNoTable(rom)) return rom;
+    ReadHead(rom, file, path, rom.release, rom.table);
     rom.list = MakeList(ReadTableEntries(rom, file), rom.names);
     ReadTail(rom, file);
     return rom;

@@ -44,9 +44,9 @@ bool HasNoTable(const Rom& rom);
 
 enum class LoadResult {
     Unsupported,  // not a supported release: nothing changed
-    NoTable,      // no egg-move table found (HasNoTable): nothing read or changed
     Declined,     // stopped at a declined repair: names and part of the table are new
     Completed,
+    NoTable,  // no egg-move table found (NoTableWords): nothing read or changed, rom as it was
 };
 
 struct LoadCallbacks {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <cstring>
 
 #include "rom/game_routine.h"
 #include "rom/rom_file.h"
@@ -19,17 +19,18 @@ constexpr std::size_t Block = 1 << 20;
 
 // The first offset within the game's reach where the shape is, or -1.
 std::int64_t SearchNameTables(std::istream& rom) {
-    static const std::boyer_moore_horspool_searcher searcher(FirstSpecies.begin(),
-                                                             FirstSpecies.end());
     std::vector<std::uint8_t> bytes(Block + FirstSpecies.size() - 1);
     for (std::int64_t at = 0; at < RoutineSearchEnd; at += Block) {
         const std::size_t wanted =
             static_cast<std::size_t>(std::min<std::int64_t>(bytes.size(), RoutineSearchEnd - at));
         const std::size_t got = ReadRomBlock(rom, at, std::span(bytes).first(wanted));
-        const auto end = bytes.begin() + static_cast<std::ptrdiff_t>(got);
-        for (auto p = std::search(bytes.begin(), end, searcher); p != end;
-             p = std::search(p + 1, end, searcher)) {
-            const std::int64_t offset = at + (p - bytes.begin());
+        const std::uint8_t* const end = bytes.data() + got;
+        for (const std::uint8_t* p = bytes.data();; ++p) {
+            const void* hit = memmem(p, static_cast<std::size_t>(end - p), FirstSpecies.data(),
+                                     FirstSpecies.size());
+            if (!hit) break;
+            p = static_cast<const std::uint8_t*>(hit);
+            const std::int64_t offset = at + (p - bytes.data());
             if (ReadRomBytes(rom, offset + MoveNamesAfterSpecies, 2) ==
                 Bytes(FirstMove.begin(), FirstMove.end()))
                 return offset;

@@ -1,12 +1,13 @@
 // make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] [words=HEX,HEX,HEX|game]
 //               [pad=HEXOFFSET] [routine=none|HEXOFFSET,...] [table=HEXOFFSET]
-//               [names=HEXOFFSET] [per-species] [demo] [hack]
+//               [names=HEXOFFSET|none] [per-species] [demo] [hack]
 // Writes a synthetic ROM of the release CODE (version byte REVISION, 0 by
 // default), with the egg-move routine at the release's own place: ROW=VALUE pairs
 // put special entries into the table, words= writes the routine's two table
 // pointers and search limit (game: those of an untouched game, the default),
 // routine= plants it elsewhere (none: nowhere), table= moves the table, names=
-// moves the name tables and fills their old place with 0xFF, per-species leaves
+// moves the name tables and fills their old place with 0xFF (none: leaves them
+// unfindable), per-species leaves
 // the routine out and puts other data at the table's place, pad= fills the file
 // with 0xFF from that offset on, as games end, and demo gives invented names,
 // hack an empty move name and a species name two species share.
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: make_test_rom CODE[:REVISION] PATH [SIZE] [ROW=HEXVALUE ...] "
                      "[words=HEX,HEX,HEX|game] [pad=HEXOFFSET] [routine=none|HEXOFFSET,...] "
-                     "[table=HEXOFFSET] [names=HEXOFFSET] [per-species] [demo] [hack]\n");
+                     "[table=HEXOFFSET] [names=HEXOFFSET|none] [per-species] [demo] [hack]\n");
         return 2;
     }
     const std::string release = argv[1];
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
                 rom.routines.push_back(std::stoll(place, nullptr, 16));
         } else if (arg.starts_with("table=")) {
             rom.tableAt = std::stoll(arg.substr(eq + 1), nullptr, 16);
+        } else if (arg == "names=none") {
+            rom.species[0] = GameText("EGG");  // not the shape the names are found by
         } else if (arg.starts_with("names=")) {
             rom.namesAt = std::stoll(arg.substr(eq + 1), nullptr, 16);
             rom.fillOldNames = true;

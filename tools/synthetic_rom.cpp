@@ -15,10 +15,13 @@
 
 namespace {
 
-const GameVersion& VersionOf(std::string_view code, std::uint8_t revision) {
-    static const GameVersion unknown{"????", 0, 0x1000, 0x3000, 0x6000, 0, "", ""};
-    const GameVersion* v = FindGameVersion(code, revision);
-    return v ? *v : unknown;
+// The row's places; a release found only by search gets the places of a code no
+// row has, away from the header.
+GameVersion VersionOf(std::string_view code, std::uint8_t revision) {
+    GameVersion v{"????", 0, 0x1000, 0x3000, 0x6000, 0, "", ""};
+    if (const GameVersion* row = FindGameVersion(code, revision); row && row->EggMoveOffset)
+        v = *row;
+    return v;
 }
 
 // Names in fixed slots like real images: the name, 0xFF, zero padding; a longer
@@ -110,7 +113,7 @@ std::int64_t KnownRoutineOffset(std::string_view code, std::uint8_t revision) {
 }
 
 std::vector<Piece> RomPieces(const SyntheticRom& rom) {
-    const GameVersion& v = VersionOf(rom.code, rom.revision);
+    const GameVersion v = VersionOf(rom.code, rom.revision);
     Bytes header(RevisionOffset + 1, 0);
     std::copy_n(rom.code.begin(), std::min<std::size_t>(4, rom.code.size()),
                 &header[GameCodeOffset]);

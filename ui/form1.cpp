@@ -157,15 +157,12 @@ void TForm1::OpenFile(const QString& path) {
         return prompter_.ShowMessage(this, text, Text(AttentionCaption), MessageButtons::YesNo) !=
                MessageAnswer::No;
     };
-    // A file with no table is refused whole: the ROM shown stays as it was.
-    Rom shown = LoadedRom;
     const LoadResult result = LoadRom(LoadedRom, RomPath(path), callbacks);
-    if (result == LoadResult::Unsupported) {
+    if (result == LoadResult::Unsupported)
         ShowMessage(UnsupportedRomText, AttentionCaption, MessageButtons::Ok);
-    } else if (result == LoadResult::NoTable) {
-        LoadedRom = std::move(shown);
+    else if (result == LoadResult::NoTable)
         ShowMessage(Text(NoTableWords()), AttentionCaption);
-    } else {
+    else {
         // The edits were made to another table; repairs are not edits.
         UndoStack->clear();
         UndoStack->setClean();

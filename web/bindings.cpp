@@ -120,12 +120,12 @@ val Inspect(const std::string& name) {
     file.clear();
     file.seekg(0);
     const Rom rom = ReadRom(file, name);
-    out.set("supported", rom.release.version != nullptr);
-    if (!rom.release.version) return out;
     if (HasNoTable(rom)) {
         out.set("problem", Pair(NoTableWords()));
         return out;
     }
+    out.set("supported", rom.release.version != nullptr);
+    if (!rom.release.version) return out;
     val warnings = val::array();
     for (const Words& warning : LoadWarnings(rom)) warnings.call<void>("push", Pair(warning));
     out.set("warnings", warnings);
@@ -159,7 +159,7 @@ std::string Load(const std::string& name, val askRepair) {
     callbacks.repairAccepted = [&askRepair](int, std::uint16_t) { return askRepair().as<bool>(); };
     const LoadResult result = LoadRom(s.rom, file, name, callbacks);
     if (s.rom.complete) s.rom.onDisk = s.openedOnDisk;
-    static const char* const results[] = {"unsupported", "no table", "declined", "completed"};
+    static const char* const results[] = {"unsupported", "declined", "completed", "notable"};
     return results[static_cast<int>(result)];
 }
 

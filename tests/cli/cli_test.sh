@@ -29,16 +29,53 @@ expect() {
 "$MAKE" BPRF fr.gba
 "$MAKE" BPRE:1 rev.gba words=0825EF7C,0825EF7C,471
 "$MAKE" BPRE foreign.gba words=0825EF0C,0825EF0C,500
-"$MAKE" BPRE cut.gba $((0x25EF0C + 100))
+"$MAKE" BPRE cut.gba $((0x25EF0C + 100)) routine=none
+"$MAKE" BPEE hack.gba 0x800000 routine=100002 table=400000 words=08400000,08400000,471 names=500001 1=0163 2=4FFF
+"$MAKE" BPEE twice.gba 0x800000 routine=100000,200000 table=400000 words=08400000,08400000,471
+"$MAKE" BPEE bare.gba routine=none names=none
+"$MAKE" BPEE perspecies.gba per-species
+printf 'hello\n' >six.txt
 head -c 4096 /dev/urandom >junk.bin
 mkdir folder
 
 echo "== identify"
-expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C, whole, room for 0 more, 165 species, 973 moves, 0 illegal" identify rev.gba
+expect 0 "rev.gba: BPRE Fire Red (English) 1.1, table of 1138 entries at 0x25EF7C, read through the game's routine at 0x045C3C, whole, room for 0 more, 165 species, 973 moves, 0 illegal, 0 free, names at the release's usual place" identify rev.gba
 [ ! -s err ] || fail "identify warned of a whole ROM: $(cat err)"
+# A build whose code moved, its routine twice, or not at all; a file with no table.
+expect 0 "table of 1138 entries at 0x400000, read through the game's routine at 0x100002 (moved or resized), whole, room for 3426 more, 166 species, 972 moves, 2 illegal, 0 free, names found at 0x500001" identify hack.gba
+[ ! -s err ] || fail "identify warned of a moved build: $(cat err)"
+expect 0 "(read-only: the game reads another table)" identify twice.gba
+has err "twice.gba: The game's egg-move routine was found at several places (0x100000, 0x200000)"
+expect 0 "at 0x32ADD8, at the release's usual place (the game's routine was not found), whole, 165 species" identify bare.gba
+has out "names not found (shown as numbers)"
+has err "bare.gba: The species and move names were not found in this rom"
+expect 1 "perspecies.gba: BPEE Emerald (English) 1.0, No egg-move table found: this ROM's code was changed" identify perspecies.gba six.txt
+has out "six.txt: not a supported release (The file is too short to be a Game Boy Advance rom)"
+for command in "export perspecies.gba" "check perspecies.gba" "import perspecies.gba six.txt" \
+  "grow perspecies.gba --by 1" "diff en.gba perspecies.gba"; do
+  # shellcheck disable=SC2086
+  expect 2 "quenmark-cli: perspecies.gba: No egg-move table found" $command
+done
+"$MAKE" BPEE perspecies.orig per-species
+cmp -s perspecies.gba perspecies.orig || fail "a refused file was written"
+expect 1 '"routine": null' identify --json bare.gba perspecies.gba
+has out '"problem": "No egg-move table found'
+has out '"names": null'
+run 0 identify --json hack.gba rev.gba
+tr -d ' \n' <out >flat
+for field in '"file":"hack.gba","supported":true' '"routine":1048578,"names":5242881,"namesFound":"found","endMarks":0' \
+  '"file":"rev.gba","supported":true' '"routine":285756,"names":2383696,"namesFound":"usual"'; do
+  has flat "$field"
+done
+! grep -q '"supported":false' flat || fail "a supported ROM said it was not"
+"$MAKE" BPR$'\x7f' odd.gba
+expect 1 'odd.gba: not a supported release (game code "BPR\x7F")' identify odd.gba
+run 1 identify --json odd.gba
+has out '"supported": false'
+has out "\"code\": \"BPR"$'\x7f'"\""
 expect 1 "junk.bin: not a supported release" identify en.gba junk.bin foreign.gba cut.gba
 has out "(read-only: the game reads another table)"
-has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, cut short"
+has out "cut.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, at the release's usual place (the game's routine was not found), cut short"
 expect 2 "quenmark-cli: The file does not exist: missing.gba" identify missing.gba folder fr.gba
 has err "quenmark-cli: folder is a folder, not a file"
 run 0 identify cut.gba
@@ -106,7 +143,7 @@ expect 1 'order: A\nB, MOVE32, MOVE63, MOVE94, MOVE125, MOVE156 -> MOVE32, A\nB,
 expect 1 "species 1 Pokémon: moves removed: MOVE32" diff en.gba ill2.gba
 "$MAKE" BPRE en0.gba 0=4E20
 "$MAKE" BPRE demo0.gba demo 0=4E20 2=0007
-expect 1 "species 0 SPECIES0 / ??????????: moves added: SHADE JAB" diff en0.gba demo0.gba
+expect 1 "species 0 ??????????: moves added: SHADE JAB" diff en0.gba demo0.gba
 expect 2 "junk.bin: not a supported release" diff junk.bin en.gba
 expect 1 '"change": "added"' diff en.gba fr2.gba --json
 [ "$(head -c 1 out)" = "[" ] || fail "diff --json printed more than JSON: $(head -2 out)"
@@ -177,7 +214,7 @@ done
 echo "== grow"
 "$MAKE" BPRE big.gba 0x1000000 words=game pad=EB0B20
 cp big.gba big-before.gba
-expect 0 "big.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, whole, room for 15246 more" identify big.gba
+expect 0 "big.gba: BPRE Fire Red (English) 1.0, table of 1138 entries at 0x25EF0C, read through the game's routine at 0x045C28, whole, room for 15246 more" identify big.gba
 expect 0 "would grow from 1138 to 1238 entries at 0xFFF650; nothing was written" grow big.gba --by 100 --dry-run
 cmp -s big.gba big-before.gba || fail "a dry run grew the table"
 expect 0 "the table now holds 1238 entries at 0xFFF650" grow big.gba --by 100
@@ -186,7 +223,7 @@ expect 0 "the table now holds 1238 entries at 0xFFF650" grow big.gba --by 100
 { cmp -l big.gba big-before.gba || true; } | awk '{ o = $1 - 1
   if (!(o >= 16774736 && o < 16774736 + 2478) && !(o >= 285776 && o < 285900)) { print o; exit 1 } }' ||
   fail "growing changed a byte outside the new table and the words"
-expect 0 "table of 1238 entries at 0xFFF650 (moved or resized), whole, room for 15146 more" identify big.gba
+expect 0 "table of 1238 entries at 0xFFF650, read through the game's routine at 0x045C28 (moved or resized), whole, room for 15146 more" identify big.gba
 while IFS='|' read -r rom args reason; do
   cp "$rom" before
   # shellcheck disable=SC2086

@@ -66,9 +66,9 @@ TEST(Rules, FindingsInWords) {
           "Ligne 0 : (aucune espèce) : MOVE5 vient avant toute espèce : le jeu donne les 10 "
           "premières de ces attaques à toute espèce sans attaques des oeufs"}},
         {{3, Rule::FillerSpecies, 1},
-         {"Row 3: SPECIES1: holds species 0 (SPECIES0, the repair filler), which the game reads "
+         {"Row 3: SPECIES1: holds species 0 (??????????, the repair filler), which the game reads "
           "as a move",
-          "Ligne 3 : SPECIES1 : contient l'espèce 0 (SPECIES0, le remplissage de la réparation), "
+          "Ligne 3 : SPECIES1 : contient l'espèce 0 (??????????, le remplissage de la réparation), "
           "que le jeu lit comme une attaque"}},
         {{4, Rule::MoveAgain, 1, 2},
          {"Row 4: SPECIES1: MOVE3 is listed twice (first at row 2)",

@@ -372,6 +372,7 @@ TEST_F(Formats, TheListIsTheTableInOrder) {
 // image of the same release.
 TEST(RoundTrip, EveryReleaseReadsItsOwnExportBack) {
     for (const GameVersion& v : GameVersionTable) {
+        if (!v.EggMoveOffset) continue;  // found only by search
         const std::string code(v.code);
         SyntheticRom image = DefaultRom(code, static_cast<std::uint8_t>(v.revision)), other = image;
         image.species[1] = GameText("Pok\xE9mon");

@@ -17,14 +17,9 @@ constexpr std::uint64_t Tail = 0x9000;
 
 SyntheticRom PaddedRom(const GameVersion& v) {
     SyntheticRom image = DefaultRom(v.code, v.revision == AnyRevision ? 0 : v.revision);
-    image.words = GameWordsFor(v.EggMoveOffset);
     image.padFrom = v.EggMoveOffset + 2 * EggMoveEntryCount + 2;
     image.size = image.padFrom + 4 * Tail;
     return image;
-}
-
-std::uint32_t Word(const Bytes& b, std::int64_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 class Growing : public ::testing::Test {
@@ -40,39 +35,41 @@ class Growing : public ::testing::Test {
     Rom rom;
 };
 
-// Only the new table with its terminator and the three words change, and the
-// game's words then say where the new table is and how long.
-TEST_F(Growing, EachReleaseWithKnownWordsGrowsIntoTheHighestFreePlace) {
+// Only the new table with its terminator and the three words of the routine
+// found change, whether at the release's place or moved (the French releases too),
+// and the words then say where the new table is and how long.
+TEST_F(Growing, EachReleaseWithItsRoutineGrowsIntoTheHighestFreePlace) {
     for (const GameVersion& v : GameVersionTable) {
-        if (!v.words.tablePointer1) continue;
-        for (const int count : {EggMoveEntryCount + 1, EggMoveEntryCount + 100, MaxEntryCount}) {
-            SCOPED_TRACE(std::string(v.code) + " " + std::to_string(v.revision) + " to " +
-                         std::to_string(count));
-            const SyntheticRom image = PaddedRom(v);
+        if (!v.EggMoveOffset) continue;
+        for (const std::int64_t routine : {std::int64_t(v.RoutineOffset), std::int64_t(0x100002)}) {
+            if (!routine) continue;
+            const int count = routine == v.RoutineOffset ? EggMoveEntryCount + 1 : MaxEntryCount;
+            SCOPED_TRACE(std::string(v.code) + " " + std::to_string(v.revision) + " routine " +
+                         std::to_string(routine));
+            SyntheticRom image = PaddedRom(v);
+            image.routines = {routine};
             WriteRom(path, image);
             const Bytes before = ReadFileBytes(path);
             ASSERT_EQ(Grow(count), SaveResult::Grown);
             const Bytes after = ReadFileBytes(path);
             ASSERT_EQ(after.size(), before.size());
             const std::int64_t at = (before.size() - 2 * count - 2) / 4 * 4;
-            EXPECT_EQ(rom.table, (TableLocation{TablePlace::Moved, static_cast<std::int32_t>(at),
-                                                count, true}));
-            EXPECT_EQ(Word(after, v.words.tablePointer1), RomBusAddress + at);
-            EXPECT_EQ(Word(after, v.words.tablePointer2), RomBusAddress + at);
-            EXPECT_EQ(Word(after, v.words.searchLimit), std::uint32_t(count - 1));
-            for (std::size_t i = 0; i < before.size(); ++i) {
-                const std::int64_t o = static_cast<std::int64_t>(i);
-                const bool word = (o >= v.words.tablePointer1 && o < v.words.tablePointer1 + 4) ||
-                                  (o >= v.words.tablePointer2 && o < v.words.tablePointer2 + 4) ||
-                                  (o >= v.words.searchLimit && o < v.words.searchLimit + 4);
-                if (word || (o >= at && o < at + 2 * count + 2)) continue;
-                ASSERT_EQ(after[i], before[i]) << "offset " << o;
-            }
+            const GameWords w = RoutineWords(routine);
+            EXPECT_EQ(std::tuple(rom.table.place, rom.table.EggMoveOffset, rom.table.entryCount,
+                                 rom.table.words),
+                      std::tuple(TablePlace::Moved, at, count, w));
+            // The whole file: the new table, the three words, and not one byte more.
+            Bytes expected = before;
+            for (int i = 0; i < 2 * count + 2; ++i)
+                expected[at + i] = i < 2 * EggMoveEntryCount ? before[v.EggMoveOffset + i] : 0xFF;
+            for (const auto& [word, value] : {std::pair(w.tablePointer1, RomBusAddress + at),
+                                              {w.tablePointer2, RomBusAddress + at},
+                                              {w.searchLimit, std::uint32_t(count - 1)}})
+                for (int b = 0; b < 4; ++b) expected[word + b] = std::uint8_t(value >> 8 * b);
+            ASSERT_EQ(after, expected);
             const Rom grown = ReadRom(path);
             EXPECT_EQ(grown.table, rom.table);
             EXPECT_EQ(grown.afterTable, EndMarkEntry);
-            EXPECT_TRUE(std::equal(image.table.begin(), image.table.end(),
-                                   grown.list.EggMoveTable.begin()));
             EXPECT_EQ(std::count(grown.list.EggMoveTable.begin(), grown.list.EggMoveTable.end(),
                                  EndMarkEntry),
                       count - EggMoveEntryCount);
@@ -117,8 +114,17 @@ TEST_F(Growing, WhatCannotGrowIsRefusedAndNothingIsWritten) {
         SaveResult result;
     } cases[] = {
         {spoiled([](SyntheticRom& i) { i.code = "BPRF"; }), 1200, {}, SaveResult::CannotMove},
-        {spoiled([](SyntheticRom& i) { i.words.clear(); }), 1200, {}, SaveResult::CannotMove},
-        {spoiled([](SyntheticRom& i) { i.words[2] = 20000; }), 1200, {}, SaveResult::ReadOnly},
+        {spoiled([](SyntheticRom& i) { i.routines.clear(); }), 1200, {}, SaveResult::CannotMove},
+        {spoiled([](SyntheticRom& i) {
+             i.routines = {0x100000, 0x100100};
+         }),
+         1200,
+         {},
+         SaveResult::ReadOnly},
+        {spoiled([](SyntheticRom& i) { i.words = GameWordsFor(0x25EF0C), i.words[2] = 20000; }),
+         1200,
+         {},
+         SaveResult::ReadOnly},
         {spoiled([](SyntheticRom& i) { i.padFrom = 0; }), 1200, {}, SaveResult::NoRoom},
         {PaddedRom(fireRed), 1138, {}, SaveResult::Saved},  // in place, at its size
         {PaddedRom(fireRed), MaxEntryCount + 1, {}, SaveResult::Failed},

@@ -59,48 +59,86 @@ TEST(Identification, CodeThenVersionByteChooseTheRow) {
     }
 }
 
-TEST(TablePlace, TheGamesOwnWordsDecideWhereTheTableIsReadAndHowLong) {
+// The routine is looked for at the release's place, then anywhere 2-aligned;
+// its words then decide where the table is read and how long.
+TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) {
     constexpr auto U = TablePlace::Usual, M = TablePlace::Moved, F = TablePlace::Foreign;
+    constexpr auto Known = RoutineFind::Known, Moved = RoutineFind::Moved,
+                   Several = RoutineFind::Several, None = RoutineFind::Missing;
     constexpr std::int32_t Usual = 0x25EF0C, Away = 0x700000;
     constexpr std::uint32_t Own = RomBusAddress + Usual, Far = RomBusAddress + Away;
     constexpr std::uint64_t Big = 0x800000;  // a file that holds the moved table
+    constexpr std::int64_t K = SyntheticRom::KnownRoutine, Stock = 0x45C28;
+    const std::vector<std::int64_t> known = {K}, none = {};
     const struct {
-        std::vector<std::uint32_t> words;
-        std::uint64_t size;  // 0: just past the usual table
-        TableLocation where;
+        std::vector<std::int64_t> routines;
+        std::vector<std::uint32_t> words;  // empty: pointing at the table, 1138 entries
+        std::uint64_t size;                // 0: just past the usual table
+        TablePlace place;
+        std::int32_t offset;
+        int count;
+        RoutineFind found;
+        std::vector<std::int64_t> at;  // where it was found
     } cases[] = {
-        {{}, 0, {U, Usual, 1138, false}},                               // no code: a test image
-        {{0x12345678, 0x0A000000, 1}, 0, {U, Usual, 1138, false}},      // words, not pointers
-        {{Own, Own, 1137}, 0, {U, Usual, 1138, true}},                  // an untouched game
-        {{Far, Far, 1137}, Big, {M, Away, 1138, true}},                 // moved by another tool
-        {{Own, Own, 1199}, Big, {M, Usual, 1200, true}},                // enlarged in place
-        {{Far, Far, 1999}, Big, {M, Away, 2000, true}},                 // enlarged elsewhere
-        {{Own, Own, 0}, 0, {M, Usual, 1, true}},                        // shrunk to one entry
-        {{Far, Far, 16383}, Big, {M, Away, 16384, true}},               // the largest
-        {{Far, Far, 16384}, Big, {F, Usual, 1138, true}},               // past what is read
-        {{Far, Far, 0xFFFFFFFF}, Big, {F, Usual, 1138, true}},          // the game would loop
-        {{Far, Far, 1137}, Away + 2275, {F, Usual, 1138, true}},        // past the end of the file
-        {{Far, Far, 1137}, Away + 2276, {M, Away, 1138, true}},         // just inside it
-        {{Own, Own, 1200}, 0, {F, Usual, 1138, true}},                  // enlarged past the end
-        {{Own, Far, 1137}, Big, {F, Usual, 1138, true}},                // two pointers
-        {{Own, 0, 1137}, 0, {F, Usual, 1138, true}},                    // one pointer
-        {{0x09FFFFFF, 0x09FFFFFF, 1137}, 0, {F, Usual, 1138, true}},    // the end of the bus
-        {{0x08000000, 0x08000000, 1137}, 0, {F, Usual, 1138, true}},    // into the header
-        {{0x08045C00, 0x08045C00, 1137}, Big, {F, Usual, 1138, true}},  // over its pointers
-        {{0x0804536C, 0x0804536C, 1137}, Big, {M, 0x4536C, 1138, true}},  // ends at a pointer
-        {{0x08045CCC, 0x08045CCC, 1137}, Big, {M, 0x45CCC, 1138, true}},  // starts after a word
-        {{0x080000C0, 0x080000C0, 1137}, Big, {M, 0xC0, 1138, true}},     // right after the header
+        {known, {}, 0, U, Usual, 1138, Known, {Stock}},  // an untouched game
+        {none, {}, 0, U, Usual, 1138, None, {}},         // a test image
+        {known, {0x12345678, 0x0A000000, 1}, 0, F, Usual, 1138, Known, {Stock}},  // no pointers
+        {known, {Far, Far, 1137}, Big, M, Away, 1138, Known, {Stock}},    // moved by another tool
+        {known, {Own, Own, 1199}, Big, M, Usual, 1200, Known, {Stock}},   // enlarged in place
+        {known, {Far, Far, 1999}, Big, M, Away, 2000, Known, {Stock}},    // enlarged elsewhere
+        {known, {Own, Own, 0}, 0, M, Usual, 1, Known, {Stock}},           // shrunk to one entry
+        {known, {Far, Far, 16383}, Big, M, Away, 16384, Known, {Stock}},  // the largest
+        {known, {Far, Far, 16384}, Big, F, Usual, 1138, Known, {Stock}},  // past what is read
+        {known, {Far, Far, 0xFFFFFFFF}, Big, F, Usual, 1138, Known, {Stock}},    // would loop
+        {known, {Far, Far, 1137}, Away + 2275, F, Usual, 1138, Known, {Stock}},  // off the file
+        {known, {Far, Far, 1137}, Away + 2276, M, Away, 1138, Known, {Stock}},   // just inside it
+        {known, {Own, Own, 1200}, 0, F, Usual, 1138, Known, {Stock}},            // past the end
+        {known, {Own, Far, 1137}, Big, F, Usual, 1138, Known, {Stock}},          // two pointers
+        {known, {Own, 0, 1137}, 0, F, Usual, 1138, Known, {Stock}},              // one pointer
+        {known, {0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // bus end
+        {known, {0x08000000, 0x08000000, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // header
+        {known, {0x08045C00, 0x08045C00, 1137}, Big, F, Usual, 1138, Known, {Stock}},  // words
+        {known, {0x0804536C, 0x0804536C, 1137}, Big, M, 0x4536C, 1138, Known, {Stock}},
+        {known, {0x08045CCC, 0x08045CCC, 1137}, Big, M, 0x45CCC, 1138, Known, {Stock}},
+        {known, {0x080000C0, 0x080000C0, 1137}, Big, M, 0xC0, 1138, Known, {Stock}},
+        // A build whose code moved: the routine anywhere 2-aligned, read through its words.
+        {{0x500000}, {Far, Far, 1137}, Big, M, Away, 1138, Moved, {0x500000}},
+        {{0x500002}, {Own, Own, 1137}, 0, U, Usual, 1138, Moved, {0x500002}},
+        {{0x500001}, {Far, Far, 1137}, Big, U, Usual, 1138, None, {}},  // odd: no code there
+        {{0x1FFFF58}, {Far, Far, 1999}, 0x2000000, M, Away, 2000, Moved, {0x1FFFF58}},
+        {{0x1FFFF5A}, {Far, Far, 1999}, 0x2000002, U, Usual, 1138, None, {}},  // past 32 MiB
+        {{0xFFFFE}, {Far, Far, 1137}, Big, M, Away, 1138, Moved, {0xFFFFE}},   // across blocks
+        {{0x500000}, {Far, Far, 1137}, Away + 2275, F, Usual, 1138, Moved, {0x500000}},
+        {{0x500000}, {0x08500000, 0x08500000, 1137}, Big, F, Usual, 1138, Moved, {0x500000}},
+        // Twice, or more, away from the release's place: read-only, through the first.
+        {{0x600000, 0x500000}, {Far, Far, 1137}, Big, F, Away, 1138, Several, {0x500000, 0x600000}},
+        {{K, 0x500000}, {Far, Far, 1137}, Big, M, Away, 1138, Known, {Stock}},
+        {{0x100000, 0x100100, 0x100200, 0x100300, 0x100400, 0x100500},
+         {Far, Far, 1137},
+         Big,
+         F,
+         Away,
+         1138,
+         Several,
+         {0x100000, 0x100100, 0x100200, 0x100300, 0x100400}},
     };
     TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SyntheticRom rom = DefaultRom("BPRE");
+        rom.routines = cases[i].routines;
         rom.words = cases[i].words;
         rom.size = cases[i].size;
         WriteRom(dir / "rom.gba", rom);
-        const TableLocation& w = cases[i].where;
         const Rom read = ReadRom((dir / "rom.gba").string());
-        EXPECT_EQ(read.table, w) << "case " << i;
-        EXPECT_EQ(read.list.EggMoveTable.size(), std::size_t(w.entryCount)) << "case " << i;
+        const TableLocation& t = read.table;
+        SCOPED_TRACE("case " + std::to_string(i));
+        EXPECT_EQ(std::tuple(t.place, t.EggMoveOffset, t.entryCount, t.routine, t.routines),
+                  std::tuple(cases[i].place, cases[i].offset, cases[i].count, cases[i].found,
+                             cases[i].at));
+        EXPECT_EQ(t.pointed, cases[i].found != None);
+        EXPECT_EQ(t.words, cases[i].at.empty() ? GameWords{} : RoutineWords(cases[i].at[0]));
+        EXPECT_EQ(IsMovedBuild(t), cases[i].found == Moved || cases[i].found == Several);
+        EXPECT_EQ(read.list.EggMoveTable.size(), std::size_t(cases[i].count));
     }
 }
 

@@ -18,10 +18,9 @@ namespace fs = std::filesystem;
 const GameVersion& FireRed = GameVersionTable[3];
 const std::int64_t At = FireRed.EggMoveOffset;
 
-// Fire Red with its game's words and 0xFF free space after the table.
+// Fire Red with its routine and 0xFF free space after the table.
 SyntheticRom Padded() {
     SyntheticRom image = DefaultRom("BPRE");
-    image.words = GameWordsFor(At);
     image.padFrom = At + 2 * EggMoveEntryCount + 2;
     image.size = image.padFrom + 0x8000;
     return image;
@@ -54,7 +53,7 @@ class Saving : public ::testing::Test {
         const Bytes now = ReadFileBytes(path);
         for (std::int64_t o = 0; o < std::ssize(held) && o < std::ssize(now); ++o)
             EXPECT_TRUE(held[o] == now[o] || (o >= from && o < to) ||
-                        CoversGameData(o, 1, FireRed.words))
+                        CoversGameData(o, 1, rom.table.words))
                 << o;
         EXPECT_FALSE(ChangedOnDisk(*OpenForUpdate(path), rom))
             << "the written bytes are remembered";
@@ -143,7 +142,7 @@ TEST_F(Saving, EachRefusalNamesItsOneCauseAndLeavesTheFileAsItIs) {
     Rom none;
     EXPECT_EQ(SaveTable(none, {}, true).result, SaveResult::NothingToSave);
     SyntheticRom foreign = Padded();
-    foreign.words[2] = 20000;
+    foreign.words = {RomBusAddress + At, RomBusAddress + At, 20000};
     Load(foreign);
     EXPECT_EQ(SaveTable(rom, rom.list.EggMoveTable, true).cause, SaveCause::ForeignTable);
 }
