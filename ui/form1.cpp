@@ -201,6 +201,8 @@ void TForm1::ShowSource() {
     const QString source = FromAnsi(Text(OpenedSource));
     StatusSource->setText(source);
     StatusSource->setToolTip(source);
+    // Before a load it takes no line, so that the window opens at its design size.
+    StatusSource->setHidden(source.isEmpty());
 }
 
 void TForm1::ShowTitle() {
