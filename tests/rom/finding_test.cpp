@@ -7,6 +7,7 @@
 
 #include "eggmoves/editing.h"
 #include "rom/place_words.h"
+#include "rom/rom_findings.h"
 #include "rom/saver.h"
 #include "tests/support/words.h"
 #include "tools/synthetic_rom.h"
@@ -137,6 +138,13 @@ TEST(MovedBuild, KeepsWhatItCannotNameAndWritesOnlyItsTable) {
         }
         ASSERT_EQ(result, LoadResult::Completed);
         EXPECT_EQ(asked, 0);
+        // check tells them as entries it cannot name, not as errors to repair.
+        std::vector<int> unnamed;
+        for (const Finding& f : RomFindings(rom)) {
+            EXPECT_NE(f.rule, Rule::IllegalEntry);
+            if (f.rule == Rule::UnnamedEntry) unnamed.push_back(f.row);
+        }
+        EXPECT_EQ(unnamed, (std::vector<int>{1, 2, 3, 4, 5}));
         const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
                                              rom.list.EggMoveListLines.begin() + 6);
         EXPECT_EQ(lines,
