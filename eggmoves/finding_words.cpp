@@ -48,6 +48,9 @@ const RuleWords RuleTexts[] = {
     {"moves-run-on",
      "its moves run on past the end of the table: the game goes on reading them from the bytes after it, up to the first entry above 20000",
      "ses attaques continuent après la fin de la table : le jeu continue de les lire dans les octets qui la suivent, jusqu'à la première entrée au-dessus de 20000"},
+    {"unnamed-entry",
+     "{entry} has no name in this rom: a species or move this build may add, kept as it is",
+     "{entry} n'a pas de nom dans cette rom : une espèce ou une attaque que cette version peut ajouter, gardée telle quelle"},
     // clang-format on
 };
 

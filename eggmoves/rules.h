@@ -23,6 +23,7 @@ enum class Rule {
     TableCut,             // the file ends inside the table
     SpeciesAtEnd,         // a species at the last row: its moves are read past the table
     MovesRunOn,           // the last species' moves go on past the table, into what follows
+    UnnamedEntry,         // in a build whose code moved: a species or move past the names
 };
 
 enum class Severity { Warning, Error };

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <span>
 #include <streambuf>
 
 #include "rom/saver.h"
@@ -42,9 +43,11 @@ struct Image {
     std::vector<Piece> writes;
     bool extended = false;
 
-    // n bytes from at, as the file held them at first or holds them now; 0xFF past its end.
-    Bytes Read(std::uint64_t at, std::size_t n, bool now) const {
-        Bytes out(n, 0);
+    // out.size() bytes from at into out, as the file held them at first or holds them
+    // now; 0xFF past its end. Into the caller's buffer: the core reads megabytes at a time.
+    void ReadInto(std::uint64_t at, std::span<std::uint8_t> out, bool now) const {
+        const std::size_t n = out.size();
+        std::fill(out.begin(), out.end(), 0);
         const auto lay = [&](const Piece& p) {
             const std::uint64_t from = std::max(at, p.offset), to = std::min(at + n, p.end());
             if (from < to)
@@ -53,6 +56,10 @@ struct Image {
         for (const Piece& p : pieces) lay(p);
         for (const Piece& w : writes) now ? lay(w) : void();
         for (std::uint64_t k = size > at ? size - at : 0; k < n; ++k) out[k] = 0xFF;
+    }
+    Bytes Read(std::uint64_t at, std::size_t n, bool now) const {
+        Bytes out(n);
+        ReadInto(at, out, now);
         return out;
     }
 };
@@ -63,8 +70,7 @@ struct ImageStream : private std::streambuf, public std::iostream {
     explicit ImageStream(Image& image) : std::iostream(this), image(image) {}
     std::streamsize xsgetn(char* out, std::streamsize n) override {
         const auto got = pos < image.size ? std::min<std::uint64_t>(n, image.size - pos) : 0;
-        const Bytes bytes = image.Read(pos, got, true);
-        std::copy(bytes.begin(), bytes.end(), out);
+        image.ReadInto(pos, {reinterpret_cast<std::uint8_t*>(out), got}, true);
         pos += got;
         return static_cast<std::streamsize>(got);
     }
@@ -96,14 +102,15 @@ Image Decode(const std::uint8_t* data, std::size_t size) {
     const GameVersion* v = row < GameVersionTable.size()
                                ? FindGameVersion(GameVersionTable[row].code, byte(1))
                                : nullptr;
-    // Each release's image once, with one-letter names so that the time goes to the table.
+    // Each release's image once, with one-letter names so that the time goes to the table;
+    // species 0 keeps its "??????????", so the names are found at once by their shape.
     static std::map<const GameVersion*, SyntheticRom> roms;
     static const std::vector<std::uint16_t> table = DefaultRom().table;
     auto it = roms.find(v);
     if (it == roms.end()) {
         it = roms.emplace(v, DefaultRom(v ? v->code : "BPRX")).first;
         for (auto* names : {&it->second.species, &it->second.moves})
-            for (std::size_t n = 0; n < names->size(); ++n)
+            for (std::size_t n = names == &it->second.species; n < names->size(); ++n)
                 (*names)[n] = {static_cast<std::uint8_t>(0xBB + n % 26)};
     }
     SyntheticRom& rom = it->second;

@@ -69,6 +69,7 @@ Words NoNamesWords() {
 
 std::vector<Words> LoadWarnings(const Rom& rom) {
     std::vector<Words> warnings;
+    if (HasNoTable(rom)) return warnings;  // refused: its own sentence says it all
     if (rom.table.routine == RoutineFind::Several)
         warnings.push_back(SeveralRoutinesWords(rom.table));
     if (rom.namesAt.found == NamesFound::Missing) warnings.push_back(NoNamesWords());

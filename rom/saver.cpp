@@ -47,8 +47,9 @@ bool WriteGrown(std::iostream& file, const GameWords& w, const EggMoveEntries& e
 
 SaveResult GrowthProblem(const Rom& rom) {
     if (!rom.complete || !rom.release.version) return SaveResult::NothingToSave;
-    if (IsReadOnly(rom)) return SaveResult::ReadOnly;
+    // A file cut short says so first: its table's words may point past its end.
     if (!rom.regionWhole) return SaveResult::Failed;
+    if (IsReadOnly(rom)) return SaveResult::ReadOnly;
     if (!rom.table.pointed) return SaveResult::CannotMove;
     return SaveResult::Saved;
 }
@@ -134,9 +135,10 @@ SaveCause GrowthCause(SaveResult problem) {
 SaveOutcome SaveTable(Rom& rom, const EggMoveEntries& entries, bool overwrite,
                       std::optional<std::int64_t> at) {
     if (!rom.complete || !rom.release.version) return Refused(SaveCause::NothingLoaded);
-    if (IsReadOnly(rom)) return Refused(SaveCause::ForeignTable);
-    // Bytes beyond the end of the file at load time never came from it.
+    // Bytes beyond the end of the file at load time never came from it; a table the
+    // game's words place past that end is cut short before it is foreign.
     if (!rom.regionWhole) return Refused(SaveCause::CutShort);
+    if (IsReadOnly(rom)) return Refused(SaveCause::ForeignTable);
     const auto count = static_cast<int>(entries.size());
     if (count > MaxEntryCount) return Refused(SaveCause::TooLarge);
 

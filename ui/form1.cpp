@@ -140,11 +140,17 @@ void TForm1::OpenFile(const QString& path) {
     callbacks.choicesReady = [this] {
         FileOpen = true;
         FillComboBox();
+        // Before the table, as the read-only warning: the questions then name
+        // entries as the warnings said.
+        for (const Words& warning : LoadWarnings(LoadedRom))
+            ShowMessage(Text(warning), WarningCaption);
     };
     callbacks.foreignTable = [this, &path] {
-        // A file cut short inside its table gets its own warning once read.
+        // A file cut short inside its table gets its own warning once read, and the
+        // routine found at several places has said that nothing will be written.
         const TableLocation& table = LoadedRom.table;
-        if (QFileInfo(path).size() >= table.EggMoveOffset + 2 * table.entryCount)
+        if (table.routine != RoutineFind::Several &&
+            QFileInfo(path).size() >= table.EggMoveOffset + 2 * table.entryCount)
             ShowMessage(ForeignTableText, WarningCaption, MessageButtons::Ok);
     };
     callbacks.repairAccepted = [this](int row, std::uint16_t value) {
@@ -183,7 +189,23 @@ void TForm1::OpenFile(const QString& path) {
 void TForm1::ShowOpened(const QString& path) {
     AddRecentFile(path);
     StatusPath->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    OpenedSource = TableSourceWords(LoadedRom.table);
+    // The names are told only when they are not where the release keeps them.
+    if (LoadedRom.namesAt.found != NamesFound::Known) {
+        const Words names = NamesSourceWords(LoadedRom.namesAt);
+        OpenedSource.english += ", " + names.english;
+        OpenedSource.french += ", " + names.french;
+    }
+    ShowSource();
     ShowTitle();
+}
+
+void TForm1::ShowSource() {
+    const QString source = FromAnsi(Text(OpenedSource));
+    StatusSource->setText(source);
+    StatusSource->setToolTip(source);
+    // Before a load it takes no line, so that the window opens at its design size.
+    StatusSource->setHidden(source.isEmpty());
 }
 
 void TForm1::ShowTitle() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "eggmoves/history.h"
+#include "eggmoves/words.h"
 #include "rom/loader.h"
 #include "ui/prompter.h"
 
@@ -70,6 +71,8 @@ class TForm1 : public QMainWindow {
     QLabel* FreeLabel;
     QLineEdit* FindEdit;
     QLabel* StatusPath;
+    // How the open ROM's table and names were found, in the language in force.
+    QLabel* StatusSource;
     CheckDock* CheckDock1;
 
     // Every edit since the load; its clean state is the saved table.
@@ -120,6 +123,8 @@ class TForm1 : public QMainWindow {
     void ShowOpened(const QString& path);
     // The ROM's name, "[read-only]" when it cannot be written, and the program.
     void ShowTitle();
+    // How the ROM shown was found, in the language in force.
+    void ShowSource();
     void FillRecentMenu();
     void FillListBox();
     void SetLanguage(int index);
@@ -134,6 +139,9 @@ class TForm1 : public QMainWindow {
     void ShowEntryChoice(int row);
 
   protected:
+    // Where the table and names of the ROM shown were found, from its load.
+    Words OpenedSource;
+
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -36,6 +36,7 @@ void TForm1::SetLanguage(int index) {
     CheckDock1->setWindowTitle(FromAnsi(Text(CheckCaption)));
     if (!CheckDock1->isHidden()) CheckDock1->Fill(LoadedRom, LanguageIndex);
     if (FileOpen) ShowTitle();
+    ShowSource();
 }
 
 void TForm1::SetMenuCaptions() {

@@ -84,7 +84,18 @@ void TForm1::BuildControls() {
     statusBar()->setSizeGripEnabled(true);
     // The open file's path; a menu item's own status tip shows over it for a while.
     StatusPath = new QLabel(statusBar());
-    statusBar()->addWidget(StatusPath, 1);
+    // How the table and names were found, on lines of its own below the path: the
+    // window is narrow. The path's label moves into the same column.
+    auto* status = new QWidget(statusBar());
+    auto* lines = new QVBoxLayout(status);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(0);
+    StatusSource = new QLabel(status);
+    StatusSource->setWordWrap(true);
+    StatusPath->setParent(status);
+    lines->addWidget(StatusPath);
+    lines->addWidget(StatusSource);
+    statusBar()->addWidget(status, 1);
 
     ExportButton = new QPushButton(client);
     ChangeButton = new QPushButton(client);

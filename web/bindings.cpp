@@ -126,11 +126,16 @@ val Inspect(const std::string& name) {
     }
     out.set("supported", rom.release.version != nullptr);
     if (!rom.release.version) return out;
+    val warnings = val::array();
+    for (const Words& warning : LoadWarnings(rom)) warnings.call<void>("push", Pair(warning));
+    out.set("warnings", warnings);
+    // The routine found at several places has said that nothing will be written.
     if (!rom.regionWhole)
         out.set("warning", Pair(CutShortWords(rom)));
-    else if (IsReadOnly(rom))
+    else if (IsReadOnly(rom) && rom.table.routine != RoutineFind::Several)
         out.set("readOnly", true);
     val questions = val::array();
+    // A build whose code moved is never asked: its entries are kept as they are.
     for (const Finding& finding : CheckEggMoves(rom.list.EggMoveTable, rom.afterTable))
         if (finding.rule == Rule::IllegalEntry && !IsMovedBuild(rom.table))
             questions.call<void>(
@@ -423,6 +428,17 @@ std::string IdentityJson() {
     return Identity(Current().rom).dump();
 }
 
+// How the table of the ROM open was found, and where its names were when not
+// where the release keeps them: the pairs of words the identity line adds.
+val Source() {
+    const Rom& rom = Current().rom;
+    val out = val::array();
+    out.call<void>("push", Pair(TableSourceWords(rom.table)));
+    if (rom.namesAt.found != NamesFound::Known)
+        out.call<void>("push", Pair(NamesSourceWords(rom.namesAt)));
+    return out;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quenmark) {
@@ -458,6 +474,7 @@ EMSCRIPTEN_BINDINGS(quenmark) {
     emscripten::function("importTable", &Import);
     emscripten::function("exportTable", &Export);
     emscripten::function("identity", &IdentityJson);
+    emscripten::function("source", &Source);
     emscripten::function("findings", &Findings);
     emscripten::function("findRow", &FindFrom);
 }

@@ -64,8 +64,9 @@ async function openRom(file, handle, started) {
   // the core then asks for each answer in turn.
   const answers = [];
   let waited = 0;  // the time the user took to answer, which is not the page's
-  if (seen.readOnly || seen.warning || seen.questions.length) {
+  if (seen.warnings.length || seen.readOnly || seen.warning || seen.questions.length) {
     const before = performance.now();
+    for (const warning of seen.warnings) await tell('warning', warning[language]);
     // A file cut short inside its table says so in place of the read-only warning.
     if (seen.warning) await tell('warning', seen.warning[language]);
     else if (seen.readOnly) await tell('warning', text('foreignTable'));

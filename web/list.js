@@ -74,8 +74,12 @@ function showIdentity() {
   const id = JSON.parse(core.identity());
   const parts = [[id.code, id.game, id.language, id.version].filter(Boolean).join(' '),
     text('tableAt').replace('%1', `0x${id.tableOffset.toString(16).toUpperCase()}`).replace('%2', id.entries)];
+  // How the table was found, and then where the names were when not at the usual place.
+  const [table, names] = core.source();
+  parts.push(table[language]);
   if (id.table !== 'usual') parts.push(text(id.table === 'moved' ? 'moved' : 'readOnly'));
   if (!id.whole) parts.push(text('cutShort'));
+  if (names) parts.push(names[language]);
   $('identity').textContent = `${romName}: ${parts.join(', ')}`;
   $('identity').hidden = false;
 }

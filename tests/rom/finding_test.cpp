@@ -7,6 +7,7 @@
 
 #include "eggmoves/editing.h"
 #include "rom/place_words.h"
+#include "rom/rom_findings.h"
 #include "rom/saver.h"
 #include "tests/support/words.h"
 #include "tools/synthetic_rom.h"
@@ -94,8 +95,10 @@ TEST(NoTable, IsRefusedAndTheFileStaysByteForByte) {
         const LoadResult result = LoadRom(
             rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, true; }});
         EXPECT_EQ(result == LoadResult::NoTable, cases[n].refused);
-        EXPECT_EQ(HasNoTable(ReadRom(path)), cases[n].refused);
+        const Rom read = ReadRom(path);
+        EXPECT_EQ(HasNoTable(read), cases[n].refused);
         if (cases[n].refused) {
+            EXPECT_EQ(LoadWarnings(read), std::vector<Words>{}) << "the refusal says it all";
             EXPECT_EQ(rom.path, "kept");
             EXPECT_EQ(asked, 0);
             EXPECT_EQ(SaveEggMoveTable(rom), SaveResult::NothingToSave);
@@ -124,6 +127,13 @@ TEST(MovedBuild, KeepsWhatItCannotNameAndWritesOnlyItsTable) {
         LoadRom(rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, false; }}),
         LoadResult::Completed);
     EXPECT_EQ(asked, 0);
+    // check tells them as entries it cannot name, not as errors to repair.
+    std::vector<int> unnamed;
+    for (const Finding& f : RomFindings(rom)) {
+        EXPECT_NE(f.rule, Rule::IllegalEntry);
+        if (f.rule == Rule::UnnamedEntry) unnamed.push_back(f.row);
+    }
+    EXPECT_EQ(unnamed, (std::vector<int>{1, 2, 3, 4, 5}));
     const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
                                          rom.list.EggMoveListLines.begin() + 6);
     EXPECT_EQ(lines, (std::vector<std::string>{"    #355", "    #0", "#412", "#999", "    #768"}));

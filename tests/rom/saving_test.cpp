@@ -135,6 +135,13 @@ TEST_F(Saving, EachRefusalNamesItsOneCauseAndLeavesTheFileAsItIs) {
     foreign.words = {RomBusAddress + At, RomBusAddress + At, 20000};
     Load(foreign);
     EXPECT_EQ(SaveTable(rom, rom.list.EggMoveTable, true).cause, SaveCause::ForeignTable);
+    // Cut short inside the table its routine points at: that, not a foreign table, is the cause.
+    const TempDir cut;
+    WriteRom(cut / "cut.gba", Padded());
+    fs::resize_file(cut / "cut.gba", At + 100);
+    Rom shortRom = ReadRom((cut / "cut.gba").string());
+    EXPECT_EQ(SaveTable(shortRom, shortRom.list.EggMoveTable, true).cause, SaveCause::CutShort);
+    EXPECT_EQ(GrowthCause(GrowthProblem(shortRom)), SaveCause::CutShort);
 }
 
 // After a refusal for changes on disk, a reload starts from the file as it is;

@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/save_causes.h"
 #include "tests/support/openers.h"
@@ -112,6 +113,114 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
            {&repairHack, &AttentionCaption, B::YesNo},
            {&foreign, &AttentionCaption, B::Ok}});
     EXPECT_EQ(ReadFileBytes(hackPath), hackBefore) << "nothing reaches the file";
+}
+
+// Images whose code moved, or whose table or names were not found: what each
+// says at load, in each language, and what the window shows of it after.
+TEST_F(BoxSequence, HowTheTableWasFound) {
+    constexpr std::int64_t Routine = 0x300000, Other = 0x300100, Names = 0x310000;
+    SyntheticRom perSpecies = DefaultRom();
+    perSpecies.routines.clear();
+    for (std::size_t e = 0; e < perSpecies.table.size(); ++e)
+        perSpecies.table[e] = static_cast<std::uint16_t>(0x0800 + 0x0111 * e);
+    SyntheticRom moved = DefaultRom();
+    moved.routines = {Routine};
+    moved.namesAt = Names;
+    moved.fillOldNames = true;
+    moved.table[2] = 0x0163;  // a move past the stock ones: real in a build, no question
+    moved.table[3] = SpeciesEntryBase + 412;
+    SyntheticRom twice = moved;
+    twice.routines = {Routine, Other};
+    SyntheticRom unnamed = DefaultRom();
+    unnamed.species[0] = GameText("NOT NAMES");
+    SyntheticRom testImage = DefaultRom();
+    testImage.routines.clear();
+
+    TableLocation two;
+    two.routines = {Routine, Other};
+    const auto at = [](std::int64_t offset) {
+        TableLocation routine;
+        routine.routines = {offset};
+        return Pair(TableSourceWords(routine));
+    };
+    const StringPair noTable = Pair(NoTableWords()), several = Pair(SeveralRoutinesWords(two)),
+                     noNames = Pair(NoNamesWords()), usual = Pair(TableSourceWords({})),
+                     movedNames = Pair(NamesSourceWords({NamesFound::Moved, Names, 0})),
+                     numbers = Pair(NamesSourceWords({})), through = at(Routine),
+                     known = at(KnownRoutineOffset("BPRE"));
+    const auto join = [](const StringPair& table, const StringPair* names, int language) {
+        std::string text = table.text[language];
+        if (names) text += ", " + names->text[language];
+        return FromAnsi(text);
+    };
+    const struct {
+        const char* what;
+        const SyntheticRom& image;
+        std::vector<std::tuple<const StringPair*, const StringPair*, B>> boxes;
+        const StringPair& table;
+        const StringPair* names;
+        const char* rows;  // rows 2 and 3 of the list
+    } cases[] = {
+        {"a build whose code moved, its names too",
+         moved,
+         {},
+         through,
+         &movedNames,
+         "    #355|#412"},
+        {"the routine twice, away from its place",
+         twice,
+         {{&several, &WarningCaption, B::Ok}},
+         through,
+         &movedNames,
+         "    #355|#412"},
+        {"no names: numbers",
+         unnamed,
+         {{&noNames, &WarningCaption, B::Ok}},
+         known,
+         &numbers,
+         "    #32|    #63"},
+        {"a test image without the routine",
+         testImage,
+         {},
+         usual,
+         nullptr,
+         "    MOVE32|    MOVE63"},
+    };
+    for (int language : {0, 1}) {
+        language ? form->Francais1->trigger() : form->English1->trigger();
+        for (const auto& c : cases) {
+            const auto path = WriteRom(c.image, "build.gba");
+            const Bytes before = ReadFileBytes(path);
+            Open(path);
+            Boxes(c.what, language, c.boxes);
+            EXPECT_EQ(Seen(2, 3).section('|', 0, 1), c.rows) << c.what;
+            EXPECT_EQ(form->StatusSource->text(), join(c.table, c.names, language)) << c.what;
+            EXPECT_EQ(ReadFileBytes(path), before) << c.what << ": nothing written at load";
+        }
+        // A file with no table is refused, and the ROM shown stays whole: still
+        // saved, still listed, its path and how it was found still in the status bar.
+        const auto shown = WriteRom(DefaultRom(), "shown.gba");
+        Open(shown);
+        form->ListBox1->setCurrentRow(1);
+        form->ComboBox1->setCurrentIndex(5);
+        form->ChangeButtonClick();
+        const QString list = Seen(0, 3), status = form->StatusPath->text();
+        const auto refused = WriteRom(perSpecies, "per-species.gba");
+        const Bytes before = ReadFileBytes(refused);
+        Open(refused, {MessageAnswer::Save});
+        form->Save1->trigger();
+        const StringPair saveShown{
+            {"Save the changes to shown.gba?", "Enregistrer les modifications de shown.gba ?"}};
+        Boxes("a per-species base after an edited ROM, then Save", language,
+              {{&saveShown, &WarningCaption, B::SaveDiscardCancel},
+               {&SavedText, &AttentionCaption, B::Ok},
+               {&noTable, &AttentionCaption, B::Ok},
+               {&SavedText, &AttentionCaption, B::Ok}});
+        EXPECT_EQ(ReadFileBytes(refused), before) << "nothing written to the refused file";
+        EXPECT_EQ(Seen(0, 3), list);
+        EXPECT_EQ(form->StatusPath->text(), status);
+        EXPECT_EQ(form->StatusSource->text(), join(known, nullptr, language));
+    }
 }
 
 }  // namespace

@@ -89,7 +89,9 @@ TEST_F(FormTest, EnlargeThenSaveMovesTheTableIntoFreeSpace) {
 
     // What cannot grow says why and changes nothing.
     for (const std::uint64_t pad : {std::uint64_t{0}, image.padFrom}) {
-        image.words = pad ? std::vector<std::uint32_t>{} : GameWordsFor(TableOffset("BPRE"));
+        // Without the game's routine the table cannot move.
+        image.routines =
+            pad ? std::vector<std::int64_t>{} : std::vector{SyntheticRom::KnownRoutine};
         image.padFrom = pad;
         Open(WriteRom(image));
         form->EnlargeTable1->trigger();

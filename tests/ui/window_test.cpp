@@ -39,7 +39,13 @@ TEST_F(FormTest, TheLayoutFromTheDesignSizeToFullScreen) {
             language->trigger();
             QApplication::processEvents();
             const QString where = QString("%1 %2").arg(maximised).arg(LanguageIndex);
-            EXPECT_EQ(client->size() == QSize(354, 432), !maximised) << where.toStdString();
+            // The lines that say how the table was found take up to three lines of
+            // the list's room.
+            const int lines = 432 - client->height();
+            EXPECT_EQ(
+                client->width() == 354 && lines >= 0 && lines <= 3 * form->fontMetrics().height(),
+                !maximised)
+                << where.toStdString();
             std::vector<const QWidget*> all(std::begin(column), std::end(column));
             all.insert(all.end(), std::begin(counters), std::end(counters));
             all.push_back(form->ListBox1);
@@ -98,7 +104,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "Français|&"
             "Help|&About|"
             "&Versions Compatible|Export List as .txt|Change Entry|Insert New Entry|Delete Entry|"
-            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0||Quenmark")
+            "Number of Pokémon: 0|Number of Moves: 0|Number Total: 0|Free: 0|||Quenmark")
             .split('|');
     const QStringList french =
         QString::fromUtf8(
@@ -109,7 +115,7 @@ TEST_F(FormTest, EveryCaptionInBothLanguagesAndBack) {
             "English|&Français|&Aide|"
             "à &Propos|&Versions Compatibles|Exporter une Liste en .txt|Changer l'Entrée|"
             "Insérer une Nouvelle Entrée|Supprimer l'Entrée|Nombre de Pokémon: 0|"
-            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0||Quenmark")
+            "Nombre d'Attaques: 0|Nombre Total: 0|Libres : 0|||Quenmark")
             .split('|');
     // Each menu's accelerators apart, in letters any keyboard types, in both
     // languages: Alt and a letter reaches every item.

@@ -31,11 +31,18 @@ run(makeRom, 'BPRE', 'clean.gba', ...grow);
 run(makeRom, 'BPRE', 'roomy.gba', ...grow, '1136=FFFF', '1137=FFFF');
 run(makeRom, 'BPRE', 'other.gba', ...grow, '0=4E25', '1=0005', '2=0007');
 run(makeRom, 'BPRE', 'foreign.gba', 'words=0825EF0C,0825EF0C,500');
-run(makeRom, 'BPRE', 'cut.gba', '0x25F000');
+run(makeRom, 'BPRE', 'cut.gba', '0x25F000', 'routine=none');
 run(makeRom, 'AXVE', 'AXVE.gba', '0x220000', 'words=game', 'pad=209B00');
 run(makeRom, 'BPEE', 'BPEE.gba', '0x340000', 'words=game', 'pad=32B700');
 run(makeRom, 'BPEE', 'moved.gba', '0x340000', 'words=0832ADD8,0832ADD8,400', 'pad=32B700');
 run(makeRom, 'BPGF', 'BPGF.gba');
+// Builds whose code moved: the routine and names elsewhere (with a move and a species
+// past the stock ones), the routine twice, no names, and a per-species base.
+run(makeRom, 'BPRE', 'build.gba', 'routine=E00000', 'names=E10000', '2=0163', '3=4FBC');
+run(makeRom, 'BPRE', 'twice.gba', 'routine=300000,300100');
+run(makeRom, 'BPRE', 'unnamed.gba', 'names=E10000');
+fs.writeFileSync(at('unnamed.gba'), bytes('unnamed.gba').fill(0, 0xE10000, 0xE10001));
+run(makeRom, 'BPRE', 'per-species.gba', 'per-species');
 fs.writeFileSync(at('huge.gba'), '');
 fs.truncateSync(at('huge.gba'), 32 * 1024 * 1024 + 1);
 fs.writeFileSync(at('other.csv'), run(cli, 'export', '--format', 'csv', 'other.gba'));
@@ -199,9 +206,43 @@ async function scenario(engine) {
   await open('foreign.gba');
   assert.match(await answer('Warning'), /another size or at another place/);
   await opened();
-  assert.match(await page.$eval('#identity', (e) => e.textContent), /^foreign\.gba: BPRE Fire Red English 1\.0, table at 0x[0-9A-F]+, \d+ entries, read-only$/);
+  assert.match(await page.$eval('#identity', (e) => e.textContent), /^foreign\.gba: BPRE Fire Red English 1\.0, table at 0x[0-9A-F]+, \d+ entries, read through the game's routine at 0x045C28, read-only$/);
   await click('Save');
   assert.match(await answer('Attention'), /^The game in foreign\.gba reads .* Nothing was written\.$/);
+
+  // How the table and names were found, in the identity line; the routine twice
+  // and names not found warn once; a per-species base is refused in one box, and
+  // the ROM shown stays. In each language.
+  for (const [lang, warning, found, several, noNames, refused] of [
+    ['English', 'Warning', "table at 0x25EF0C, 1138 entries, read through the game's routine at 0xE00000, names found at 0xE10000",
+      /^The game's egg-move routine was found at several places \(0x300000, 0x300100\), none of them/,
+      /^The species and move names were not found in this rom: entries show as their numbers \(#123\)/,
+      "No egg-move table found: this ROM's code was changed (for example a hack built from the decompilations or a hack base that keeps egg moves per species), and Quenmark cannot tell where the game reads its egg moves. Nothing was changed."],
+    ['Français', 'Alerte', 'table à 0x25EF0C, 1138 entrées, lue par la routine du jeu à 0xE00000, noms trouvés à 0xE10000',
+      /^La routine des attaques des œufs du jeu a été trouvée à plusieurs endroits \(0x300000, 0x300100\), dont aucun/,
+      /^Les noms des espèces et des attaques sont introuvables dans cette rom : les entrées sont montrées par leur numéro \(#123\)/,
+      "Aucune table d'attaques des œufs trouvée : le code de cette rom a été modifié (par exemple un hack construit à partir des décompilations, ou une base qui range les attaques des œufs par espèce), et Quenmark ne peut pas savoir où le jeu les lit. Rien n'a été modifié."]]) {
+    await click(lang);
+    await openRom('build.gba');
+    await noDialog();
+    assert.equal(await page.$eval('#identity', (e) => e.textContent), `build.gba: BPRE Fire Red English 1.0, ${found}`);
+    assert.deepEqual([(await rowText(2)).trim(), (await rowText(3)).trim()], ['#355', '#412'], 'numbered, not repaired');
+    await open('twice.gba');
+    assert.match(await answer(warning), several);
+    await opened();
+    await noDialog();
+    await open('unnamed.gba');
+    assert.match(await answer(warning), noNames);
+    await opened();
+    assert.equal((await rowText(2)).trim(), '#32');
+    const shown = await page.$eval('#identity', (e) => e.textContent);
+    await open('per-species.gba');
+    assert.equal(await answer('Attention'), refused);
+    await sleep(100);
+    await noDialog();
+    assert.equal(await page.$eval('#identity', (e) => e.textContent), shown, 'the ROM shown stays');
+  }
+  await click('English');
 
   // A dropped ROM, edited and saved: a download the command line would write.
   // With edits unsaved, opening another ROM asks first: Cancel keeps them.
@@ -485,7 +526,7 @@ async function scenario(engine) {
   assert.match(await page.$eval('#species-count', (e) => e.textContent), /^Number of Pokémon: \d+$/);
   assert.equal((await page.$$('#choices option')).length, 766);
   assert.equal(await page.$eval('#identity', (e) => e.textContent),
-    'fire.gba: BPRE Fire Red English 1.0, table at 0x25EF0C, 1138 entries');
+    "fire.gba: BPRE Fire Red English 1.0, table at 0x25EF0C, 1138 entries, read through the game's routine at 0x045C28");
 
   // Edits, an undo, the Insert key and the language of the history's captions.
   await changeRow(1, 3);
