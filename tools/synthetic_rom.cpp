@@ -41,6 +41,17 @@ Bytes WordBytes(std::uint32_t w) {
     return {std::uint8_t(w), std::uint8_t(w >> 8), std::uint8_t(w >> 16), std::uint8_t(w >> 24)};
 }
 
+// The routine's 0xA8 bytes with words in it (the species getter's call left zero).
+Bytes RoutineBytes(const std::vector<std::uint32_t>& words) {
+    Bytes bytes;
+    for (const std::int16_t b : EggMoveRoutine)
+        bytes.push_back(static_cast<std::uint8_t>(std::max<std::int16_t>(b, 0)));
+    const std::int64_t places[] = {TablePointer1At, TablePointer2At, SearchLimitAt};
+    for (std::size_t i = 0; i < words.size() && i < 3; ++i)
+        std::ranges::copy(WordBytes(words[i]), bytes.begin() + places[i]);
+    return bytes;
+}
+
 }  // namespace
 
 Bytes GameText(std::string_view text) {
@@ -95,21 +106,6 @@ std::vector<std::uint32_t> GameWordsFor(std::uint64_t offset) {
 
 std::uint64_t TableOffset(std::string_view code, std::uint8_t revision) {
     return static_cast<std::uint64_t>(VersionOf(code, revision).EggMoveOffset);
-}
-
-Bytes RoutineBytes(const std::vector<std::uint32_t>& words) {
-    Bytes bytes;
-    for (const std::int16_t b : EggMoveRoutine)
-        bytes.push_back(static_cast<std::uint8_t>(std::max<std::int16_t>(b, 0)));
-    const std::int64_t places[] = {TablePointer1At, TablePointer2At, SearchLimitAt};
-    for (std::size_t i = 0; i < words.size() && i < 3; ++i)
-        std::ranges::copy(WordBytes(words[i]), bytes.begin() + places[i]);
-    return bytes;
-}
-
-std::int64_t KnownRoutineOffset(std::string_view code, std::uint8_t revision) {
-    const std::int32_t known = VersionOf(code, revision).RoutineOffset;
-    return known ? known : -1;
 }
 
 std::vector<Piece> RomPieces(const SyntheticRom& rom) {
@@ -184,4 +180,10 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+Rom ReadImage(const SyntheticRom& rom) {
+    const TempDir dir;
+    WriteRom(dir / "rom.gba", rom);
+    return ReadRom((dir / "rom.gba").string());
 }

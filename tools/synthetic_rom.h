@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rom/loader.h"
 #include "rom/rom_file.h"
 
 // Game text for a Windows-1252 string whose characters all have a one-character
@@ -50,10 +51,6 @@ std::string DefaultMoveName(int move);
 
 // The words of an untouched game whose table lies at offset.
 std::vector<std::uint32_t> GameWordsFor(std::uint64_t offset);
-// The routine's 0xA8 bytes with words in it (the species getter's call left zero).
-Bytes RoutineBytes(const std::vector<std::uint32_t>& words);
-// Where the routine goes for a row of the version table: its own place, or none (-1).
-std::int64_t KnownRoutineOffset(std::string_view code, std::uint8_t revision = 0);
 // File offset of the release's own table.
 std::uint64_t TableOffset(std::string_view code, std::uint8_t revision = 0);
 
@@ -69,6 +66,8 @@ std::uint64_t RomSize(const SyntheticRom& rom);
 void WriteRom(const std::filesystem::path& path, const SyntheticRom& rom);
 
 Bytes ReadFileBytes(const std::filesystem::path& path);
+// The image written to a scratch file and read back as a ROM.
+Rom ReadImage(const SyntheticRom& rom);
 
 // A fresh directory removed with everything in it when the object goes.
 class TempDir {

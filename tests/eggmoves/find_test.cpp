@@ -9,20 +9,19 @@
 namespace {
 
 // Lines as the list holds them: Windows-1252.
+// clang-format off
 const std::vector<std::string> Lines = {
-    "Bulbasaur",       // 0
-    "  Draosn\xE8ul",  // 1 è
-    "  \xC9PINE",      // 2 É
-    "  \x8C"
-    "uf",  // 3 Œ
-    "  Stra\xDF"
-    "e",                 // 4 ß
+    "Bulbasaur",         // 0
+    "  Draosn\xE8ul",    // 1 è
+    "  \xC9PINE",        // 2 É
+    "  \x8C" "uf",       // 3 Œ
+    "  Stra\xDF" "e",    // 4 ß
     "  \x8Alava \x9Fo",  // 5 Š Ÿ
-    "  2\xD7"
-    "3 \x80",      // 6 × €
-    "  \x81 gap",  // 7 a byte 1252 leaves free
-    "Bulbasaur",   // 8
+    "  2\xD7" "3 \x80",  // 6 × €
+    "  \x81 gap",        // 7 a byte 1252 leaves free
+    "Bulbasaur",         // 8
 };
+// clang-format on
 
 TEST(Find, IgnoresCaseAndAccentsForEveryLetter) {
     struct Case {

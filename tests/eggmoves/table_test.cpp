@@ -34,45 +34,45 @@ class Table : public ::testing::Test {
     EggMoveList list;
 };
 
-TEST_F(Table, ChoicesAtTheByteBoundaries) {
-    const std::pair<int, std::uint16_t> cases[] = {{0, 0x4E20},   {223, 0x4EFF}, {224, 0x4F00},
-                                                   {411, 0x4FBB}, {412, 0x0001}, {666, 0x00FF},
-                                                   {667, 0x0100}, {765, 0x0162}};
-    const std::vector<std::string> choices = EntryChoices(names);
-    for (const auto& [choice, entry] : cases) {
-        const std::string name = choice < 412 ? DefaultSpeciesName(choice) : DefaultMoveName(entry);
-        EXPECT_EQ(EntryForChoice(choice, names).entry, entry) << choice;
-        EXPECT_EQ(ChoiceForEntry(entry), choice);
-        EXPECT_EQ(EntryForChoice(choice, names).line, (choice < 412 ? "" : "    ") + name);
-        EXPECT_EQ(choices[choice], name);
-    }
-}
-
-TEST_F(Table, KindsLegalityAndCounting) {
+// Each entry's kind, legality, drop-down choice and line, at the byte boundaries,
+// and the counters, which count by kind whether legal or not.
+TEST_F(Table, KindsChoicesAndCountingAtTheByteBoundaries) {
     const struct {
         std::uint16_t entry;
         Kind kind;
-        bool legal;
+        int choice;  // -1: not legal
     } cases[] = {
-        {0x0000, Kind::Move, false},    {0x0001, Kind::Move, true},
-        {0x0162, Kind::Move, true},     {0x0163, Kind::Move, false},
-        {0x01FF, Kind::Move, false},    {0x0200, Kind::Neither, false},
-        {0x4E1F, Kind::Species, false}, {0x4E20, Kind::Species, true},
-        {0x4FBB, Kind::Species, true},  {0x4FBC, Kind::Species, false},
-        {0x5000, Kind::Neither, false}, {0xFFFF, Kind::Neither, false},
+        // clang-format off
+        {0x0000, Kind::Move, -1},       {0x0001, Kind::Move, 412},      {0x00FF, Kind::Move, 666},
+        {0x0100, Kind::Move, 667},      {0x0162, Kind::Move, 765},      {0x0163, Kind::Move, -1},
+        {0x01FF, Kind::Move, -1},       {0x0200, Kind::Neither, -1},    {0x4E1F, Kind::Species, -1},
+        {0x4E20, Kind::Species, 0},     {0x4EFF, Kind::Species, 223},   {0x4F00, Kind::Species, 224},
+        {0x4FBB, Kind::Species, 411},   {0x4FBC, Kind::Species, -1},    {0x5000, Kind::Neither, -1},
+        {0xFFFF, Kind::Neither, -1},
+        // clang-format on
     };
+    const std::vector<std::string> choices = EntryChoices(names);
     EggMoveList counted;
-    for (const auto& c : cases) {
-        EXPECT_EQ(EntryKind(c.entry), c.kind) << std::hex << c.entry;
-        EXPECT_EQ(IsLegalEntry(c.entry), c.legal) << std::hex << c.entry;
-        EXPECT_EQ(EntryLine(c.entry, names).empty(), !c.legal) << std::hex << c.entry;
-        EXPECT_EQ(ChoiceForEntry(c.entry) >= 0, c.legal) << std::hex << c.entry;
-        CountEntry(counted, c.entry);
+    for (const auto& [entry, kind, choice] : cases) {
+        SCOPED_TRACE(entry);
+        EXPECT_EQ(EntryKind(entry), kind);
+        EXPECT_EQ(IsLegalEntry(entry), choice >= 0);
+        EXPECT_EQ(ChoiceForEntry(entry), choice);
+        CountEntry(counted, entry);
+        if (choice < 0) {
+            EXPECT_EQ(EntryLine(entry, names), "");
+            continue;
+        }
+        const std::string name = choice < 412 ? DefaultSpeciesName(choice) : DefaultMoveName(entry);
+        EXPECT_EQ(choices[choice], name);
+        EXPECT_EQ(EntryLine(entry, names), (choice < 412 ? "" : "    ") + name);
+        EXPECT_EQ(EntryForChoice(choice, names).entry, entry);
+        EXPECT_EQ(EntryForChoice(choice, names).line, EntryLine(entry, names));
     }
     UncountEntry(counted, 0x4F00);
     UncountEntry(counted, 0x1234);
-    EXPECT_EQ(counted.SpeciesCount, 3);
-    EXPECT_EQ(counted.MoveCount, 5);
+    EXPECT_EQ(counted.SpeciesCount, 5);
+    EXPECT_EQ(counted.MoveCount, 7);
 }
 
 // Each edit at the edges and inside, of an untouched and an enlarged table,

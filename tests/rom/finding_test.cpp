@@ -33,7 +33,6 @@ TEST(Names, AreFoundByTheirShapeAtTheKnownPlaceThenAnywhere) {
         {"BPRE", -1, false, false, NamesFound::Missing, 0, 0},
         {"BPES", 0x500000, false, true, NamesFound::Moved, 0x500000, 0x500000 + 0x11B4 + 13},
     };
-    TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.namesAt));
         SyntheticRom image = DefaultRom(c.code);
@@ -43,8 +42,7 @@ TEST(Names, AreFoundByTheirShapeAtTheKnownPlaceThenAnywhere) {
         image.routines = {Moved};
         image.tableAt = 0x400000;
         image.words = GameWordsFor(0x400000);
-        WriteRom(dir / "rom.gba", image);
-        const Rom rom = ReadRom((dir / "rom.gba").string());
+        const Rom rom = ReadImage(image);
         ASSERT_EQ(rom.table.place, TablePlace::Moved);
         EXPECT_EQ(rom.namesAt, (NamePlace{c.found, c.species, c.moves}));
         const bool named = c.found != NamesFound::Missing;
@@ -113,50 +111,39 @@ TEST(NoTable, IsRefusedAndTheFileStaysByteForByte) {
 // shown as numbers and kept as the file holds them by a save, which writes only
 // the table, never the routine nor the stock places.
 TEST(MovedBuild, KeepsWhatItCannotNameAndWritesOnlyItsTable) {
-    for (const std::vector<std::int64_t>& routines :
-         {std::vector<std::int64_t>{Moved}, {0x100000}, {SyntheticRom::KnownRoutine}}) {
-        const bool moved = routines[0] != SyntheticRom::KnownRoutine;
-        SCOPED_TRACE(routines[0]);
-        SyntheticRom image = DefaultRom("BPEE");
-        image.routines = routines;
-        image.tableAt = 0x400000;
-        image.words = GameWordsFor(0x400000);
-        const std::pair<int, std::uint16_t> added[] = {
-            {1, 355}, {2, 0}, {3, 20000 + 412}, {4, 20000 + 999}, {5, 0x0300}};
-        for (const auto& [row, value] : added) image.table[row] = value;
-        TempDir dir;
-        const std::string path = (dir / "rom.gba").string();
-        WriteRom(path, image);
-        Rom rom;
-        int asked = 0;
-        const LoadResult result = LoadRom(
-            rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, false; }});
-        if (!moved) {
-            EXPECT_EQ(result, LoadResult::Declined);
-            EXPECT_EQ(asked, 1);
-            continue;
-        }
-        ASSERT_EQ(result, LoadResult::Completed);
-        EXPECT_EQ(asked, 0);
-        // check tells them as entries it cannot name, not as errors to repair.
-        std::vector<int> unnamed;
-        for (const Finding& f : RomFindings(rom)) {
-            EXPECT_NE(f.rule, Rule::IllegalEntry);
-            if (f.rule == Rule::UnnamedEntry) unnamed.push_back(f.row);
-        }
-        EXPECT_EQ(unnamed, (std::vector<int>{1, 2, 3, 4, 5}));
-        const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
-                                             rom.list.EggMoveListLines.begin() + 6);
-        EXPECT_EQ(lines,
-                  (std::vector<std::string>{"    #355", "    #0", "#412", "#999", "    #768"}));
-        const Bytes before = ReadFileBytes(path);
-        PutEntry(rom.list, rom.names, 10, 20007);
-        ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
-        Bytes expected = before;
-        expected[0x400000 + 20] = 20007 & 0xFF;
-        expected[0x400000 + 21] = 20007 >> 8;
-        EXPECT_EQ(ReadFileBytes(path), expected);
+    SyntheticRom image = DefaultRom("BPEE");
+    image.routines = {Moved};
+    image.tableAt = 0x400000;
+    image.words = GameWordsFor(0x400000);
+    const std::pair<int, std::uint16_t> added[] = {
+        {1, 355}, {2, 0}, {3, 20000 + 412}, {4, 20000 + 999}, {5, 0x0300}};
+    for (const auto& [row, value] : added) image.table[row] = value;
+    TempDir dir;
+    const std::string path = (dir / "rom.gba").string();
+    WriteRom(path, image);
+    Rom rom;
+    int asked = 0;
+    ASSERT_EQ(
+        LoadRom(rom, path, {nullptr, nullptr, [&](int, std::uint16_t) { return ++asked, false; }}),
+        LoadResult::Completed);
+    EXPECT_EQ(asked, 0);
+    // check tells them as entries it cannot name, not as errors to repair.
+    std::vector<int> unnamed;
+    for (const Finding& f : RomFindings(rom)) {
+        EXPECT_NE(f.rule, Rule::IllegalEntry);
+        if (f.rule == Rule::UnnamedEntry) unnamed.push_back(f.row);
     }
+    EXPECT_EQ(unnamed, (std::vector<int>{1, 2, 3, 4, 5}));
+    const std::vector<std::string> lines(rom.list.EggMoveListLines.begin() + 1,
+                                         rom.list.EggMoveListLines.begin() + 6);
+    EXPECT_EQ(lines, (std::vector<std::string>{"    #355", "    #0", "#412", "#999", "    #768"}));
+    const Bytes before = ReadFileBytes(path);
+    PutEntry(rom.list, rom.names, 10, 20007);
+    ASSERT_EQ(SaveEggMoveTable(rom), SaveResult::Saved);
+    Bytes expected = before;
+    expected[0x400000 + 20] = 20007 & 0xFF;
+    expected[0x400000 + 21] = 20007 >> 8;
+    EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 TEST(PlaceWords, SayHowTheTableAndNamesWereFoundInBothLanguages) {
@@ -166,25 +153,16 @@ TEST(PlaceWords, SayHowTheTableAndNamesWereFoundInBothLanguages) {
     TableLocation five = several;
     five.routines = {2, 4, 6, 8, 10};
     const std::pair<Words, Words> cases[] = {
-        {TableSourceWords(several),
-         {"read through the game's routine at 0x100000", "lue par la routine du jeu à 0x100000"}},
-        {TableSourceWords({}),
-         {"at the release's usual place (the game's routine was not found)",
-          "à la place habituelle de la version (la routine du jeu n'a pas été trouvée)"}},
-        {NamesSourceWords({NamesFound::Known, 1, 2}),
-         {"names at the release's usual place", "noms à la place habituelle de la version"}},
-        {NamesSourceWords({NamesFound::Moved, 0x5A0001, 0}),
-         {"names found at 0x5A0001", "noms trouvés à 0x5A0001"}},
-        {NamesSourceWords({}),
-         {"names not found (shown as numbers)", "noms introuvables (montrés par leur numéro)"}},
+        // clang-format off
+        {TableSourceWords(several), {"read through the game's routine at 0x100000", "lue par la routine du jeu à 0x100000"}},
+        {TableSourceWords({}), {"at the release's usual place (the game's routine was not found)", "à la place habituelle de la version (la routine du jeu n'a pas été trouvée)"}},
+        {NamesSourceWords({NamesFound::Known, 1, 2}), {"names at the release's usual place", "noms à la place habituelle de la version"}},
+        {NamesSourceWords({NamesFound::Moved, 0x5A0001, 0}), {"names found at 0x5A0001", "noms trouvés à 0x5A0001"}},
+        {NamesSourceWords({}), {"names not found (shown as numbers)", "noms introuvables (montrés par leur numéro)"}},
         {NoTableWords(),
-         {"No egg-move table found: this ROM's code was changed (for example a hack built from "
-          "the decompilations or a hack base that keeps egg moves per species), and Quenmark "
-          "cannot tell where the game reads its egg moves. Nothing was changed.",
-          "Aucune table d'attaques des œufs trouvée : le code de cette rom a été modifié (par "
-          "exemple un hack construit à partir des décompilations, ou une base qui range les "
-          "attaques des œufs par espèce), et Quenmark ne peut pas savoir où le jeu les lit. "
-          "Rien n'a été modifié."}},
+         {"No egg-move table found: this ROM's code was changed (for example a hack built from the decompilations or a hack base that keeps egg moves per species), and Quenmark cannot tell where the game reads its egg moves. Nothing was changed.",
+          "Aucune table d'attaques des œufs trouvée : le code de cette rom a été modifié (par exemple un hack construit à partir des décompilations, ou une base qui range les attaques des œufs par espèce), et Quenmark ne peut pas savoir où le jeu les lit. Rien n'a été modifié."}},
+        // clang-format on
     };
     for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
     const Words two = SeveralRoutinesWords(several);

@@ -95,7 +95,9 @@ TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) 
         {known, {Own, Own, 1200}, 0, F, Usual, 1138, Known, {Stock}},            // past the end
         {known, {Own, Far, 1137}, Big, F, Usual, 1138, Known, {Stock}},          // two pointers
         {known, {Own, 0, 1137}, 0, F, Usual, 1138, Known, {Stock}},              // one pointer
-        {known, {0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // bus end
+        {known, {0x09FFFFFF, 0x09FFFFFF, 1137}, 0, F, Usual, 1138, Known, {Stock}},  // bus end
+        {known, {0x0A000000, 0x0A000000, 1137}, 0x2001000, F, Usual, 1138, Known, {Stock}},  // past
+                                                                                             // it
         {known, {0x08000000, 0x08000000, 1137}, 0, F, Usual, 1138, Known, {Stock}},    // header
         {known, {0x08045C00, 0x08045C00, 1137}, Big, F, Usual, 1138, Known, {Stock}},  // words
         {known, {0x0804536C, 0x0804536C, 1137}, Big, M, 0x4536C, 1138, Known, {Stock}},
@@ -113,23 +115,17 @@ TEST(TablePlace, TheRoutineFoundAndItsWordsDecideWhereTheTableIsReadAndHowLong) 
         // Twice, or more, away from the release's place: read-only, through the first.
         {{0x600000, 0x500000}, {Far, Far, 1137}, Big, F, Away, 1138, Several, {0x500000, 0x600000}},
         {{K, 0x500000}, {Far, Far, 1137}, Big, M, Away, 1138, Known, {Stock}},
-        {{0x100000, 0x100100, 0x100200, 0x100300, 0x100400, 0x100500},
-         {Far, Far, 1137},
-         Big,
-         F,
-         Away,
-         1138,
-         Several,
+        // clang-format off
+        {{0x100000, 0x100100, 0x100200, 0x100300, 0x100400, 0x100500}, {Far, Far, 1137}, Big, F, Away, 1138, Several,
          {0x100000, 0x100100, 0x100200, 0x100300, 0x100400}},
+        // clang-format on
     };
-    TempDir dir;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SyntheticRom rom = DefaultRom("BPRE");
         rom.routines = cases[i].routines;
         rom.words = cases[i].words;
         rom.size = cases[i].size;
-        WriteRom(dir / "rom.gba", rom);
-        const Rom read = ReadRom((dir / "rom.gba").string());
+        const Rom read = ReadImage(rom);
         const TableLocation& t = read.table;
         SCOPED_TRACE("case " + std::to_string(i));
         EXPECT_EQ(std::tuple(t.place, t.EggMoveOffset, t.entryCount, t.routine, t.routines),

@@ -86,38 +86,28 @@ TEST_F(Saving, EachRefusalNamesItsOneCauseAndLeavesTheFileAsItIs) {
         SaveCause cause;
         const char* reason;
     } cases[] = {
+        // clang-format off
         {"unchanged", nullptr, nullptr, 1138, false, SaveCause::None, ""},
         {"a row changed", poke(At + 6, {7, 0}), nullptr, 1138, false, SaveCause::ChangedOnDisk, ""},
-        {"a row changed, overwritten", poke(At + 6, {7, 0}), nullptr, 1138, true, SaveCause::None,
-         ""},
-        {"the terminator changed", poke(At + 2276, {1}), nullptr, 1138, false,
-         SaveCause::ChangedOnDisk, ""},
-        {"a name changed, kept", poke(FireRed.SpeciesNameOffset + 11, {0xBB}), nullptr, 1138, false,
-         SaveCause::None, ""},
-        {"a row changed, then a grown save", poke(At, {7, 0}), nullptr, 1200, false,
-         SaveCause::ChangedOnDisk, ""},
-        {"free space partly taken, grown below it",
-         [](auto& p) { Poke(p, fs::file_size(p) - 0x100, {0x12}); }, nullptr, 1200, false,
-         SaveCause::None, ""},
-        {"free space all taken", poke(At + 2278, Bytes(0x8000, 0x12)), nullptr, 1200, false,
-         SaveCause::NoRoom, ""},
+        {"a row changed, overwritten", poke(At + 6, {7, 0}), nullptr, 1138, true, SaveCause::None, ""},
+        {"the terminator changed", poke(At + 2276, {1}), nullptr, 1138, false, SaveCause::ChangedOnDisk, ""},
+        {"a name changed, kept", poke(FireRed.SpeciesNameOffset + 11, {0xBB}), nullptr, 1138, false, SaveCause::None, ""},
+        {"a row changed, then a grown save", poke(At, {7, 0}), nullptr, 1200, false, SaveCause::ChangedOnDisk, ""},
+        {"free space partly taken, grown below it", [](auto& p) { Poke(p, fs::file_size(p) - 0x100, {0x12}); }, nullptr, 1200, false, SaveCause::None, ""},
+        {"free space all taken", poke(At + 2278, Bytes(0x8000, 0x12)), nullptr, 1200, false, SaveCause::NoRoom, ""},
         {"shorter, padded", nullptr, nullptr, 1000, false, SaveCause::None, ""},
         {"gone", [](auto& p) { fs::remove(p); }, nullptr, 1138, true, SaveCause::FileGone, ""},
-        {"a folder now", [](auto& p) { fs::remove(p), fs::create_directory(p); }, nullptr, 1138,
-         true, SaveCause::FileGone, ""},
+        {"a folder now", [](auto& p) { fs::remove(p), fs::create_directory(p); }, nullptr, 1138, true, SaveCause::FileGone, ""},
         // Root writes through a read-only file: the seam refuses instead.
-        {"unwritable", nullptr, RefusingOpener, 1138, true, SaveCause::CannotWrite,
-         "Permission denied"},
+        {"unwritable", nullptr, RefusingOpener, 1138, true, SaveCause::CannotWrite, "Permission denied"},
         {"every write fails", nullptr, ReadOnlyOpener, 1138, true, SaveCause::CannotWrite, ""},
         {"another game", other("AXVE", 0, {}), nullptr, 1138, true, SaveCause::OtherGame, ""},
         {"another version", other("BPRE", 1, {}), nullptr, 1138, true, SaveCause::OtherGame, ""},
-        {"too short for a header", [](auto& p) { fs::resize_file(p, 100); }, nullptr, 1138, true,
-         SaveCause::OtherGame, ""},
-        {"table moved", other("BPRE", 0, GameWordsFor(0x240000)), nullptr, 1138, true,
-         SaveCause::TableMoved, ""},
-        {"cut short", [](auto& p) { fs::resize_file(p, At + 100); }, nullptr, 1138, true,
-         SaveCause::CutShort, ""},
+        {"too short for a header", [](auto& p) { fs::resize_file(p, 100); }, nullptr, 1138, true, SaveCause::OtherGame, ""},
+        {"table moved", other("BPRE", 0, GameWordsFor(0x240000)), nullptr, 1138, true, SaveCause::TableMoved, ""},
+        {"cut short", [](auto& p) { fs::resize_file(p, At + 100); }, nullptr, 1138, true, SaveCause::CutShort, ""},
         {"too large", nullptr, nullptr, MaxEntryCount + 1, true, SaveCause::TooLarge, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -192,30 +182,26 @@ TEST_F(Saving, UndoPastAGrownSaveThenRedoAlwaysSaves) {
 }
 
 // A copy is byte for byte what a save in place gives on a copy of the file, and
-// the original stays as it was.
+// the original stays as it was; a grown copy is the ROM from then on.
 TEST_F(Saving, ACopyIsWhatASaveInPlaceGivesAndLeavesTheOriginal) {
-    for (const int count : {1000, 1138, 1200}) {
-        SCOPED_TRACE(count);
-        Load();
-        const Bytes original = ReadFileBytes(path);
-        EggMoveEntries entries = rom.list.EggMoveTable;
-        entries[3] = 20005;
-        entries.resize(static_cast<std::size_t>(count), EndMarkEntry);
-        const std::string inPlace = (dir / "in-place.gba").string(),
-                          copy = (dir / "copy.gba").string();
-        fs::copy_file(path, inPlace, fs::copy_options::overwrite_existing);
-        Rom other = rom;
-        other.path = inPlace;
-        ASSERT_TRUE(SaveTable(other, entries, false).Written());
-        WriteRom(copy, DefaultRom("AXVE"));  // replaced
-        ASSERT_TRUE(SaveCopy(rom, entries, copy, false).Written());
-        EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(inPlace));
-        EXPECT_EQ(ReadFileBytes(path), original);
-        EXPECT_EQ(rom.path, copy);
-        EXPECT_EQ(rom.table, other.table);
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3)
-            << "no temporary file is left";
-    }
+    Load();
+    const Bytes original = ReadFileBytes(path);
+    EggMoveEntries entries = rom.list.EggMoveTable;
+    entries[3] = 20005;
+    entries.resize(1200, EndMarkEntry);
+    const std::string inPlace = (dir / "in-place.gba").string(), copy = (dir / "copy.gba").string();
+    fs::copy_file(path, inPlace);
+    Rom other = rom;
+    other.path = inPlace;
+    ASSERT_TRUE(SaveTable(other, entries, false).Written());
+    WriteRom(copy, DefaultRom("AXVE"));  // replaced
+    ASSERT_TRUE(SaveCopy(rom, entries, copy, false).Written());
+    EXPECT_EQ(ReadFileBytes(copy), ReadFileBytes(inPlace));
+    EXPECT_EQ(ReadFileBytes(path), original);
+    EXPECT_EQ(rom.path, copy);
+    EXPECT_EQ(rom.table, other.table);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3)
+        << "no temporary file is left";
     EXPECT_EQ(SaveCopy(rom, rom.list.EggMoveTable, (dir / "." / "copy.gba").string(), true).cause,
               SaveCause::SameFile);
     const SaveOutcome nowhere =
