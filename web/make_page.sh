@@ -18,7 +18,7 @@ export QUENMARK_CXXFLAGS="-std=c++20 -O2 -Wall -Wextra -Wpedantic -fexceptions -
 newest_header=$(ls -t rom/*.h eggmoves/*.h formats/*.h web/*.h | head -1)
 objects=()
 stale=()
-for source in rom/*.cpp eggmoves/*.cpp formats/*.cpp web/bindings.cpp; do
+for source in rom/*.cpp eggmoves/*.cpp formats/*.cpp web/*.cpp; do
   object="$out/obj/${source%.cpp}.o"
   objects+=("$object")
   if [ ! -e "$object" ] || [ "$source" -nt "$object" ] || [ "$newest_header" -nt "$object" ]; then
