@@ -147,7 +147,7 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
                      noNames = Pair(NoNamesWords()), usual = Pair(TableSourceWords({})),
                      movedNames = Pair(NamesSourceWords({NamesFound::Moved, Names, 0})),
                      numbers = Pair(NamesSourceWords({})), through = at(Routine),
-                     known = at(KnownRoutineOffset("BPRE"));
+                     known = at(0x45C28);  // the game's own routine
     const auto join = [](const StringPair& table, const StringPair* names, int language) {
         std::string text = table.text[language];
         if (names) text += ", " + names->text[language];
