@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "eggmoves/fullness.h"
-#include "rom/open_problem.h"
 #include "rom/save_causes.h"
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
@@ -193,34 +192,6 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
 }
 
 }  // namespace
-
-// A file that is no ROM says why and opens nothing; a ROM cut short inside its
-// table opens with its own warning: the core's words, in the language in force.
-TEST_F(FormTest, BadFilesSayWhy) {
-    std::filesystem::create_directory(dir / "folder.gba");
-    std::ofstream(dir / "short.gba") << "tiny";
-    SyntheticRom cut = DefaultRom();
-    cut.size = TableOffset("BPRE") + 100;
-    const std::string cutPath = WriteRom(cut, "cut.gba").string();
-    for (const int language : {0, 1}) {
-        (language ? form->Francais1 : form->English1)->trigger();
-        for (const char* name : {"none.gba", "folder.gba", "short.gba", "cut.gba"}) {
-            const std::string path = (dir / name).string();
-            const bool opens = path == cutPath;
-            const Words words =
-                opens ? CutShortWords(ReadRom(path)) : OpenProblemWords(CheckRomPath(path), path);
-            form = std::make_unique<TForm1>(prompter);
-            prompter.messages.clear();
-            form->OpenFile(QString::fromStdString(path));
-            EXPECT_EQ(prompter.messages,
-                      (std::vector<ShownMessage>{
-                          {ToAnsi(QString::fromStdString(words.In(language))),
-                           (opens ? WarningCaption : AttentionCaption).text[language], B::Ok}}))
-                << path;
-            EXPECT_EQ(form->FileOpen, opens) << path;
-        }
-    }
-}
 
 // Save As proposes a copy beside the ROM, never the ROM itself; a ROM that
 // cannot be written (the seam refuses, as root writes anyway) says so in its
