@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <deque>
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -83,6 +84,14 @@ inline SyntheticRom Growable() {
     image.padFrom = TableOffset("BPRE") + 2 * EggMoveEntryCount + 2;
     image.size = image.padFrom + 4000;
     return image;
+}
+
+// Another program writes entry at row of the table in the file.
+inline void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(TableOffset("BPRE")) + 2 * row);
+    const char bytes[] = {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
+    file.write(bytes, 2);
 }
 
 class FormTest : public ::testing::Test {

@@ -1,4 +1,3 @@
-#include <QScrollBar>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -15,14 +14,6 @@ namespace {
 
 using A = MessageAnswer;
 using B = MessageButtons;
-
-// Another program writes entry at row of the table in the file.
-void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(static_cast<std::streamoff>(TableOffset("BPRE")) + 2 * row);
-    const char bytes[] = {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
-    file.write(bytes, 2);
-}
 
 std::uint16_t EntryOnDisk(const std::filesystem::path& path, int row) {
     return ReadRom(path.string()).list.EggMoveTable.at(static_cast<std::size_t>(row));
@@ -89,38 +80,6 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
         if (c.answer == A::Reload) {
             EXPECT_EQ(form->LoadedRom.list.EggMoveTable[2], 0x0007) << "reloaded from the disk";
         }
-    }
-}
-
-// Whatever the last file showed, a load starts at the top with row 0 selected
-// and its entry in the drop-down: Open, Open Recent, and Reload after another
-// program wrote into the file.
-TEST_F(FormTest, ALoadStartsAtTheTopWithRowZeroSelected) {
-    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> loads[] = {
-        {"Open", [&](const auto& path) { Open(path, {A::Discard}); }},
-        {"Open Recent", [&](const auto& path) { form->OpenRecentFile(path.c_str()); }},
-        {"Reload",
-         [&](const auto& path) {
-             WriteEntry(path, 2, 0x0007);
-             prompter.answers = {A::Reload};
-             form->Save1->trigger();
-         }},
-    };
-    form->show();
-    for (const auto& [what, load] : loads) {
-        const auto path = WriteRom(DefaultRom());
-        Open(path);
-        form->SelectRow(900);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();  // an edit, so that Save has something to write
-        ASSERT_GT(form->ListBox1->verticalScrollBar()->value(), 0) << what;
-        prompter.answers = {A::Discard};  // the edit, where Open asks
-        load(path);
-        prompter.answers.clear();
-        EXPECT_EQ(form->SelectedRow(), 0) << what;
-        EXPECT_EQ(form->ListBox1->verticalScrollBar()->value(), 0) << what;
-        EXPECT_EQ(form->ComboBox1->currentText(), QString::fromUtf8("Pok\u00e9mon")) << what;
-        EXPECT_FALSE(form->isWindowModified()) << what;
     }
 }
 
