@@ -214,9 +214,7 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
         // saved, still listed, its path and how it was found still in the status bar.
         const auto shown = WriteRom(DefaultRom(), "shown.gba");
         Open(shown);
-        form->ListBox1->setCurrentRow(1);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();
+        Edit();
         const QString list = Seen(0, 3), status = form->StatusPath->text();
         const auto refused = WriteRom(perSpecies, "per-species.gba");
         const Bytes before = ReadFileBytes(refused);

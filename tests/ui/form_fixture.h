@@ -107,6 +107,18 @@ class FormTest : public ::testing::Test {
         UseQtTranslation(0);
     }
 
+    // A new window, in language (0 English, 1 French).
+    void NewWindow(int language = 0) {
+        form = std::make_unique<TForm1>(prompter);
+        (language ? form->Francais1 : form->English1)->trigger();
+    }
+    // An edit: row 1 changed to the sixth choice.
+    void Edit() {
+        form->ListBox1->setCurrentRow(1);
+        form->ComboBox1->setCurrentIndex(5);
+        form->ChangeButtonClick();
+    }
+
     // File, Open of path, answering the questions that come.
     void Open(const std::filesystem::path& path, std::deque<MessageAnswer> answers = {}) {
         prompter.answers = std::move(answers);

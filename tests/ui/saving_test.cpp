@@ -44,12 +44,9 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
     for (const Case& c : cases) {
         const auto path = WriteRom(Growable());
         const std::uint16_t original = EntryOnDisk(path, 1);
-        form = std::make_unique<TForm1>(prompter);
-        (c.language ? form->Francais1 : form->English1)->trigger();
+        NewWindow(c.language);
         Open(path);
-        form->ListBox1->setCurrentRow(1);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();
+        Edit();
         const std::uint16_t mine = form->LoadedRom.list.EggMoveTable[1];
         c.meanwhile(path);
         prompter.messages.clear();
@@ -103,7 +100,7 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
     };
     for (const Case& c : cases) {
         const std::string what = std::to_string(c.growable) + " " + std::to_string(int(c.answer));
-        form = std::make_unique<TForm1>(prompter);
+        NewWindow();
         form->show();
         Open(WriteRom(c.growable ? Growable() : DefaultRom()));
         const EggMoveEntries before = form->LoadedRom.list.EggMoveTable;
@@ -170,8 +167,7 @@ TEST_F(FormTest, SaveAsProposesACopyAndAReadOnlyRomSaysWhy) {
     for (const auto& [readOnly, language, why] : cases) {
         const auto path = WriteRom(DefaultRom());
         std::filesystem::remove(dir / "rom-copy.gba");
-        form = std::make_unique<TForm1>(prompter);
-        (language ? form->Francais1 : form->English1)->trigger();
+        NewWindow(language);
         {
             std::optional<ScopedOpener> refuse;
             if (readOnly) refuse.emplace(RefusingOpener);

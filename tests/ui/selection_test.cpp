@@ -150,8 +150,7 @@ TEST_F(FormTest, TheCheckOpensReadableAtEverySize) {
                  {"no finding", {}, false, true}};
     for (const auto& [what, size, withFindings, grows] : cases)
         for (const int language : {0, 1}) {
-            form = std::make_unique<TForm1>(prompter);
-            (language ? form->Francais1 : form->English1)->trigger();
+            NewWindow(language);
             Open(WriteRom(DefaultRom()));
             form->ListBox1->setCurrentRow(0);
             if (withFindings) form->DeleteButtonClick();  // moves before any species
