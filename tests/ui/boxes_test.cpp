@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include "rom/open_problem.h"
 #include "rom/place_words.h"
 #include "rom/repair.h"
 #include "rom/save_causes.h"
@@ -115,8 +116,9 @@ TEST_F(BoxSequence, EachBoxWithItsTextTitleAndButtons) {
     EXPECT_EQ(ReadFileBytes(hackPath), hackBefore) << "nothing reaches the file";
 }
 
-// Images whose code moved, or whose table or names were not found: what each
-// says at load, in each language, and what the window shows of it after.
+// Images whose code moved, or whose table or names were not found, one cut short
+// inside its table, and files that are no ROM: what each says at load, in each
+// language, and what the window shows of it after.
 TEST_F(BoxSequence, HowTheTableWasFound) {
     constexpr std::int64_t Routine = 0x300000, Other = 0x300100, Names = 0x310000;
     SyntheticRom perSpecies = DefaultRom();
@@ -135,6 +137,11 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
     unnamed.species[0] = GameText("NOT NAMES");
     SyntheticRom testImage = DefaultRom();
     testImage.routines.clear();
+    SyntheticRom cut = DefaultRom();
+    cut.size = TableOffset("BPRE") + 100;
+    const StringPair cutShort = Pair(CutShortWords(ReadRom(WriteRom(cut, "build.gba").string())));
+    std::filesystem::create_directory(dir / "folder.gba");
+    std::ofstream(dir / "short.gba") << "tiny";
 
     TableLocation two;
     two.routines = {Routine, Other};
@@ -185,6 +192,12 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
          usual,
          nullptr,
          "    MOVE32|    MOVE63"},
+        {"cut short inside its table",
+         cut,
+         {{&cutShort, &WarningCaption, B::Ok}},
+         known,
+         nullptr,
+         "    MOVE32|    MOVE63"},
     };
     for (int language : {0, 1}) {
         language ? form->Francais1->trigger() : form->English1->trigger();
@@ -201,9 +214,7 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
         // saved, still listed, its path and how it was found still in the status bar.
         const auto shown = WriteRom(DefaultRom(), "shown.gba");
         Open(shown);
-        form->ListBox1->setCurrentRow(1);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();
+        Edit();
         const QString list = Seen(0, 3), status = form->StatusPath->text();
         const auto refused = WriteRom(perSpecies, "per-species.gba");
         const Bytes before = ReadFileBytes(refused);
@@ -217,6 +228,12 @@ TEST_F(BoxSequence, HowTheTableWasFound) {
                {&noTable, &AttentionCaption, B::Ok},
                {&SavedText, &AttentionCaption, B::Ok}});
         EXPECT_EQ(ReadFileBytes(refused), before) << "nothing written to the refused file";
+        for (const char* name : {"none.gba", "folder.gba", "short.gba"}) {
+            const std::string path = (dir / name).string();
+            const StringPair why = Pair(OpenProblemWords(CheckRomPath(path), path));
+            Open(dir / name);
+            Boxes(name, language, {{&why, &AttentionCaption, B::Ok}});
+        }
         EXPECT_EQ(Seen(0, 3), list);
         EXPECT_EQ(form->StatusPath->text(), status);
         EXPECT_EQ(form->StatusSource->text(), join(known, nullptr, language));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <deque>
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -85,6 +86,14 @@ inline SyntheticRom Growable() {
     return image;
 }
 
+// Another program writes entry at row of the table in the file.
+inline void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(TableOffset("BPRE")) + 2 * row);
+    const char bytes[] = {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
+    file.write(bytes, 2);
+}
+
 class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -96,6 +105,18 @@ class FormTest : public ::testing::Test {
     void TearDown() override {
         LanguageIndex = 0;
         UseQtTranslation(0);
+    }
+
+    // A new window, in language (0 English, 1 French).
+    void NewWindow(int language = 0) {
+        form = std::make_unique<TForm1>(prompter);
+        (language ? form->Francais1 : form->English1)->trigger();
+    }
+    // An edit: row 1 changed to the sixth choice.
+    void Edit() {
+        form->ListBox1->setCurrentRow(1);
+        form->ComboBox1->setCurrentIndex(5);
+        form->ChangeButtonClick();
     }
 
     // File, Open of path, answering the questions that come.

@@ -1,11 +1,9 @@
-#include <QScrollBar>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "eggmoves/fullness.h"
-#include "rom/open_problem.h"
 #include "rom/save_causes.h"
 #include "tests/support/openers.h"
 #include "tests/ui/form_fixture.h"
@@ -16,14 +14,6 @@ namespace {
 
 using A = MessageAnswer;
 using B = MessageButtons;
-
-// Another program writes entry at row of the table in the file.
-void WriteEntry(const std::filesystem::path& path, int row, std::uint16_t entry) {
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(static_cast<std::streamoff>(TableOffset("BPRE")) + 2 * row);
-    const char bytes[] = {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
-    file.write(bytes, 2);
-}
 
 std::uint16_t EntryOnDisk(const std::filesystem::path& path, int row) {
     return ReadRom(path.string()).list.EggMoveTable.at(static_cast<std::size_t>(row));
@@ -54,12 +44,9 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
     for (const Case& c : cases) {
         const auto path = WriteRom(Growable());
         const std::uint16_t original = EntryOnDisk(path, 1);
-        form = std::make_unique<TForm1>(prompter);
-        (c.language ? form->Francais1 : form->English1)->trigger();
+        NewWindow(c.language);
         Open(path);
-        form->ListBox1->setCurrentRow(1);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();
+        Edit();
         const std::uint16_t mine = form->LoadedRom.list.EggMoveTable[1];
         c.meanwhile(path);
         prompter.messages.clear();
@@ -93,38 +80,6 @@ TEST_F(FormTest, EachSaveCaseWithItsMessageAndTheFileAfter) {
     }
 }
 
-// Whatever the last file showed, a load starts at the top with row 0 selected
-// and its entry in the drop-down: Open, Open Recent, and Reload after another
-// program wrote into the file.
-TEST_F(FormTest, ALoadStartsAtTheTopWithRowZeroSelected) {
-    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> loads[] = {
-        {"Open", [&](const auto& path) { Open(path, {A::Discard}); }},
-        {"Open Recent", [&](const auto& path) { form->OpenRecentFile(path.c_str()); }},
-        {"Reload",
-         [&](const auto& path) {
-             WriteEntry(path, 2, 0x0007);
-             prompter.answers = {A::Reload};
-             form->Save1->trigger();
-         }},
-    };
-    form->show();
-    for (const auto& [what, load] : loads) {
-        const auto path = WriteRom(DefaultRom());
-        Open(path);
-        form->SelectRow(900);
-        form->ComboBox1->setCurrentIndex(5);
-        form->ChangeButtonClick();  // an edit, so that Save has something to write
-        ASSERT_GT(form->ListBox1->verticalScrollBar()->value(), 0) << what;
-        prompter.answers = {A::Discard};  // the edit, where Open asks
-        load(path);
-        prompter.answers.clear();
-        EXPECT_EQ(form->SelectedRow(), 0) << what;
-        EXPECT_EQ(form->ListBox1->verticalScrollBar()->value(), 0) << what;
-        EXPECT_EQ(form->ComboBox1->currentText(), QString::fromUtf8("Pok\u00e9mon")) << what;
-        EXPECT_FALSE(form->isWindowModified()) << what;
-    }
-}
-
 // Insert on a full table asks first: Enlarge Table... (then the dialog), Insert
 // Anyway or Cancel; where the table cannot grow, only the last two.
 TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
@@ -145,7 +100,7 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
     };
     for (const Case& c : cases) {
         const std::string what = std::to_string(c.growable) + " " + std::to_string(int(c.answer));
-        form = std::make_unique<TForm1>(prompter);
+        NewWindow();
         form->show();
         Open(WriteRom(c.growable ? Growable() : DefaultRom()));
         const EggMoveEntries before = form->LoadedRom.list.EggMoveTable;
@@ -194,34 +149,6 @@ TEST_F(FormTest, InsertOnAFullTableForEachAnswer) {
 
 }  // namespace
 
-// A file that is no ROM says why and opens nothing; a ROM cut short inside its
-// table opens with its own warning: the core's words, in the language in force.
-TEST_F(FormTest, BadFilesSayWhy) {
-    std::filesystem::create_directory(dir / "folder.gba");
-    std::ofstream(dir / "short.gba") << "tiny";
-    SyntheticRom cut = DefaultRom();
-    cut.size = TableOffset("BPRE") + 100;
-    const std::string cutPath = WriteRom(cut, "cut.gba").string();
-    for (const int language : {0, 1}) {
-        (language ? form->Francais1 : form->English1)->trigger();
-        for (const char* name : {"none.gba", "folder.gba", "short.gba", "cut.gba"}) {
-            const std::string path = (dir / name).string();
-            const bool opens = path == cutPath;
-            const Words words =
-                opens ? CutShortWords(ReadRom(path)) : OpenProblemWords(CheckRomPath(path), path);
-            form = std::make_unique<TForm1>(prompter);
-            prompter.messages.clear();
-            form->OpenFile(QString::fromStdString(path));
-            EXPECT_EQ(prompter.messages,
-                      (std::vector<ShownMessage>{
-                          {ToAnsi(QString::fromStdString(words.In(language))),
-                           (opens ? WarningCaption : AttentionCaption).text[language], B::Ok}}))
-                << path;
-            EXPECT_EQ(form->FileOpen, opens) << path;
-        }
-    }
-}
-
 // Save As proposes a copy beside the ROM, never the ROM itself; a ROM that
 // cannot be written (the seam refuses, as root writes anyway) says so in its
 // title, and its Save says why it opens Save As, in the language in force.
@@ -240,8 +167,7 @@ TEST_F(FormTest, SaveAsProposesACopyAndAReadOnlyRomSaysWhy) {
     for (const auto& [readOnly, language, why] : cases) {
         const auto path = WriteRom(DefaultRom());
         std::filesystem::remove(dir / "rom-copy.gba");
-        form = std::make_unique<TForm1>(prompter);
-        (language ? form->Francais1 : form->English1)->trigger();
+        NewWindow(language);
         {
             std::optional<ScopedOpener> refuse;
             if (readOnly) refuse.emplace(RefusingOpener);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <functional>
 
 #include "tests/ui/form_fixture.h"
@@ -13,9 +14,13 @@ using A = MessageAnswer;
 
 // One user session as edit -> the row selected after it -> the drop-down's
 // entry: the selection stays with the entry, and the drop-down shows the
-// selected row's entry (an end mark leaves it as it was).
+// selected row's entry (an end mark leaves it as it was). Whatever the last
+// file showed, a load (Open, Open Recent, Reload after another program wrote
+// into the file) starts at the top, unmodified, with row 0 selected.
 TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
-    Open(WriteRom(Growable()));
+    form->show();
+    const auto path = WriteRom(Growable());
+    Open(path);
     const auto pick = [this](const char* name) {
         form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(name));
     };
@@ -47,15 +52,34 @@ TEST_F(FormTest, TheSelectionStaysWithTheEntryAndTheDropDownFollowsIt) {
          "MOVE200"},
         {"Undo Enlarge", [&] { form->Undo1->trigger(); }, 1137, "MOVE149"},
         {"Insert at the last row", [&] { pick("MOVE5"), insert(); }, 1137, "MOVE5"},
+        {"Reload",
+         [&] {
+             EXPECT_EQ(form->ListBox1->item(7)->text(), "    MOVE100");  // the edits shown
+             EXPECT_EQ(form->ListBox1->item(8)->text(), "    MOVE200");
+             WriteEntry(path, 2, 0x0007);
+             prompter.answers = {A::Reload};
+             form->Save1->trigger();
+         },
+         0, QString::fromUtf8("Pokémon")},
+        {"far down", [&] { form->SelectRow(900); }, 900, "MOVE282"},
+        {"Open Recent", [&] { form->OpenRecentFile(path.c_str()); }, 0,
+         QString::fromUtf8("Pokémon")},
+        {"far down, changed",
+         [&] { form->SelectRow(900), pick("MOVE5"), form->ChangeButtonClick(); }, 900, "MOVE5"},
+        {"Open", [&] { Open(path, {A::Discard}); }, 0, QString::fromUtf8("Pokémon")},
     };
     for (const auto& step : steps) {
         step.act();
         EXPECT_EQ(form->SelectedRow(), step.row) << step.what;
         EXPECT_EQ(form->ComboBox1->currentText().toStdString(), step.entry.toStdString())
             << step.what;
+        // In sight: a row far down scrolled to, a load back at the top.
+        if (step.row == 0 || step.row > 100) {
+            EXPECT_EQ(form->ListBox1->verticalScrollBar()->value() > 0, step.row > 100)
+                << step.what;
+        }
+        EXPECT_FALSE(step.row == 0 && form->isWindowModified()) << step.what;
     }
-    EXPECT_EQ(form->ListBox1->item(7)->text(), "    MOVE100");
-    EXPECT_EQ(form->ListBox1->item(8)->text(), "    MOVE200");
 }
 
 // The check beside the list follows every edit and the language; a finding
@@ -126,8 +150,7 @@ TEST_F(FormTest, TheCheckOpensReadableAtEverySize) {
                  {"no finding", {}, false, true}};
     for (const auto& [what, size, withFindings, grows] : cases)
         for (const int language : {0, 1}) {
-            form = std::make_unique<TForm1>(prompter);
-            (language ? form->Francais1 : form->English1)->trigger();
+            NewWindow(language);
             Open(WriteRom(DefaultRom()));
             form->ListBox1->setCurrentRow(0);
             if (withFindings) form->DeleteButtonClick();  // moves before any species

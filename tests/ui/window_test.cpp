@@ -22,7 +22,7 @@ TEST_F(FormTest, TheLayoutFromTheDesignSizeToFullScreen) {
          std::initializer_list<QWidget*>{form->ExportButton, form->ListBox1, form->FreeLabel})
         EXPECT_FALSE(control->isEnabled());
     for (const QAction* item : {form->Save1, form->Import1, form->Undo1, form->Redo1, form->Find1,
-                                form->Check1, form->OpenRecent1->menuAction()})
+                                form->Check1, form->EnlargeTable1, form->OpenRecent1->menuAction()})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
     Open(WriteRom(DefaultRom()));
     form->show();
