@@ -158,7 +158,7 @@ bool ParseCsv(std::string_view text, char separator, std::vector<Record>& record
                 if (c == '\n') ++line;
                 if (c != '"')
                     record.fields.back() += c;
-                else if (i + 1 < text.size() && text[i + 1] == '"')
+                else if (text.substr(i + 1, 1) == "\"")  // "" inside quotes: one quote
                     record.fields.back() += text[++i];
                 else
                     quoted = false;
