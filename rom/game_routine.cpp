@@ -1,7 +1,6 @@
 #include "rom/game_routine.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 #include "rom/rom_file.h"
@@ -37,8 +36,6 @@ constexpr RoutinePattern ParsePattern(std::string_view text) {
 // compared only where they occur.
 constexpr std::size_t LeadSize = 14;
 
-constexpr std::size_t Block = 1 << 20;
-
 }  // namespace
 
 const RoutinePattern EggMoveRoutine = ParsePattern(RoutineText);
@@ -67,29 +64,10 @@ std::vector<std::int64_t> FindRoutines(std::istream& rom) {
         return bytes;
     }();
     std::vector<std::int64_t> found;
-    // Each block reads a routine less one byte past its end, so that none is cut.
-    std::vector<std::uint8_t> bytes(Block + RoutineSize - 1);
-    for (std::int64_t at = 0; at < RoutineSearchEnd; at += Block) {
-        const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::int64_t>(bytes.size(), RoutineSearchEnd - at));
-        const std::size_t got = ReadRomBlock(rom, at, std::span(bytes).first(wanted));
-        if (got < static_cast<std::size_t>(RoutineSize)) break;
-        const std::uint8_t* const begin = bytes.data();
-        const std::uint8_t* const last = begin + got - RoutineSize;  // the last start that fits
-        for (const std::uint8_t* p = begin; p <= last;) {
-            // memmem: the C library's search, many times faster than a loop here.
-            const void* hit =
-                memmem(p, static_cast<std::size_t>(last - p) + LeadSize, lead.data(), LeadSize);
-            if (!hit) break;
-            p = static_cast<const std::uint8_t*>(hit);
-            const std::int64_t offset = at + (p - begin);
-            if (offset % 2 == 0 && MatchesRoutine(p)) {
-                found.push_back(offset);
-                if (found.size() > MostRoutinesNamed) return found;
-            }
-            ++p;
-        }
-        if (got < wanted) break;
-    }
+    SearchRom(rom, RoutineSearchEnd, lead, RoutineSize,
+              [&found](std::int64_t offset, const std::uint8_t* bytes) {
+                  if (offset % 2 == 0 && MatchesRoutine(bytes)) found.push_back(offset);
+                  return found.size() > MostRoutinesNamed;
+              });
     return found;
 }
